@@ -1,0 +1,5 @@
+#include "classes/Persistent.h"
+
+TPersistent::TPersistent() : QObject(nullptr) {}
+
+TPersistent::~TPersistent() = default;

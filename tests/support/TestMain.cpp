@@ -1,0 +1,29 @@
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    // No test may touch the user's real settings: every run gets a store of its own.
+    QTemporaryDir settingsDir;
+    qputenv("ORMEL_REGISTRY", QDir(settingsDir.path()).filePath("registry.txt").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
+
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+
+    // A modal loop that nobody answers must fail the run, not hang it.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        std::fputs("test watchdog: a test ran longer than 100 s, aborting\n", stderr);
+        std::_Exit(3);
+    });
+    watchdog.start(100000);
+    return RUN_ALL_TESTS();
+}
