@@ -3,6 +3,7 @@
 #include "QtPrint.h"
 #include "TempDir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMetaProperty>
