@@ -6,6 +6,8 @@
 #include "_udtypes.h"
 #include "rtl/Codec1251.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -106,7 +108,8 @@ void TOrmelDataManager::LoadDataFile(const QString &FileName)
 
 void TOrmelDataManager::ReadJournal()
 {
-    if (!QFile::exists(DataFileName) || QFileInfo(DataFileName).isDir())
+    const QFileInfo journal(DataFileName);
+    if (!journal.exists() || journal.isDir())
         return;
     ReadJournalLines(DataFileName, [this](QByteArrayView line) {
         try {

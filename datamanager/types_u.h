@@ -9,6 +9,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <concepts>
 #include <utility>
 
 class TCanvas;
@@ -16,10 +17,11 @@ class TStringList;
 class TZeltMessage;
 class TCustomUDJDMessage;
 
-// Virtual constructors: allocate an object of class T, then run one of its initialisers through its virtual
-// slot. A failing initialiser destroys the half-built object and passes the error on.
-template <class T, class... Params, class... Args>
-T *NewObject(void (T::*initialiser)(Params...), Args &&...args)
+// Virtual constructors: allocate an object of class T, then run one of its initialisers (of T or of a base)
+// through its virtual slot. A failing initialiser destroys the half-built object and passes the error on.
+template <class T, class Base, class... Params, class... Args>
+    requires std::derived_from<T, Base>
+T *NewObject(void (Base::*initialiser)(Params...), Args &&...args)
 {
     T *object = new T;
     try {
