@@ -1,6 +1,6 @@
 #pragma once
 
-// Wheel-rim and shaft inspection messages of the ZELT-T instrument. Values without a known meaning are named
+// Wheel-rim and shaft messages of the ZELT-T instrument. Values without a known meaning are named
 // after their token number n in the journal line (Tn).
 
 #include "classes/Object.h"

@@ -81,8 +81,8 @@ TOrmelDataManager::~TOrmelDataManager()
     try {
         SaveDataFile();
     } catch (const std::exception &error) {
-        std::fprintf(stderr, "korvath: the data journal was not rewritten, its previous contents are kept: %s\n",
-                     error.what());
+        std::fprintf(stderr, "korvath: the data journal %s was not rewritten and keeps its previous contents: %s\n",
+                     qPrintable(DataFileName), error.what());
     }
 }
 

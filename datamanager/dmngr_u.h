@@ -73,6 +73,7 @@ private:
     static quint64 KeyOf(const TCustomUDJDMessage *message);
 
     // The keys of the records held, so that telling a new record from a duplicate does not walk the lists.
+    // No operation changes the key fields of a record once it is held.
     std::unordered_set<quint32> tuningKeys_;
     std::unordered_set<quint32> imageKeys_;
     std::unordered_set<TZeltKey, TZeltKeyHash> zeltKeys_;

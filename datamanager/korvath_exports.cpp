@@ -61,7 +61,7 @@ ORMEL_EXPORT void LoadDataFromFile(const char *fileName)
     if (!Manager)
         return;
     Manager->ClearAll();
-    Manager->LoadDataFile(FromCp1251(fileName, qsizetype(std::strlen(fileName))));
+    Manager->LoadDataFile(fileName ? FromCp1251(fileName, qsizetype(std::strlen(fileName))) : QString());
 }
 
 ORMEL_EXPORT void RegisterChangeDataEvent(TChangeDataProc proc)
