@@ -1,5 +1,7 @@
 #include "mlPluginManager.h"
 
+#include "rtl/Exceptions.h"
+
 #include "QtPrint.h"
 #include "TempDir.h"
 
@@ -221,6 +223,27 @@ TEST_F(PluginManagerTest, ALibraryLackingARequiredEntryIsNoPluginAndTheUserIsTol
     EXPECT_EQ(journal.entries, QStringList({"b.so 2 of 2, 1 bound"}));
     EXPECT_EQ(Keys(*manager), QStringList({"1"}));
     EXPECT_EQ(Log(), QStringList({"load no_item_hint", "unload no_item_hint", "load order_1"}));
+}
+
+TEST_F(PluginManagerTest, AnErrorRaisedByAPluginReachesTheCallerAndLeavesTheManagerConsistent)
+{
+    Put("order_1", "a.so");
+    Put("order_raises", "b.so");
+    Put("order_2", "c.so");
+    EventJournal journal;
+    auto manager = Manager();
+    manager->SetOnLoadComplete(MakeEvent<&EventJournal::LoadComplete>(&journal));
+    try {
+        manager->LoadPlugins();
+        FAIL() << "no exception";
+    } catch (const EConvertError &e) {
+        EXPECT_EQ(e.Message(), "no order");
+    }
+    EXPECT_TRUE(journal.entries.isEmpty());
+    EXPECT_EQ(Keys(*manager), QStringList({"1"}));
+    EXPECT_EQ(manager->Infos()[1], nullptr);
+    manager.reset();
+    EXPECT_EQ(Log(), QStringList({"load order_1", "load order_raises", "unload order_1"}));
 }
 
 TEST_F(PluginManagerTest, LoadedLoadsUnlessDesigningAndPublishesCountAndPlugIns)
