@@ -1,7 +1,6 @@
 #include "graphics/Font.h"
 
 #include <QFontMetricsF>
-#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -76,7 +75,7 @@ void TFont::Assign(const TFont &other)
 void TFont::AssignQFont(const QFont &font)
 {
     name_ = font.family();
-    height_ = font.pixelSize() > 0 ? -font.pixelSize() : -int(std::lround(font.pointSizeF() * PixelsPerInch / 72));
+    height_ = font.pixelSize() > 0 ? -font.pixelSize() : -qRound(font.pointSizeF() * PixelsPerInch / 72);
     style_ = (font.bold() ? fsBold : 0u) | (font.italic() ? fsItalic : 0u) | (font.underline() ? fsUnderline : 0u) |
              (font.strikeOut() ? fsStrikeOut : 0u);
     Changed();
@@ -98,6 +97,6 @@ QFont TFont::ToQFont(int dpi) const
         if (metrics.height() > 0)
             pixels = pixels * 100 / metrics.height();
     }
-    font.setPixelSize(qMax(1, int(std::lround(pixels * dpi / PixelsPerInch))));
+    font.setPixelSize(qMax(1, qRound(pixels * dpi / PixelsPerInch)));
     return font;
 }
