@@ -6,7 +6,7 @@
 #include <limits>
 
 namespace {
-struct TSpec {
+struct TDirective {
     bool LeftAlign = false;
     int Width = 0;
     int Precision = -1;
@@ -27,7 +27,7 @@ private:
     const TVarRec &NextArg();
     qint64 IntArg();
     double FloatArg();
-    QString Convert(const TSpec &spec);
+    QString Convert(const TDirective &directive);
 
     const QString &format_;
     std::initializer_list<TVarRec> args_;
@@ -111,32 +111,32 @@ double TFormatter::FloatArg()
     return *v;
 }
 
-QString TFormatter::Convert(const TSpec &spec)
+QString TFormatter::Convert(const TDirective &directive)
 {
-    switch (spec.Type) {
+    switch (directive.Type) {
     case u'd': {
         const qint64 v = IntArg();
         const QString digits = QString::number(v < 0 ? 0 - quint64(v) : quint64(v));
-        return WithSign(v < 0, digits.rightJustified(spec.Precision, u'0'));
+        return WithSign(v < 0, digits.rightJustified(directive.Precision, u'0'));
     }
     case u'u':
-        return QString::number(AsUnsigned(IntArg())).rightJustified(spec.Precision, u'0');
+        return QString::number(AsUnsigned(IntArg())).rightJustified(directive.Precision, u'0');
     case u'x':
-        return IntToHex(IntArg(), spec.Precision);
+        return IntToHex(IntArg(), directive.Precision);
     case u's': {
         const auto *v = std::get_if<QString>(&NextArg().Value);
         if (!v)
             Fail();
-        return spec.Precision >= 0 ? v->left(spec.Precision) : *v;
+        return directive.Precision >= 0 ? v->left(directive.Precision) : *v;
     }
     case u'f':
-        return FixedText(FloatArg(), spec.Precision >= 0 ? spec.Precision : 2, QChar());
+        return FixedText(FloatArg(), directive.Precision >= 0 ? directive.Precision : 2, QChar());
     case u'n':
-        return FixedText(FloatArg(), spec.Precision >= 0 ? spec.Precision : 2, FormatSettings.ThousandSeparator);
+        return FixedText(FloatArg(), directive.Precision >= 0 ? directive.Precision : 2, FormatSettings.ThousandSeparator);
     case u'e':
-        return ScientificText(FloatArg(), spec.Precision > 0 ? spec.Precision : 15);
+        return ScientificText(FloatArg(), directive.Precision > 0 ? directive.Precision : 15);
     case u'g':
-        return GeneralText(FloatArg(), spec.Precision > 0 ? spec.Precision : 15);
+        return GeneralText(FloatArg(), directive.Precision > 0 ? directive.Precision : 15);
     default:
         Fail();
     }
@@ -159,7 +159,7 @@ QString TFormatter::Run()
             ++i;
             continue;
         }
-        TSpec spec;
+        TDirective directive;
         const qsizetype numberStart = i;
         const int number = ReadNumber(i);
         if (i < format_.size() && format_[i] == u':') {
@@ -169,19 +169,19 @@ QString TFormatter::Run()
             i = numberStart;
         }
         if (i < format_.size() && format_[i] == u'-') {
-            spec.LeftAlign = true;
+            directive.LeftAlign = true;
             ++i;
         }
-        spec.Width = ReadNumber(i);
+        directive.Width = ReadNumber(i);
         if (i < format_.size() && format_[i] == u'.') {
             ++i;
-            spec.Precision = ReadNumber(i);
+            directive.Precision = ReadNumber(i);
         }
         if (i >= format_.size())
             Fail();
-        spec.Type = format_[i++].toLower().unicode();
-        const QString text = Convert(spec);
-        result += spec.LeftAlign ? text.leftJustified(spec.Width) : text.rightJustified(spec.Width);
+        directive.Type = format_[i++].toLower().unicode();
+        const QString text = Convert(directive);
+        result += directive.LeftAlign ? text.leftJustified(directive.Width) : text.rightJustified(directive.Width);
     }
     return result;
 }

@@ -54,7 +54,7 @@ struct TVarRec {
 
 // %d %u %x %s %f %e %g %n %% with index, width and precision ("%-40s", "%.4x", "%7.4f", "%20s", "%1:s").
 // %x is upper-case; %.Nd and %.Nx pad with zeros to N digits; %.Ns cuts to N characters; %f and %n round
-// halves away from zero and use FormatSettings. A specifier that does not match its argument,
+// halves away from zero and use FormatSettings. A directive that does not match its argument,
 // or a missing argument, raises EConvertError "Format 'fmt' invalid or incompatible with argument".
 QString Format(const QString &format, std::initializer_list<TVarRec> args);
 

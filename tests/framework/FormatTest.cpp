@@ -70,7 +70,7 @@ TEST(Format, NumberScientificAndGeneralForms)
     EXPECT_EQ(Format("%g|%g|%.3g", {0.5, 1e20, 2.0 / 3}), "0.5|1E20|0.667");
 }
 
-TEST(Format, MismatchedOrMissingArgumentsAndBadSpecifiersRaise)
+TEST(Format, MismatchedOrMissingArgumentsAndBadDirectivesRaise)
 {
     const auto message = [](const QString &format, std::initializer_list<TVarRec> args) {
         try {
