@@ -6,6 +6,7 @@
 
 #include "DynArray.h"
 #include "classes/Object.h"
+#include "graphics/Color.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -218,11 +219,11 @@ public:
     void SetEndYear(quint16 Value) { EndYear = Value; }
 };
 
-// One entry of a level-image palette: a pixel whose value is at most Level gets Color (0x00BBGGRR).
+// One entry of a level-image palette: a pixel whose value is at most Level gets Color.
 #pragma pack(push, 1)
 struct TPaletteEntry {
     quint8 Level;
-    qint32 Color;
+    TColor Color;
 };
 #pragma pack(pop)
 static_assert(sizeof(TPaletteEntry) == 5);
@@ -236,7 +237,7 @@ void DrawLevelImage(const TLumbraImageMessage *Message, TCanvas *Canvas, qint32 
                     const TPaletteEntry *Palette);
 void DrawSurfaceCell(qint32 A, qint32 B, qint32 OffX, qint32 OffY, qint32 N, qint32 S, TCanvas *Canvas,
                      const TLumbraImageMessage *Message);
-qint32 PaletteColor(qint32 Value, const TPaletteEntry *Palette);
+TColor PaletteColor(qint32 Value, const TPaletteEntry *Palette);
 
 // The one owner of every record. Lists grow by one entry per record added and shrink by one per record
 // deleted, keeping the order of the others; each list's length equals its count.

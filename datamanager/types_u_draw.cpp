@@ -15,4 +15,4 @@ void DrawLevelImage(const TLumbraImageMessage *, TCanvas *, qint32, qint32, cons
 
 void DrawSurfaceCell(qint32, qint32, qint32, qint32, qint32, qint32, TCanvas *, const TLumbraImageMessage *) {}
 
-qint32 PaletteColor(qint32, const TPaletteEntry *) { return 0xFFFFFF; }
+TColor PaletteColor(qint32, const TPaletteEntry *) { return 0xFFFFFF; }
