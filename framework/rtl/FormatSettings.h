@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QLocale>
 #include <QString>
 
 // The locale items of the process, in the order the language components store them. Each module holds its
@@ -23,6 +24,7 @@ struct TFormatSettings {
     QString LongDayNames[7];
 
     static TFormatSettings FromSystemLocale();
+    static TFormatSettings FromLocale(const QLocale &locale);
 };
 
 extern TFormatSettings FormatSettings;

@@ -1,0 +1,11 @@
+#include "classes/MetaTypes.h"
+
+#include "classes/Strings.h"
+
+#include <QMetaType>
+
+void RegisterFrameworkMetaTypes()
+{
+    qRegisterMetaType<TStrings *>();
+    qRegisterMetaType<TStringList *>();
+}

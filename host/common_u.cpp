@@ -1,0 +1,8 @@
+#include "common_u.h"
+
+// The texts live on the shared heap, not in this module's memory, so a copy that another module keeps stays
+// valid after this module is unloaded.
+const TCheckedArray<QString, 0, 1> DeviceKindNames = {{QString::fromLatin1("ZELT-T"), QString::fromLatin1("LUMBRA-C")}};
+const TCheckedArray<QString, 0, 1> RecordKindTags = {{QString::fromLatin1("TUN"), QString::fromLatin1("IMG")}};
+const TCheckedArray<quint8, 0, 1> DeviceCodes = {{0, 1}};
+const TCheckedArray<quint8, 0, 2> MessageKinds = {{0, 1, 2}};
