@@ -7,8 +7,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
-class QWidget;
 class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };

@@ -34,7 +34,7 @@ TForm::~TForm()
 
 void TForm::EndLoading()
 {
-    TWinControl::Loaded();
+    Loaded();
     QList<TComponent *> created;
     for (int i = 0; i < ComponentCount(); ++i)
         created.append(Components(i));
@@ -227,8 +227,9 @@ void TForm::Show()
             }
             SetWindowState(windowState_);
             window->show();
+        } else {
+            window->raise();
         }
-        window->raise();
         window->activateWindow();
         Screen->FormActivated(this);
     }

@@ -2,12 +2,12 @@
 
 #include "classes/Persistent.h"
 #include "controls/WinControl.h"
+#include "menus/Menus.h"
 
 #include <QString>
 
 class QEventLoop;
 class QMenuBar;
-class TMainMenu;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon : unsigned { biSystemMenu = 1u << 0, biMinimize = 1u << 1, biMaximize = 1u << 2, biHelp = 1u << 3 };

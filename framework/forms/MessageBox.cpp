@@ -56,7 +56,7 @@ int MessageBox(HWND owner, const QString &text, const QString &caption, unsigned
     for (const ButtonSpec &spec : buttons)
         box.addButton(spec.Button);
     const size_t defaultIndex = (flags & MB_DEFBUTTON3) ? 2 : (flags & MB_DEFBUTTON2) ? 1 : 0;
-    box.setDefaultButton(box.button(buttons[std::min(defaultIndex, buttons.size() - 1)].Button));
+    box.setDefaultButton(qobject_cast<QPushButton *>(box.button(buttons[std::min(defaultIndex, buttons.size() - 1)].Button)));
     const auto cancel = std::find_if(buttons.begin(), buttons.end(),
                                      [](const ButtonSpec &spec) { return spec.Id == IDCANCEL; });
     box.setEscapeButton(box.button(cancel != buttons.end() ? cancel->Button : buttons.back().Button));

@@ -1,5 +1,6 @@
 #include "menus/Menus.h"
 
+#include "controls/Control.h"
 #include "controls/ImageList.h"
 #include "forms/Application.h"
 #include "rtl/Exceptions.h"

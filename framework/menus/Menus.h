@@ -4,12 +4,12 @@
 #include "classes/Component.h"
 #include "classes/Events.h"
 
+#include <QAction>
 #include <QList>
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 
-class QAction;
-class QMenu;
 class QMenuBar;
 class QWidget;
 class TMenu;
