@@ -1,12 +1,13 @@
 // A plug-in for the host's tests, built several times with different definitions:
 // PLUGIN_NAME, PLUGIN_ORDER, PLUGIN_DATA_UPDATE (exports OnDataUpdate), PLUGIN_NO_ITEM_HINT (lacks a required
-// entry), PLUGIN_NOT_A_PLUGIN (every entry but RegisterPlugin). It links the framework and common_u as the
+// entry), PLUGIN_NOT_A_PLUGIN (every entry but RegisterPlugin), PLUGIN_ORDER_RAISES (GetPluginOrder raises). It links the framework and common_u as the
 // real plug-ins do, and writes its load, unload and data updates to the file named by ORMEL_TEST_PLUGIN_LOG.
 
 #include "PluginContract.h"
 #include "classes/Strings.h"
 #include "common_u.h"
 #include "rtl/Codec1251.h"
+#include "rtl/Exceptions.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -56,7 +57,13 @@ ORMEL_EXPORT std::int32_t RegisterPlugin(HWND, TDataLineProc *, std::uint8_t *is
 }
 #endif
 
-ORMEL_EXPORT std::int32_t GetPluginOrder() { return PLUGIN_ORDER; }
+ORMEL_EXPORT std::int32_t GetPluginOrder()
+{
+#ifdef PLUGIN_ORDER_RAISES
+    throw EConvertError(QStringLiteral("no order"));
+#endif
+    return PLUGIN_ORDER;
+}
 
 ORMEL_EXPORT const char *GetMainName(std::int32_t) { return PLUGIN_ORDER < 0 ? "" : PLUGIN_NAME; }
 
