@@ -2,6 +2,7 @@
 
 #include "controls/WinControl.h"
 #include "forms/Application.h"
+#include "menus/Menus.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -45,9 +46,10 @@ TMouseButton ButtonOf(Qt::MouseButton button)
 }
 } // namespace
 
-TControl::TControl(TComponent *owner, QWidget *widget) : TComponent(owner), widget_(widget)
+TControl::TControl(TComponent *owner, QWidget *widget) : TComponent(owner), widget_(widget), font_(new TFont)
 {
     widget_->installEventFilter(this);
+    font_->OnChange = MakeEvent<&TControl::FontChange>(this);
 }
 
 TControl::~TControl()
@@ -69,14 +71,16 @@ void TControl::SetParent(TWinControl *parent)
     parent_ = parent;
     if (!widget_)
         return;
-    const QRect bounds = widget_->geometry();
-    widget_->setParent(parent ? parent->ClientWidget() : nullptr);
-    widget_->setGeometry(bounds);
-    if (parent) {
-        parent->InsertControl(this);
-        widget_->setVisible(visible_);
-        parent->AlignControls();
+    if (!parent) {
+        const QRect bounds = widget_->geometry();
+        widget_->setParent(nullptr);
+        widget_->setGeometry(bounds);
+        return;
     }
+    parent->InsertControl(this);
+    widget_->setVisible(visible_);
+    AdoptParentFont();
+    parent->AlignControls();
 }
 
 int TControl::Left() const { return widget_ ? widget_->x() : 0; }
@@ -180,6 +184,96 @@ void TControl::SetAction(TBasicAction *action)
         action_->FreeNotification(this);
 }
 
+void TControl::SetParentFont(bool parentFont)
+{
+    parentFont_ = parentFont;
+    AdoptParentFont();
+}
+
+void TControl::AdoptParentFont()
+{
+    if (!parentFont_ || !parent_)
+        return;
+    adoptingFont_ = true;
+    font_->Assign(*parent_->Font());
+    adoptingFont_ = false;
+    FontChanged();
+}
+
+void TControl::FontChange(TObject *)
+{
+    if (!adoptingFont_) {
+        parentFont_ = false;
+        FontChanged();
+    }
+}
+
+void TControl::FontChanged()
+{
+    if (!widget_)
+        return;
+    widget_->setFont(font_->ToQFont());
+    QPalette palette = widget_->palette();
+    const QColor text = ColorToQColor(font_->Color());
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget_->setPalette(palette);
+    widget_->update();
+}
+
+void TControl::SetColor(TColor color)
+{
+    if (color == color_)
+        return;
+    color_ = color;
+    ColorChanged();
+}
+
+void TControl::ColorChanged()
+{
+    if (!widget_)
+        return;
+    QPalette palette = widget_->palette();
+    const QColor color = ColorToQColor(color_);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, color);
+    widget_->setPalette(palette);
+    widget_->update();
+}
+
+bool TControl::DialogKey(int) { return false; }
+
+void TControl::SetPopupMenu(TPopupMenu *menu)
+{
+    if (menu == popupMenu_)
+        return;
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    if (popupMenu_)
+        popupMenu_->FreeNotification(this);
+}
+
+TPoint TControl::ScreenToClient(const TPoint &point) const
+{
+    const QWidget *client = widget_;
+    if (const auto *control = dynamic_cast<const TWinControl *>(this))
+        client = control->ClientWidget();
+    const QPoint local = client ? client->mapFromGlobal(QPoint(point.X, point.Y)) : QPoint(point.X, point.Y);
+    return {local.x(), local.y()};
+}
+
+TPoint TControl::ClientToScreen(const TPoint &point) const
+{
+    const QWidget *client = widget_;
+    if (const auto *control = dynamic_cast<const TWinControl *>(this))
+        client = control->ClientWidget();
+    const QPoint global = client ? client->mapToGlobal(QPoint(point.X, point.Y)) : QPoint(point.X, point.Y);
+    return {global.x(), global.y()};
+}
+
+QImage TControl::Snapshot() const { return widget_ ? widget_->grab().toImage() : QImage(); }
+
 void TControl::BringToFront()
 {
     if (widget_)
@@ -217,8 +311,12 @@ void TControl::RequestAlign()
 void TControl::Notification(TComponent *component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == action_)
+    if (operation != TOperation::opRemove)
+        return;
+    if (component == action_)
         action_ = nullptr;
+    if (component == popupMenu_)
+        popupMenu_ = nullptr;
 }
 
 QString TControl::EffectiveHint() const
@@ -295,6 +393,8 @@ void TControl::MouseEvent(QEvent *event)
         onMouseUp_(this, ButtonOf(mouse->button()), shift, at.x(), at.y());
         if (click && ClicksOnMouseUp())
             Click();
+        if (mouse->button() == Qt::RightButton && popupMenu_ && widget_->rect().contains(at))
+            popupMenu_->Popup(int(mouse->globalPosition().x()), int(mouse->globalPosition().y()));
         break;
     }
     default:

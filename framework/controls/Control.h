@@ -3,12 +3,18 @@
 #include "classes/Action.h"
 #include "classes/Component.h"
 #include "classes/Events.h"
+#include "classes/Types.h"
 #include "forms/Cursors.h"
+#include "graphics/Color.h"
+#include "graphics/Font.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
+class TPopupMenu;
 class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -102,6 +108,24 @@ public:
     TBasicAction *Action() const { return action_; }
     void SetAction(TBasicAction *action);
 
+    // A control shows its parent's font while ParentFont is true; changing its own font ends that.
+    TFont *Font() const { return font_.get(); }
+    void SetFont(TFont *font) { font_->Assign(*font); }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool parentFont);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    // Pops up when the control is right-clicked, after OnMouseDown.
+    TPopupMenu *PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu *menu);
+
+    // The client area in client coordinates.
+    TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+    TPoint ScreenToClient(const TPoint &point) const;
+    TPoint ClientToScreen(const TPoint &point) const;
+
+    // The control as it looks now, drawn into an image (also while it is hidden).
+    QImage Snapshot() const;
     void BringToFront();
     void Invalidate();
     void Repaint();
@@ -127,6 +151,13 @@ protected:
     virtual QString GetText() const { return text_; }
     // Shows the new text; the text itself is already stored.
     virtual void TextChanged() {}
+    // Applies font and colour to the widget; controls that paint themselves repaint instead.
+    virtual void FontChanged();
+    virtual void ColorChanged();
+    void AdoptParentFont();
+    // Enter or Escape pressed in the control's form: a default or cancel button takes it and answers true.
+    virtual bool DialogKey(int key);
+    friend class TWinControl;
     // Controls whose widget reports clicks itself (buttons) answer false: a press and release over any other
     // control is a click.
     virtual bool ClicksOnMouseUp() const { return true; }
@@ -140,6 +171,7 @@ protected:
     QString text_;
 
 private:
+    void FontChange(TObject *);
     void MouseEvent(QEvent *event);
     void ShowToolTip(QEvent *event);
     QString EffectiveHint() const;
@@ -154,6 +186,11 @@ private:
     bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;
     TBasicAction *action_ = nullptr;
+    std::unique_ptr<TFont> font_;
+    bool parentFont_ = true;
+    bool adoptingFont_ = false;
+    TColor color_ = clBtnFace;
+    TPopupMenu *popupMenu_ = nullptr;
     bool pressed_ = false;
     TNotifyEvent onClick_;
     TNotifyEvent onDblClick_;

@@ -25,6 +25,11 @@ void TWinControl::InsertControl(TControl *control)
 {
     if (!controls_.contains(control))
         controls_.append(control);
+    if (QWidget *widget = control->Widget()) {
+        const QRect bounds = widget->geometry();
+        widget->setParent(ClientWidget());
+        widget->setGeometry(bounds);
+    }
 }
 
 void TWinControl::RemoveControl(TControl *control) { controls_.removeOne(control); }
@@ -49,6 +54,26 @@ void TWinControl::Resized()
 {
     TControl::Resized();
     AlignControls();
+}
+
+void TWinControl::FontChanged()
+{
+    TControl::FontChanged();
+    for (TControl *control : controls_)
+        control->AdoptParentFont();
+}
+
+bool TWinControl::BroadcastDialogKey(int key)
+{
+    for (TControl *control : controls_) {
+        if (!control->Visible() || !control->Enabled())
+            continue;
+        if (control->DialogKey(key))
+            return true;
+        if (auto *holder = dynamic_cast<TWinControl *>(control); holder && holder->BroadcastDialogKey(key))
+            return true;
+    }
+    return false;
 }
 
 void TWinControl::AlignControls()

@@ -31,12 +31,15 @@ public:
 
     void AlignControls();
 
-    // Kept by TControl::SetParent.
-    void InsertControl(TControl *control);
-    void RemoveControl(TControl *control);
+    // Kept by TControl::SetParent; inserting puts the control's widget into this one's client area.
+    virtual void InsertControl(TControl *control);
+    virtual void RemoveControl(TControl *control);
 
 protected:
     void Resized() override;
+    void FontChanged() override;
+    // Offers the key to every control inside, depth first, until one takes it.
+    bool BroadcastDialogKey(int key);
 
 private:
     QList<TControl *> controls_;

@@ -5,16 +5,23 @@
 #include "forms/Screen.h"
 #include "menus/Menus.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
 
-TForm::TForm(TComponent *owner) : TWinControl(owner, new QWidget), constraints_(new TSizeConstraints)
+TForm::TForm(TComponent *owner)
+    : TWinControl(owner, new QWidget), canvas_(new TCanvas), constraints_(new TSizeConstraints)
 {
     client_ = new QWidget(Widget());
+    Widget()->setAutoFillBackground(true);
+    ColorChanged();
+    FontChanged();
     TControl::SetVisible(false);
     ApplyWindowFlags();
     SetBounds(0, 0, 320, 240);
@@ -42,6 +49,21 @@ void TForm::EndLoading()
         if (component->HasState(csLoading))
             component->Loaded();
     CallHandler(this, [this] { onCreate_(this); });
+}
+
+TCanvas *TForm::Canvas() const
+{
+    canvas_->SetFont(Font());
+    return canvas_.get();
+}
+
+TForm *GetParentForm(const TControl *control)
+{
+    if (!control)
+        return nullptr;
+    while (control->Parent())
+        control = control->Parent();
+    return dynamic_cast<TForm *>(const_cast<TControl *>(control));
 }
 
 int TForm::MenuHeight() const
@@ -343,7 +365,25 @@ bool TForm::WidgetEvent(QEvent *event)
     case QEvent::Resize:
         ApplyConstraints();
         return TWinControl::WidgetEvent(event);
+    case QEvent::KeyPress:
+        return KeyPress(static_cast<QKeyEvent *>(event));
     default:
         return TWinControl::WidgetEvent(event);
     }
+}
+
+bool TForm::KeyPress(QKeyEvent *event)
+{
+    int key = event->key();
+    if (key == Qt::Key_Enter)
+        key = Qt::Key_Return;
+    if (key != Qt::Key_Return && key != Qt::Key_Escape)
+        return false;
+    // Enter on a focused button presses that button; otherwise the default or cancel button takes the key.
+    if (auto *button = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+        key == Qt::Key_Return && button && Widget()->isAncestorOf(button)) {
+        button->click();
+        return true;
+    }
+    return BroadcastDialogKey(key);
 }

@@ -2,11 +2,14 @@
 
 #include "classes/Persistent.h"
 #include "controls/WinControl.h"
+#include "graphics/Canvas.h"
 #include "menus/Menus.h"
 
 #include <QString>
+#include <memory>
 
 class QEventLoop;
+class QKeyEvent;
 class QMenuBar;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -69,6 +72,8 @@ class TForm : public TWinControl {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(TBasicAction *Action READ Action WRITE SetAction)
     Q_PROPERTY(QString HelpFile READ HelpFile WRITE SetHelpFile)
+    Q_PROPERTY(TFont *Font READ Font WRITE SetFont)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
     Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
     Q_PROPERTY(TSizeConstraints *Constraints READ Constraints)
@@ -83,6 +88,9 @@ public:
     ~TForm() override;
 
     void EndLoading();
+
+    // Measures text in the form's font.
+    TCanvas *Canvas() const;
 
     QWidget *ClientWidget() const override { return client_; }
     int ClientWidth() const override;
@@ -146,7 +154,9 @@ private:
     void LayoutFrame();
     int MenuHeight() const;
     TCloseAction AskClose(TCloseAction action);
+    bool KeyPress(QKeyEvent *event);
 
+    std::unique_ptr<TCanvas> canvas_;
     QWidget *client_ = nullptr;
     TSizeConstraints *constraints_ = nullptr;
     QString helpFile_;
@@ -167,3 +177,6 @@ private:
     TNotifyEvent onDestroy_;
     TConstrainedResizeEvent onConstrainedResize_;
 };
+
+// The form a control is on: the window at the top of its parents, when that is a form.
+TForm *GetParentForm(const TControl *control);
