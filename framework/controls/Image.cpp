@@ -1,5 +1,7 @@
 #include "controls/Image.h"
 
+#include "graphics/Bitmap.h"
+
 #include <QPainter>
 
 TImage::TImage(TComponent *owner) : TGraphicControl(owner), picture_(new TPicture)
@@ -15,8 +17,6 @@ TCanvas *TImage::Canvas()
     TBitmap *bitmap = picture_->Bitmap();
     if (bitmap->Empty())
         bitmap->SetSize(Width(), Height());
-    // What is drawn through the canvas shows at the next paint.
-    Invalidate();
     return bitmap->Canvas();
 }
 
@@ -40,16 +40,16 @@ void TImage::SetTransparent(bool transparent)
 
 void TImage::PictureChanged(TObject *)
 {
-    const TBitmap *bitmap = picture_->Bitmap();
-    if (autoSize_ && !bitmap->Empty())
+    const TBitmap *bitmap = picture_->Graphic();
+    if (autoSize_ && bitmap && !bitmap->Empty())
         SetBounds(Left(), Top(), bitmap->Width(), bitmap->Height());
     Invalidate();
 }
 
 void TImage::Paint()
 {
-    const TBitmap *bitmap = picture_->Bitmap();
-    if (bitmap->Empty())
+    const TBitmap *bitmap = picture_->Graphic();
+    if (!bitmap || bitmap->Empty())
         return;
     QImage image = bitmap->Image();
     if (transparent_) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/GraphicControl.h"
-#include "controls/Picture.h"
+#include "graphics/Picture.h"
 
 #include <memory>
 
@@ -20,7 +20,7 @@ public:
     ~TImage() override;
 
     TPicture *Picture() const { return picture_.get(); }
-    void SetPicture(TPicture *picture) { picture_->Assign(*picture); }
+    void SetPicture(TPicture *picture) { picture_->Assign(picture); }
     TCanvas *Canvas();
     bool Stretch() const { return stretch_; }
     void SetStretch(bool stretch);
