@@ -1,10 +1,12 @@
 #include "rtl/SysUtils.h"
 
+#include "FormatSettingsGuard.h"
 #include "QtPrint.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 
 TEST(SysUtils, TrimRemovesEveryCodeBelow33AtTheEndsOnly)
 {
@@ -112,4 +114,91 @@ TEST(SysUtils, RangeCheckAcceptsTheBoundsAndRaisesBeyondThem)
         EXPECT_EQ(e.Message(), "Range check error");
         EXPECT_STREQ(e.what(), "Range check error");
     }
+}
+
+TEST(SysUtils, FloatTextsReadWithTheProcessDecimalSeparator)
+{
+    FormatSettingsGuard guard;
+    EXPECT_EQ(StrToFloat("1.5"), 1.5);
+    EXPECT_EQ(StrToFloat("-2.5E3"), -2500.0);
+    EXPECT_EQ(StrToFloat("1e-3"), 0.001);
+    EXPECT_EQ(StrToFloat("+7"), 7.0);
+    EXPECT_EQ(StrToFloat(".5"), 0.5);
+    EXPECT_EQ(StrToFloat("5."), 5.0);
+    EXPECT_EQ(StrToFloat("0.1"), 0.1);
+    EXPECT_EQ(StrToFloat("1e-400"), 0.0);
+    for (const char *bad : {"", ".", "-", "e5", "1e", "1e+", " 1", "1 ", "1,5", "1.2.3", "inf", "nan", "0x10",
+                            "1e400", "--1", "1..2"}) {
+        double value = 42;
+        EXPECT_FALSE(TryStrToFloat(bad, value)) << bad;
+        EXPECT_EQ(value, 42) << bad;
+    }
+    try {
+        StrToFloat("abc");
+        FAIL() << "no exception";
+    } catch (const EConvertError &e) {
+        EXPECT_EQ(e.Message(), "'abc' is not a valid floating point value");
+    }
+    FormatSettings.DecimalSeparator = u',';
+    EXPECT_EQ(StrToFloat("1,5"), 1.5);
+    EXPECT_THROW(StrToFloat("1.5"), EConvertError);
+}
+
+TEST(SysUtils, FloatToStrGivesAtMostFifteenSignificantDigits)
+{
+    FormatSettingsGuard guard;
+    EXPECT_EQ(FloatToStr(0.0), "0");
+    EXPECT_EQ(FloatToStr(-0.0), "0");
+    EXPECT_EQ(FloatToStr(1.5), "1.5");
+    EXPECT_EQ(FloatToStr(-42.0), "-42");
+    EXPECT_EQ(FloatToStr(0.1 + 0.2), "0.3");
+    EXPECT_EQ(FloatToStr(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(FloatToStr(2.0 / 3), "0.666666666666667");
+    EXPECT_EQ(FloatToStr(1e14), "100000000000000");
+    EXPECT_EQ(FloatToStr(1e15), "1E15");
+    EXPECT_EQ(FloatToStr(123456789012345678.0), "1.23456789012346E17");
+    EXPECT_EQ(FloatToStr(999999999999999.9), "1E15");
+    EXPECT_EQ(FloatToStr(0.0001), "0.0001");
+    EXPECT_EQ(FloatToStr(0.00001), "1E-5");
+    EXPECT_EQ(FloatToStr(-1.5e-7), "-1.5E-7");
+    EXPECT_EQ(FloatToStr(std::numeric_limits<double>::quiet_NaN()), "NAN");
+    EXPECT_EQ(FloatToStr(-std::numeric_limits<double>::infinity()), "-INF");
+    for (double v : {3.25, -1e-9, 12345.678, 7e22})
+        EXPECT_EQ(StrToFloat(FloatToStr(v)), v) << v;
+    FormatSettings.DecimalSeparator = u',';
+    EXPECT_EQ(FloatToStr(1.5), "1,5");
+    EXPECT_EQ(FloatToStr(2.5e-9), "2,5E-9");
+}
+
+TEST(SysUtils, RoundSendsHalvesToTheEvenNeighbourAndRaisesBeyondInt32)
+{
+    EXPECT_EQ(Round(2.5), 2);
+    EXPECT_EQ(Round(3.5), 4);
+    EXPECT_EQ(Round(-2.5), -2);
+    EXPECT_EQ(Round(-3.5), -4);
+    EXPECT_EQ(Round(-0.5), 0);
+    EXPECT_EQ(Round(2.4999999), 2);
+    EXPECT_EQ(Round(2.5000001), 3);
+    EXPECT_EQ(Round(25 / 10.0), 2);
+    EXPECT_EQ(Round(35 / 10.0), 4);
+    EXPECT_EQ(Round(2147483647.4), 2147483647);
+    EXPECT_EQ(Round(-2147483648.5), -2147483648LL);
+    EXPECT_THROW(Round(2147483647.5), ERangeError);
+    EXPECT_THROW(Round(-2147483649.0), ERangeError);
+    EXPECT_EQ(Round64(5e15 + 0.5), 5000000000000000LL);
+    EXPECT_EQ(Round64(-1e18), -1000000000000000000LL);
+    EXPECT_THROW(Round64(1e19), EInvalidOp);
+    EXPECT_THROW(Round(std::numeric_limits<double>::quiet_NaN()), EInvalidOp);
+    EXPECT_THROW(Round(std::numeric_limits<double>::infinity()), EInvalidOp);
+}
+
+TEST(SysUtils, TruncCutsTowardZeroAndRaisesBeyondInt32)
+{
+    EXPECT_EQ(Trunc(2.9), 2);
+    EXPECT_EQ(Trunc(-2.9), -2);
+    EXPECT_EQ(Trunc(2147483647.9), 2147483647);
+    EXPECT_EQ(Trunc(-2147483648.9), -2147483648LL);
+    EXPECT_THROW(Trunc(2147483648.0), ERangeError);
+    EXPECT_EQ(Trunc64(-1e10 - 0.5), -10000000000LL);
+    EXPECT_THROW(Trunc64(-1e19), EInvalidOp);
 }
