@@ -91,8 +91,13 @@ bool HasAmPm(const QString &format)
 // Whether the next specifier after position i (past separators, blanks and quoted text) is a seconds one.
 bool SecondsFollow(const QString &format, qsizetype i)
 {
-    while (i < format.size() && !format[i].isLetter())
+    while (i < format.size() && !format[i].isLetter()) {
+        if (format[i] == u'\'' || format[i] == u'"') {
+            const qsizetype close = format.indexOf(format[i], i + 1);
+            i = close < 0 ? format.size() : close;
+        }
         ++i;
+    }
     return i < format.size() && format[i].toLower() == u's';
 }
 
