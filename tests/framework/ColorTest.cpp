@@ -1,6 +1,7 @@
 #include "graphics/Color.h"
 #include "rtl/Exceptions.h"
 
+#include "PaletteGuard.h"
 #include "QtPrint.h"
 
 #include <QGuiApplication>
@@ -8,17 +9,6 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-namespace {
-// Puts a palette of known colours in place for one test and brings the old one back.
-class PaletteGuard {
-public:
-    PaletteGuard() : saved_(QGuiApplication::palette()) {}
-    ~PaletteGuard() { QGuiApplication::setPalette(saved_); }
-
-private:
-    QPalette saved_;
-};
-} // namespace
 
 TEST(Color, ValuesKeepRedInTheLowByteAndSystemColoursAreNegative)
 {

@@ -1,0 +1,212 @@
+#include "registry/Registry.h"
+
+#include "registry/RegistryStore.h"
+#include "registry/RegistryText.h"
+#include "rtl/Exceptions.h"
+
+namespace {
+ERegistryException GetDataFailed(const QString &name)
+{
+    return ERegistryException(QString("Failed to get data for '%1'").arg(name));
+}
+
+ERegistryException InvalidDataType(const QString &name)
+{
+    return ERegistryException(QString("Invalid data type for '%1'").arg(name));
+}
+
+ERegistryException SetDataFailed(const QString &name, const QString &reason)
+{
+    return ERegistryException(QString("Failed to set data for '%1': %2").arg(name, reason));
+}
+
+// The key at the path (root key's name first); the root keys always exist.
+TRegistryKey *Locate(TRegistryKey &tree, const QStringList &path)
+{
+    return tree.AddKey(path.first()).Find(path.mid(1));
+}
+
+// Runs a key operation, for which a failing store means "no".
+template <class Operation> bool Answer(Operation operation)
+{
+    try {
+        return operation();
+    } catch (const ERegistryException &) {
+        return false;
+    }
+}
+} // namespace
+
+void TRegistry::SetRootKey(HKEY rootKey)
+{
+    if (rootKey != rootKey_)
+        CloseKey();
+    rootKey_ = rootKey;
+}
+
+bool TRegistry::OpenKey(const QString &key, bool canCreate)
+{
+    const std::optional<QStringList> path = Resolve(key);
+    if (!path)
+        return false;
+    const bool opened = Answer([&] {
+        if (!canCreate) {
+            TRegistryKey tree = ReadRegistryStore();
+            return Locate(tree, *path) != nullptr;
+        }
+        UpdateRegistryStore([&](TRegistryKey &tree) {
+            if (Locate(tree, *path))
+                return false;
+            tree.Force(*path);
+            return true;
+        });
+        return true;
+    });
+    if (opened) {
+        openKey_ = path->mid(1);
+        readOnly_ = false;
+    }
+    return opened;
+}
+
+bool TRegistry::OpenKeyReadOnly(const QString &key)
+{
+    if (!OpenKey(key, false))
+        return false;
+    readOnly_ = true;
+    return true;
+}
+
+void TRegistry::CloseKey()
+{
+    openKey_.clear();
+    readOnly_ = false;
+}
+
+bool TRegistry::KeyExists(const QString &key) const
+{
+    const std::optional<QStringList> path = Resolve(key);
+    return path && Answer([&] {
+               TRegistryKey tree = ReadRegistryStore();
+               return Locate(tree, *path) != nullptr;
+           });
+}
+
+bool TRegistry::DeleteKey(const QString &key)
+{
+    const std::optional<QStringList> path = Resolve(key);
+    if (!path || path->size() < 2 || readOnly_)
+        return false;
+    return Answer([&] {
+        bool deleted = false;
+        UpdateRegistryStore([&](TRegistryKey &tree) {
+            TRegistryKey *parent = Locate(tree, path->first(path->size() - 1));
+            deleted = parent && parent->RemoveKey(path->last());
+            return deleted;
+        });
+        return deleted;
+    });
+}
+
+bool TRegistry::ValueExists(const QString &name) const
+{
+    return Answer([&] {
+        TRegistryKey tree = ReadRegistryStore();
+        return FindValue(tree, name) != nullptr;
+    });
+}
+
+bool TRegistry::DeleteValue(const QString &name)
+{
+    if (readOnly_ || RootKeyName(rootKey_).isEmpty())
+        return false;
+    return Answer([&] {
+        bool deleted = false;
+        UpdateRegistryStore([&](TRegistryKey &tree) {
+            TRegistryKey *key = Locate(tree, OpenPath());
+            deleted = key && key->RemoveValue(name);
+            return deleted;
+        });
+        return deleted;
+    });
+}
+
+QString TRegistry::ReadString(const QString &name) const
+{
+    TRegistryKey tree = ReadRegistryStore();
+    const TRegistryValue *value = FindValue(tree, name);
+    if (!value)
+        return {};
+    if (const QString *text = std::get_if<QString>(&value->Data))
+        return *text;
+    throw InvalidDataType(name);
+}
+
+int TRegistry::ReadInteger(const QString &name) const
+{
+    TRegistryKey tree = ReadRegistryStore();
+    const TRegistryValue *value = FindValue(tree, name);
+    if (!value)
+        throw GetDataFailed(name);
+    if (const int *number = std::get_if<int>(&value->Data))
+        return *number;
+    throw InvalidDataType(name);
+}
+
+bool TRegistry::ReadBool(const QString &name) const { return ReadInteger(name) != 0; }
+
+void TRegistry::WriteString(const QString &name, const QString &value) { Write(name, value); }
+
+void TRegistry::WriteInteger(const QString &name, int value) { Write(name, value); }
+
+void TRegistry::WriteBool(const QString &name, bool value) { Write(name, value ? 1 : 0); }
+
+std::optional<QStringList> TRegistry::Resolve(const QString &key) const
+{
+    const QString root = RootKeyName(rootKey_);
+    if (root.isEmpty())
+        return std::nullopt;
+    QStringView rest(key);
+    const bool fromRoot = rest.startsWith(u'\\');
+    if (fromRoot)
+        rest = rest.mid(1);
+    if (rest.endsWith(u'\\'))
+        rest.chop(1);
+    QStringList path = fromRoot ? QStringList{root} : OpenPath();
+    if (rest.isEmpty())
+        return path;
+    for (QStringView name : rest.split(u'\\')) {
+        if (!IsValidKeyName(name.toString()))
+            return std::nullopt;
+        path << name.toString();
+    }
+    return path;
+}
+
+QStringList TRegistry::OpenPath() const { return QStringList{RootKeyName(rootKey_)} + openKey_; }
+
+const TRegistryValue *TRegistry::FindValue(TRegistryKey &tree, const QString &name) const
+{
+    if (RootKeyName(rootKey_).isEmpty())
+        throw GetDataFailed(name);
+    const TRegistryKey *key = Locate(tree, OpenPath());
+    return key ? key->Value(name) : nullptr;
+}
+
+void TRegistry::Write(const QString &name, const TRegistryData &data)
+{
+    if (readOnly_)
+        throw SetDataFailed(name, "the key is open for reading only");
+    if (RootKeyName(rootKey_).isEmpty())
+        throw SetDataFailed(name, "no such root key");
+    UpdateRegistryStore([&](TRegistryKey &tree) {
+        TRegistryKey *key = Locate(tree, OpenPath());
+        if (!key)
+            throw SetDataFailed(name, "the key has been deleted");
+        const TRegistryValue *value = key->Value(name);
+        if (value && value->Data == data)
+            return false;
+        key->SetValue(name, data);
+        return true;
+    });
+}

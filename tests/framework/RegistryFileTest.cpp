@@ -1,0 +1,219 @@
+#include "RegistryFixture.h"
+
+#include "registry/Registry.h"
+#include "registry/RegistryStore.h"
+#include "rtl/Exceptions.h"
+
+#include "QtPrint.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+const QString ormelKey = "\\Software\\Kelmar\\OrmelSW";
+
+QString RunHelper(const QStringList &arguments)
+{
+    QProcess helper;
+    helper.start(REGISTRY_HELPER, arguments);
+    EXPECT_TRUE(helper.waitForFinished(30000));
+    EXPECT_EQ(helper.exitCode(), 0) << helper.readAllStandardError().toStdString();
+    return QString::fromUtf8(helper.readAllStandardOutput());
+}
+} // namespace
+
+TEST_F(RegistryTest, AwkwardTextsSurviveTheFileExactly)
+{
+    const QStringList texts = {"",
+                               "  blanks kept  ",
+                               "Проверка: путь \"C:\\Data\\файл.txt\"",
+                               "line one\nline two\r\nline three\r",
+                               "a=b]c[d\"e\\",
+                               "tab\there",
+                               QString("nul") + QChar(0) + "bell\a" + QChar(0x7f),
+                               "😀 emoji",
+                               QString(QChar(0xD800)) + "lone half",
+                               "\\u0041 is no escape",
+                               "@",
+                               "[HKEY_CURRENT_USER\\Fake]"};
+    TRegistry writer;
+    ASSERT_TRUE(writer.OpenKey("\\Software\\Ключ [1]", true));
+    for (const QString &text : texts)
+        writer.WriteString(text, text);
+    writer.WriteInteger("Language", 2);
+    writer.WriteInteger("BGColor0", -2147483643);
+
+    TRegistry reader;
+    ASSERT_TRUE(reader.OpenKey("\\software\\КЛЮЧ [1]", false));
+    for (const QString &text : texts)
+        EXPECT_EQ(reader.ReadString(text), text);
+    EXPECT_EQ(reader.ReadInteger("BGColor0"), -2147483643);
+
+    // Readable: one line per value, Cyrillic as it is, integers in hexadecimal.
+    const QString file = StoreText();
+    EXPECT_EQ(file.count('\n'), 5 + texts.size() + 2) << file.toStdString();
+    EXPECT_TRUE(file.startsWith("Ormel Registry 1\n"));
+    EXPECT_TRUE(file.contains("\n[HKEY_CURRENT_USER\\Software\\Ключ [1]]\n"));
+    EXPECT_TRUE(file.contains("\n@=\"\"\n"));
+    EXPECT_TRUE(file.contains("=\"line one\\nline two\\r\\nline three\\r\"\n"));
+    EXPECT_TRUE(file.contains("=\"Проверка: путь \\\"C:\\\\Data\\\\файл.txt\\\"\"\n"));
+    EXPECT_TRUE(file.contains("\n\"Language\"=dword:00000002\n"));
+    EXPECT_TRUE(file.contains("\n\"BGColor0\"=dword:80000005\n"));
+}
+
+TEST_F(RegistryTest, ATruncatedFileKeepsEveryCompleteValue)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+    reg.WriteInteger("Language", 2);
+    reg.WriteString("DataFile", "журнал.txt");
+    reg.WriteString("State", "Нормально");
+    const QByteArray full = dir.Read("registry.txt");
+    const QByteArray cut = full.left(full.size() - 3); // ends inside the last letter
+    dir.Write("registry.txt", cut);
+
+    EXPECT_EQ(reg.ReadInteger("Language"), 2);
+    EXPECT_EQ(reg.ReadString("DataFile"), "журнал.txt");
+    EXPECT_FALSE(reg.ValueExists("State"));
+    EXPECT_TRUE(TRegistry().OpenKey(ormelKey, true));
+    EXPECT_FALSE(QFile::exists(dir.File("registry.txt.corrupt"))); // nothing changed, nothing rewritten
+
+    reg.WriteInteger("Language", 1);
+    EXPECT_EQ(dir.Read("registry.txt.corrupt"), cut);
+    EXPECT_EQ(reg.ReadString("DataFile"), "журнал.txt");
+    reg.WriteString("State", "Normal"); // the rewritten file is sound: no second copy
+    EXPECT_FALSE(QFile::exists(dir.File("registry.txt.corrupt.2")));
+    EXPECT_EQ(reg.ReadInteger("Language"), 1);
+}
+
+TEST_F(RegistryTest, GarbageIsSkippedAndTheFileKeptAside)
+{
+    const char raw[] = "\0\xff\xfe binary \x80\x81\n"
+                       "[HKEY_CURRENT_USER\\Software\\Kelmar]\n"
+                       "\"Language\"=dword:00000002\n"
+                       "\"Broken\"=\"no end\n"
+                       "\"Bad\xff\"=\"x\"\n"
+                       "\"Number\"=dword:123456789\n"
+                       "\"Escape\"=\"\\q\"\n"
+                       "\"DataFile\" = \"d.txt\"   \r\n"
+                       "[HKEY_NOWHERE\\Software]\n"
+                       "\"Lost\"=\"belongs to an unreadable section\"\n"
+                       "[HKEY_CURRENT_USER\\Software\\Kelmar\\OrmelSW\n"
+                       "\"Lost2\"=\"x\"\n"
+                       "[hkey_current_user\\Software\\Kelmar\\LUMBRA]\r\n"
+                       "\"DoWarnings\"=dword:0\n"
+                       "\"DoWarnings\"=dword:0";
+    const QByteArray garbage(raw, sizeof raw - 1);
+    dir.Write("registry.txt", garbage);
+    dir.Write("registry.txt.corrupt", "an earlier copy");
+
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("\\Software\\Kelmar", false));
+    EXPECT_EQ(reg.ReadInteger("Language"), 2);
+    EXPECT_EQ(reg.ReadString("DataFile"), "d.txt");
+    for (const char *unreadable : {"Broken", "Bad", "Number", "Escape", "Lost", "Lost2"})
+        EXPECT_FALSE(reg.ValueExists(unreadable)) << unreadable;
+    EXPECT_FALSE(reg.KeyExists("OrmelSW"));
+    ASSERT_TRUE(reg.OpenKey("LUMBRA", false));
+    EXPECT_FALSE(reg.ReadBool("DoWarnings"));
+
+    reg.WriteBool("DoWarnings", true);
+    EXPECT_EQ(dir.Read("registry.txt.corrupt"), "an earlier copy");
+    EXPECT_EQ(dir.Read("registry.txt.corrupt.2"), garbage);
+    EXPECT_TRUE(reg.ReadBool("DoWarnings"));
+    ASSERT_TRUE(reg.OpenKey("\\Software\\Kelmar", false));
+    EXPECT_EQ(reg.ReadString("DataFile"), "d.txt");
+
+    QByteArray noise(65536, '\0');
+    QRandomGenerator random(1234);
+    for (char &byte : noise)
+        byte = char(random.bounded(256));
+    dir.Write("registry.txt", noise);
+    ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+    reg.WriteString("DataFile", "after the noise");
+    EXPECT_EQ(reg.ReadString("DataFile"), "after the noise");
+    EXPECT_EQ(dir.Read("registry.txt.corrupt.3"), noise);
+}
+
+TEST_F(RegistryTest, TheStoreIsReplacedAtomically)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("\\Software", true));
+    reg.WriteString("A", "first");
+    QFile before(dir.File("registry.txt"));
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    reg.WriteString("A", "second");
+    EXPECT_TRUE(before.readAll().contains("\"A\"=\"first\"")); // a reader of the old file still reads it whole
+    EXPECT_TRUE(StoreText().contains("\"A\"=\"second\""));
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"registry.txt", "registry.txt.lock"}));
+
+    // A store whose folder cannot be made: writes fail loudly, reads find nothing.
+    dir.Write("blocker", "a file where the folder should be");
+    TScopedEnvironment blocked("ORMEL_REGISTRY", dir.File("blocker/registry.txt"));
+    TRegistry nowhere;
+    EXPECT_FALSE(nowhere.OpenKey("\\Software", true));
+    EXPECT_THROW(nowhere.WriteString("A", "x"), ERegistryException);
+    EXPECT_EQ(nowhere.ReadString("A"), "");
+}
+
+TEST_F(RegistryTest, AnotherProcessSeesEveryChangeAtOnce)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+    reg.WriteString("DataFile", "журнал один.txt");
+    EXPECT_EQ(RunHelper({"read", ormelKey, "datafile"}), "журнал один.txt");
+    RunHelper({"write", "Software\\Kelmar\\OrmelSW", "DataFile", "второй"});
+    EXPECT_EQ(reg.ReadString("DataFile"), "второй");
+
+    // Two writers at once lose nothing of each other's.
+    const int count = 100;
+    QProcess filler;
+    filler.start(REGISTRY_HELPER, {"fill", ormelKey, "Other", QString::number(count)});
+    for (int i = 0; i < count; ++i)
+        reg.WriteInteger("Own" + QString::number(i), i);
+    ASSERT_TRUE(filler.waitForFinished(60000));
+    ASSERT_EQ(filler.exitCode(), 0) << filler.readAllStandardError().toStdString();
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(reg.ReadInteger("Own" + QString::number(i)), i);
+        EXPECT_EQ(reg.ReadInteger("Other" + QString::number(i)), i);
+    }
+
+    // A writer waits while a reader holds the lock.
+    const int lock = ::open(QFile::encodeName(dir.File("registry.txt.lock")).constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(::flock(lock, LOCK_SH), 0);
+    QProcess writer;
+    writer.start(REGISTRY_HELPER, {"write", ormelKey, "State", "Maximized"});
+    EXPECT_FALSE(writer.waitForFinished(500));
+    EXPECT_EQ(reg.ReadString("State"), "");
+    ::close(lock);
+    ASSERT_TRUE(writer.waitForFinished(30000));
+    EXPECT_EQ(reg.ReadString("State"), "Maximized");
+}
+
+TEST_F(RegistryTest, TheStoreLivesInTheUsersConfigurationFolderUnlessNamed)
+{
+    EXPECT_EQ(RegistryStorePath(), dir.File("registry.txt"));
+    TScopedEnvironment unnamed("ORMEL_REGISTRY", QString());
+    TScopedEnvironment home("HOME", dir.File("home"));
+    {
+        TScopedEnvironment config("XDG_CONFIG_HOME", dir.File("config"));
+        EXPECT_EQ(RegistryStorePath(), dir.File("config/ormel/registry.txt"));
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+        reg.WriteInteger("Language", 2);
+        EXPECT_TRUE(dir.Read("config/ormel/registry.txt").contains("\"Language\"=dword:00000002"));
+    }
+    {
+        TScopedEnvironment relative("XDG_CONFIG_HOME", "relative/config");
+        EXPECT_EQ(RegistryStorePath(), dir.File("home/.config/ormel/registry.txt"));
+    }
+    TScopedEnvironment noConfig("XDG_CONFIG_HOME", QString());
+    EXPECT_EQ(RegistryStorePath(), dir.File("home/.config/ormel/registry.txt"));
+}
