@@ -9,12 +9,12 @@
 #include <vector>
 
 namespace {
-struct ButtonSpec {
+struct ButtonChoice {
     QMessageBox::StandardButton Button;
     int Id;
 };
 
-std::vector<ButtonSpec> ButtonsOf(unsigned flags)
+std::vector<ButtonChoice> ButtonsOf(unsigned flags)
 {
     switch (flags & 0xF) {
     case MB_OKCANCEL:
@@ -52,13 +52,13 @@ QMessageBox::Icon IconOf(unsigned flags)
 int MessageBox(HWND owner, const QString &text, const QString &caption, unsigned flags)
 {
     QMessageBox box(IconOf(flags), caption, text, QMessageBox::NoButton, owner);
-    const std::vector<ButtonSpec> buttons = ButtonsOf(flags);
-    for (const ButtonSpec &spec : buttons)
-        box.addButton(spec.Button);
+    const std::vector<ButtonChoice> buttons = ButtonsOf(flags);
+    for (const ButtonChoice &choice : buttons)
+        box.addButton(choice.Button);
     const size_t defaultIndex = (flags & MB_DEFBUTTON3) ? 2 : (flags & MB_DEFBUTTON2) ? 1 : 0;
     box.setDefaultButton(qobject_cast<QPushButton *>(box.button(buttons[std::min(defaultIndex, buttons.size() - 1)].Button)));
     const auto cancel = std::find_if(buttons.begin(), buttons.end(),
-                                     [](const ButtonSpec &spec) { return spec.Id == IDCANCEL; });
+                                     [](const ButtonChoice &choice) { return choice.Id == IDCANCEL; });
     box.setEscapeButton(box.button(cancel != buttons.end() ? cancel->Button : buttons.back().Button));
 
     int answer = 0;
@@ -66,8 +66,8 @@ int MessageBox(HWND owner, const QString &text, const QString &caption, unsigned
         return answer;
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
-    for (const ButtonSpec &spec : buttons)
-        if (spec.Button == clicked)
-            return spec.Id;
+    for (const ButtonChoice &choice : buttons)
+        if (choice.Button == clicked)
+            return choice.Id;
     return cancel != buttons.end() ? IDCANCEL : buttons.back().Id;
 }
