@@ -356,11 +356,13 @@ void TStrings::LoadFromFile(const QString &fileName)
 }
 
 // The file is replaced only once the whole text is written, so a failure leaves the old file as it was.
+// Unbuffered: a buffered save file commits a short write (full disk) as if it had succeeded.
 void TStrings::SaveToFile(const QString &fileName) const
 {
     QSaveFile file(fileName);
     const QByteArray bytes = ToCp1251(Text());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
+        !file.commit())
         throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2")
                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }

@@ -21,7 +21,11 @@ QImage Opaque(const QImage &image)
 }
 } // namespace
 
-TBitmap::TBitmap() : canvas_(new TCanvas) { canvas_->SetDevice(&image_); }
+TBitmap::TBitmap() : canvas_(new TCanvas)
+{
+    canvas_->SetDevice(&image_);
+    canvas_->OnChange = MakeEvent<&TBitmap::CanvasChanged>(this);
+}
 
 TBitmap::~TBitmap() { canvas_->Release(); }
 
@@ -34,17 +38,17 @@ void TBitmap::SetSize(int width, int height)
     canvas_->Release();
     width_ = width;
     height_ = height;
-    if (width == 0 || height == 0) {
-        image_ = QImage();
-        return;
-    }
-    QImage resized(width, height, QImage::Format_RGB32);
-    resized.fill(Qt::white);
-    if (!image_.isNull()) {
-        QPainter painter(&resized);
-        painter.drawImage(0, 0, image_);
+    QImage resized;
+    if (width > 0 && height > 0) {
+        resized = QImage(width, height, QImage::Format_RGB32);
+        resized.fill(Qt::white);
+        if (!image_.isNull()) {
+            QPainter painter(&resized);
+            painter.drawImage(0, 0, image_);
+        }
     }
     image_ = resized;
+    Changed();
 }
 
 void TBitmap::SetMonochrome(bool monochrome)
@@ -60,6 +64,7 @@ void TBitmap::SetMonochrome(bool monochrome)
         for (int x = 0; x < image_.width(); ++x)
             line[x] = (line[x] & 0xFFFFFF) == 0xFFFFFF ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
     }
+    Changed();
 }
 
 void TBitmap::Assign(const TBitmap &other)
@@ -71,6 +76,7 @@ void TBitmap::Assign(const TBitmap &other)
     width_ = other.width_;
     height_ = other.height_;
     monochrome_ = other.monochrome_;
+    Changed();
 }
 
 const QImage &TBitmap::Image() const
@@ -86,6 +92,7 @@ void TBitmap::SetImage(const QImage &image)
     width_ = image_.width();
     height_ = image_.height();
     monochrome_ = false;
+    Changed();
 }
 
 void TBitmap::LoadFromFile(const QString &fileName)

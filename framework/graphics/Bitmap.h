@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classes/Events.h"
 #include "classes/Persistent.h"
 #include "rtl/Exceptions.h"
 
@@ -57,12 +58,18 @@ public:
     // EResNotFound when the module has no such bitmap.
     void LoadFromResourceName(const QString &name);
 
+    // Runs after every change of the picture: drawing on the canvas, resizing, assigning, loading.
+    TNotifyEvent OnChange;
+
     HBITMAP Handle() { return this; }
     // Takes over the bitmap behind the handle: its picture becomes this bitmap's and the handed-over object
     // is freed. A null handle leaves an empty bitmap.
     void SetHandle(HBITMAP handle);
 
 private:
+    void Changed() { OnChange(this); }
+    void CanvasChanged(TObject *) { Changed(); }
+
     QImage image_;
     int width_ = 0;
     int height_ = 0;

@@ -101,7 +101,7 @@ void TCanvas::SetClipRect(const TRect &rect)
     hasClip_ = true;
 }
 
-TCanvas::TDrawScope::TDrawScope(TCanvas &canvas) : painter_(canvas.ActivePainter())
+TCanvas::TDrawScope::TDrawScope(TCanvas &canvas) : canvas_(canvas), painter_(canvas.ActivePainter())
 {
     if (!painter_)
         return;
@@ -112,8 +112,10 @@ TCanvas::TDrawScope::TDrawScope(TCanvas &canvas) : painter_(canvas.ActivePainter
 
 TCanvas::TDrawScope::~TDrawScope()
 {
-    if (painter_)
-        painter_->restore();
+    if (!painter_)
+        return;
+    painter_->restore();
+    canvas_.Changed();
 }
 
 void TCanvas::LineTo(int x, int y)
@@ -127,12 +129,12 @@ void TCanvas::LineTo(int x, int y)
     if (pen_->Width() <= 1) {
         painter->setPen(QPen(color, 0));
         painter->drawPoints(LinePixels(from.X, from.Y, x, y));
-        return;
+    } else {
+        QPen pen(color, pen_->Width());
+        pen.setCapStyle(Qt::RoundCap);
+        painter->setPen(pen);
+        painter->drawLine(from.X, from.Y, x, y);
     }
-    QPen pen(color, pen_->Width());
-    pen.setCapStyle(Qt::RoundCap);
-    painter->setPen(pen);
-    painter->drawLine(from.X, from.Y, x, y);
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -154,13 +156,13 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         painter->fillRect(QRect(x1, y2 - 1, x2 - x1, 1), color);
         painter->fillRect(QRect(x1, y1, 1, y2 - y1), color);
         painter->fillRect(QRect(x2 - 1, y1, 1, y2 - y1), color);
-        return;
+    } else {
+        QPen pen(color, pen_->Width());
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
     }
-    QPen pen(color, pen_->Width());
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter->setPen(pen);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
 void TCanvas::FillRect(const TRect &rect)
@@ -211,6 +213,7 @@ void TCanvas::SetPixels(int x, int y, TColor color)
             image_->setPixel(x, y, ToRgb(color));
         else
             image_->setPixelColor(x, y, QColor(ToRgb(color)));
+        Changed();
         return;
     }
     TDrawScope painter(*this);

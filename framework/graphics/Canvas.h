@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classes/Events.h"
 #include "classes/Persistent.h"
 #include "classes/Types.h"
 #include "graphics/Brush.h"
@@ -79,8 +80,13 @@ public:
     // Copies the source rectangle of an image canvas into the destination rectangle, scaled to fit.
     void CopyRect(const TRect &dest, TCanvas *source, const TRect &sourceRect);
 
-    // The painter drawing goes through with the clip rectangle applied; restores the painter when it ends.
-    // Drawing helpers outside the canvas use it; it is empty (false) when the canvas has nothing to draw on.
+    // Runs after every drawing, so that whatever shows the canvas's picture can show it anew.
+    TNotifyEvent OnChange;
+    void Changed() { OnChange(this); }
+
+    // The painter drawing goes through with the clip rectangle applied; when it ends it restores the painter
+    // and reports the change. Drawing helpers outside the canvas use it; it is empty (false) when the canvas
+    // has nothing to draw on.
     class TDrawScope {
     public:
         explicit TDrawScope(TCanvas &canvas);
@@ -92,6 +98,7 @@ public:
         QPainter *Painter() const { return painter_; }
 
     private:
+        TCanvas &canvas_;
         QPainter *painter_;
     };
 

@@ -1,5 +1,7 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
+#include "graphics/DrawText.h"
+#include "graphics/Picture.h"
 
 #include "QtPrint.h"
 #include "TempDir.h"
@@ -7,6 +9,13 @@
 #include <QImage>
 #include <QPointer>
 #include <gtest/gtest.h>
+
+namespace {
+struct TPictureChanges {
+    int Count = 0;
+    void Changed(TObject *) { ++Count; }
+};
+} // namespace
 
 TEST(Bitmap, SizeChangesKeepThePictureAndAddWhite)
 {
@@ -122,4 +131,67 @@ TEST(Bitmap, LoadsPicturesFromFilesAndFailsClearly)
     EXPECT_THROW(bitmap.LoadFromFile(dir.File("missing.bmp")), EInvalidGraphic);
     EXPECT_THROW(bitmap.LoadFromResourceName("NO_SUCH_BITMAP"), EResNotFound);
     EXPECT_EQ(bitmap.Width(), 3);
+}
+
+TEST(Bitmap, EveryDrawingAndEveryNewPictureIsReported)
+{
+    TBitmap bitmap;
+    TPictureChanges counter;
+    bitmap.OnChange = MakeEvent<&TPictureChanges::Changed>(&counter);
+    bitmap.SetSize(40, 20);
+    EXPECT_EQ(counter.Count, 1);
+    TCanvas *c = bitmap.Canvas();
+    c->FillRect(Rect(0, 0, 5, 5));
+    c->SetPixels(1, 1, clRed);
+    c->MoveTo(0, 0);
+    c->LineTo(5, 5);
+    TRect r = Rect(0, 0, 40, 20);
+    DrawText(c, "x", r, DT_LEFT);
+    EXPECT_EQ(counter.Count, 5);
+    // Nothing drawn, nothing reported.
+    c->SetPixels(100, 1, clRed);
+    c->MoveTo(3, 3);
+    DrawText(c, "x", r, DT_CALCRECT);
+    EXPECT_EQ(counter.Count, 5);
+    bitmap.SetMonochrome(true);
+    TBitmap other;
+    other.SetSize(2, 2);
+    bitmap.Assign(other);
+    EXPECT_EQ(counter.Count, 7);
+}
+
+TEST(Picture, HoldsACopyOfItsBitmapAndReportsDrawingOnIt)
+{
+    TPicture picture;
+    EXPECT_EQ(picture.Graphic(), nullptr);
+    EXPECT_EQ(picture.Width(), 0);
+    TPictureChanges counter;
+    picture.OnChange = MakeEvent<&TPictureChanges::Changed>(&counter);
+
+    TBitmap source;
+    source.SetSize(5, 4);
+    source.Canvas()->SetPixels(2, 2, clTeal);
+    picture.Assign(&source);
+    EXPECT_EQ(counter.Count, 1);
+    ASSERT_NE(picture.Graphic(), nullptr);
+    EXPECT_EQ(picture.Width(), 5);
+    EXPECT_EQ(picture.Height(), 4);
+    source.Canvas()->SetPixels(2, 2, clRed);
+    EXPECT_EQ(picture.Bitmap()->Canvas()->Pixels(2, 2), clTeal);
+
+    picture.Bitmap()->Canvas()->SetPixels(0, 0, clBlack);
+    EXPECT_EQ(counter.Count, 2);
+
+    TPicture copy;
+    copy.Assign(&picture);
+    picture.Bitmap()->Canvas()->SetPixels(1, 1, clBlack);
+    EXPECT_EQ(copy.Bitmap()->Canvas()->Pixels(1, 1), clWhite);
+    EXPECT_EQ(copy.Bitmap()->Canvas()->Pixels(2, 2), clTeal);
+
+    picture.Assign(static_cast<const TPicture *>(nullptr));
+    EXPECT_EQ(picture.Graphic(), nullptr);
+    EXPECT_EQ(counter.Count, 4);
+    // Asking for the bitmap of an empty picture makes one to draw on.
+    EXPECT_TRUE(picture.Bitmap()->Empty());
+    EXPECT_EQ(counter.Count, 5);
 }

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,6 +29,24 @@ int Inked(const TCanvas &canvas, const TRect &r)
             count += canvas.Pixels(x, y) != clWhite;
     return count;
 }
+
+// A widget that paints through a canvas, as controls hand their paint event's painter to their canvas.
+class TCanvasWidget : public QWidget {
+public:
+    TCanvas Canvas;
+    TRect SeenClipRect;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        Canvas.SetPainter(&painter);
+        SeenClipRect = Canvas.ClipRect();
+        Canvas.Brush()->SetColor(clYellow);
+        Canvas.Rectangle(Canvas.ClipRect());
+        Canvas.SetPainter(nullptr);
+    }
+};
 } // namespace
 
 TEST(Canvas, NewCanvasDrawsWithBlackPenAndWhiteSolidBrush)
@@ -317,4 +336,18 @@ TEST(Canvas, PaintsOnAPrinterWithItsOwnPainter)
     EXPECT_EQ(canvas.Pixels(0, 0), CLR_INVALID);
     canvas.Release();
     EXPECT_GT(QFileInfo(dir.File("page.pdf")).size(), 500);
+}
+
+TEST(Canvas, PaintsOnAWidgetThroughThePaintEventsPainter)
+{
+    TCanvasWidget widget;
+    widget.resize(30, 20);
+    const QImage shot = widget.grab().toImage();
+    EXPECT_EQ(widget.SeenClipRect, Rect(0, 0, 30, 20));
+    EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(shot.pixel(29, 19), qRgb(0, 0, 0));
+    EXPECT_EQ(shot.pixel(15, 10), qRgb(255, 255, 0));
+    // Outside the paint event the canvas has nothing to draw on.
+    widget.Canvas.Rectangle(0, 0, 5, 5);
+    EXPECT_EQ(widget.Canvas.ClipRect(), TRect{});
 }
