@@ -2,18 +2,13 @@
 
 #include "HexDigits.h"
 #include "JournalText.h"
+#include "rtl/Math.h"
 #include "rtl/SysUtils.h"
 
-#include <cmath>
 
 namespace {
-// Level of an amplitude against the reference 80, in decibels.
-double AmplitudeDb(quint8 amplitude)
-{
-    if (amplitude == 0)
-        throw EZeroDivide("Floating point division by zero");
-    return 20 * std::log10(amplitude / 80.0);
-}
+// Level of an amplitude against the reference 80, in decibels; an amplitude of 0 has none and raises.
+double AmplitudeDb(quint8 amplitude) { return 20 * Log10(amplitude / 80.0); }
 
 void SetHeader(TCustomUDJDMessage &message, const UDJDHeaderRecord &header, bool rimOrder)
 {

@@ -2,26 +2,13 @@
 
 #include "JournalText.h"
 #include "rtl/FormatSettings.h"
+#include "rtl/Math.h"
 #include "rtl/SysUtils.h"
 
 #include <cmath>
 
 namespace {
 constexpr long double PiExtended = 3.141592653589793238462643383279502884L;
-
-// Reals[29] / Reals[4] as the hardware would fault on it.
-double Quotient(double dividend, double divisor)
-{
-    if (divisor == 0) {
-        if (dividend == 0 || std::isnan(dividend))
-            throw EInvalidOp("Invalid floating point operation");
-        throw EZeroDivide("Floating point division by zero");
-    }
-    const double quotient = dividend / divisor;
-    if (std::isnan(quotient))
-        throw EInvalidOp("Invalid floating point operation");
-    return quotient;
-}
 } // namespace
 
 double ArcSinDegrees(double x)
@@ -70,7 +57,7 @@ TZeltMessage::TZeltMessage(const ZeltMessageRecord &record)
     AngleOfReal11 = ArcSinDegrees(Real(11) * Real(3));
     AngleOfReal16 = ArcSinDegrees(Real(16) * Real(3));
     AngleOfReal17 = ArcSinDegrees(Real(17) * Real(3));
-    MultipleCount = Round(Quotient(Real(29), Real(4)));
+    MultipleCount = Round(FloatDiv(Real(29), Real(4)));
     // Distance of Reals[29] from an even multiple of Reals[4]; an odd count is raised by one.
     const qint64 evenCount = MultipleCount % 2 ? qint64(MultipleCount) + 1 : MultipleCount;
     EvenRemainder = std::fabs(Real(29) - double(evenCount) * Real(4));
