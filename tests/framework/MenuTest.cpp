@@ -1,4 +1,5 @@
 #include "controls/ImageList.h"
+#include "controls/Panel.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
 #include "forms/ModalHook.h"
@@ -8,7 +9,9 @@
 
 #include "QtPrint.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -143,4 +146,35 @@ TEST(Menu, ImageListMasksAndEntriesShowTheirImages)
     delete images;
     EXPECT_EQ(menu.Images(), nullptr);
     EXPECT_TRUE(item->QtAction()->icon().isNull());
+}
+
+TEST(Menu, PopupMenuComesUpOnARightClickAfterOnMouseDown)
+{
+    TForm form(nullptr);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    auto *popup = new TPopupMenu(&form);
+    popup->Items()->Add(Item(&form, "&Delete"));
+    panel->SetPopupMenu(popup);
+    QStringList order;
+    struct Down {
+        QStringList *order;
+        TPopupMenu *popup;
+        void MouseDown(TObject *, TMouseButton button, TShiftState, int, int)
+        {
+            *order << QString("down %1, menu %2").arg(button).arg(popup->Menu()->isVisible() ? "up" : "hidden");
+        }
+    } down{&order, popup};
+    panel->SetOnMouseDown(MakeEvent<&Down::MouseDown>(&down));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(panel->Widget(), &press);
+    QCoreApplication::sendEvent(panel->Widget(), &release);
+    EXPECT_EQ(order, QStringList({QString("down %1, menu hidden").arg(mbRight)}));
+    EXPECT_TRUE(popup->Menu()->isVisible());
+    popup->Menu()->hide();
+    delete popup;
+    EXPECT_EQ(panel->PopupMenu(), nullptr);
 }
