@@ -1,0 +1,404 @@
+#include "controls/Control.h"
+
+#include "controls/WinControl.h"
+#include "forms/Application.h"
+#include "menus/Menus.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QWidget>
+
+QString GetShortHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString GetLongHint(const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(u'|');
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+namespace {
+TShiftState ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
+{
+    TShiftState shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (modifiers & Qt::AltModifier)
+        shift |= ssAlt;
+    if (modifiers & Qt::ControlModifier)
+        shift |= ssCtrl;
+    if (buttons & Qt::LeftButton)
+        shift |= ssLeft;
+    if (buttons & Qt::RightButton)
+        shift |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        shift |= ssMiddle;
+    return shift;
+}
+
+TMouseButton ButtonOf(Qt::MouseButton button)
+{
+    return button == Qt::RightButton ? mbRight : button == Qt::MiddleButton ? mbMiddle : mbLeft;
+}
+} // namespace
+
+TControl::TControl(TComponent *owner, QWidget *widget) : TComponent(owner), widget_(widget), font_(new TFont)
+{
+    widget_->installEventFilter(this);
+    font_->OnChange = MakeEvent<&TControl::FontChange>(this);
+}
+
+TControl::~TControl()
+{
+    SetParent(nullptr);
+    delete widget_.data();
+}
+
+void TControl::SetParent(TWinControl *parent)
+{
+    if (parent == parent_)
+        return;
+    if (parent_) {
+        TWinControl *old = parent_;
+        parent_ = nullptr;
+        old->RemoveControl(this);
+        old->AlignControls();
+    }
+    parent_ = parent;
+    if (!widget_)
+        return;
+    if (!parent) {
+        const QRect bounds = widget_->geometry();
+        widget_->setParent(nullptr);
+        widget_->setGeometry(bounds);
+        return;
+    }
+    parent->InsertControl(this);
+    widget_->setVisible(visible_);
+    AdoptParentFont();
+    parent->AlignControls();
+}
+
+int TControl::Left() const { return widget_ ? widget_->x() : 0; }
+
+int TControl::Top() const { return widget_ ? widget_->y() : 0; }
+
+int TControl::Width() const { return widget_ ? widget_->width() : 0; }
+
+int TControl::Height() const { return widget_ ? widget_->height() : 0; }
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    if (!widget_)
+        return;
+    const QRect bounds(left, top, std::max(width, 0), std::max(height, 0));
+    if (bounds == widget_->geometry())
+        return;
+    const bool resized = bounds.size() != widget_->size();
+    if (widget_->isWindow()) {
+        widget_->move(bounds.topLeft());
+        widget_->resize(bounds.size());
+    } else {
+        widget_->setGeometry(bounds);
+    }
+    if (resized)
+        Resized();
+    RequestAlign();
+}
+
+int TControl::ClientWidth() const { return Width(); }
+
+int TControl::ClientHeight() const { return Height(); }
+
+void TControl::SetAlign(TAlign align)
+{
+    if (align == align_)
+        return;
+    align_ = align;
+    RequestAlign();
+}
+
+void TControl::SetVisible(bool visible)
+{
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    if (widget_ && parent_)
+        widget_->setVisible(visible);
+    RequestAlign();
+}
+
+bool TControl::Showing() const { return widget_ && widget_->isVisible(); }
+
+void TControl::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    if (widget_)
+        widget_->setEnabled(enabled);
+}
+
+void TControl::SetText(const QString &text)
+{
+    if (text == GetText())
+        return;
+    text_ = text;
+    TextChanged();
+}
+
+bool TControl::ShowHint() const
+{
+    if (parentShowHint_ && parent_)
+        return parent_->ShowHint();
+    return showHint_;
+}
+
+void TControl::SetShowHint(bool showHint)
+{
+    showHint_ = showHint;
+    parentShowHint_ = false;
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    cursor_ = cursor;
+    if (!widget_)
+        return;
+    if (cursor == crDefault)
+        widget_->unsetCursor();
+    else
+        widget_->setCursor(CursorShapeOf(cursor));
+}
+
+void TControl::SetAction(TBasicAction *action)
+{
+    if (action == action_)
+        return;
+    if (action_)
+        action_->RemoveFreeNotification(this);
+    action_ = action;
+    if (action_)
+        action_->FreeNotification(this);
+}
+
+void TControl::SetParentFont(bool parentFont)
+{
+    parentFont_ = parentFont;
+    AdoptParentFont();
+}
+
+void TControl::AdoptParentFont()
+{
+    if (!parentFont_ || !parent_)
+        return;
+    adoptingFont_ = true;
+    font_->Assign(*parent_->Font());
+    adoptingFont_ = false;
+    FontChanged();
+}
+
+void TControl::FontChange(TObject *)
+{
+    if (!adoptingFont_) {
+        parentFont_ = false;
+        FontChanged();
+    }
+}
+
+void TControl::FontChanged()
+{
+    if (!widget_)
+        return;
+    widget_->setFont(font_->ToQFont());
+    QPalette palette = widget_->palette();
+    const QColor text = ColorToQColor(font_->Color());
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget_->setPalette(palette);
+    widget_->update();
+}
+
+void TControl::SetColor(TColor color)
+{
+    if (color == color_)
+        return;
+    color_ = color;
+    ColorChanged();
+}
+
+void TControl::ColorChanged()
+{
+    if (!widget_)
+        return;
+    QPalette palette = widget_->palette();
+    const QColor color = ColorToQColor(color_);
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, color);
+    widget_->setPalette(palette);
+    widget_->update();
+}
+
+bool TControl::DialogKey(int) { return false; }
+
+void TControl::SetPopupMenu(TPopupMenu *menu)
+{
+    if (menu == popupMenu_)
+        return;
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    if (popupMenu_)
+        popupMenu_->FreeNotification(this);
+}
+
+TPoint TControl::ScreenToClient(const TPoint &point) const
+{
+    const QWidget *client = widget_;
+    if (const auto *control = dynamic_cast<const TWinControl *>(this))
+        client = control->ClientWidget();
+    const QPoint local = client ? client->mapFromGlobal(QPoint(point.X, point.Y)) : QPoint(point.X, point.Y);
+    return {local.x(), local.y()};
+}
+
+TPoint TControl::ClientToScreen(const TPoint &point) const
+{
+    const QWidget *client = widget_;
+    if (const auto *control = dynamic_cast<const TWinControl *>(this))
+        client = control->ClientWidget();
+    const QPoint global = client ? client->mapToGlobal(QPoint(point.X, point.Y)) : QPoint(point.X, point.Y);
+    return {global.x(), global.y()};
+}
+
+QImage TControl::Snapshot() const { return widget_ ? widget_->grab().toImage() : QImage(); }
+
+void TControl::BringToFront()
+{
+    if (widget_)
+        widget_->raise();
+}
+
+void TControl::Invalidate()
+{
+    if (widget_)
+        widget_->update();
+}
+
+void TControl::Repaint()
+{
+    if (widget_)
+        widget_->repaint();
+}
+
+void TControl::Update()
+{
+    if (widget_ && widget_->isVisible())
+        widget_->repaint();
+}
+
+void TControl::Click() { onClick_(this); }
+
+void TControl::Resized() { onResize_(this); }
+
+void TControl::RequestAlign()
+{
+    if (parent_)
+        parent_->AlignControls();
+}
+
+void TControl::Notification(TComponent *component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove)
+        return;
+    if (component == action_)
+        action_ = nullptr;
+    if (component == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
+QString TControl::EffectiveHint() const
+{
+    for (const TControl *control = this; control; control = control->parent_)
+        if (!control->hint_.isEmpty())
+            return control->hint_;
+    return {};
+}
+
+bool TControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != widget_)
+        return false;
+    bool handled = false;
+    CallHandler(this, [&] { handled = WidgetEvent(event); });
+    return handled;
+}
+
+bool TControl::WidgetEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Enter:
+        Application->SetHint(GetLongHint(EffectiveHint()));
+        return false;
+    case QEvent::Leave:
+        Application->SetHint(parent_ ? GetLongHint(parent_->EffectiveHint()) : QString());
+        return false;
+    case QEvent::ToolTip:
+        ShowToolTip(event);
+        return true;
+    case QEvent::Resize:
+        if (static_cast<QResizeEvent *>(event)->size() != static_cast<QResizeEvent *>(event)->oldSize())
+            Resized();
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        MouseEvent(event);
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TControl::ShowToolTip(QEvent *event)
+{
+    const QString tip = GetShortHint(EffectiveHint());
+    if (ShowHint() && !tip.isEmpty())
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), tip, widget_);
+    else
+        QToolTip::hideText();
+}
+
+void TControl::MouseEvent(QEvent *event)
+{
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint at = mouse->position().toPoint();
+    TShiftState shift = ShiftOf(mouse->modifiers(), mouse->buttons());
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        pressed_ = mouse->button() == Qt::LeftButton;
+        onMouseDown_(this, ButtonOf(mouse->button()), shift, at.x(), at.y());
+        break;
+    case QEvent::MouseButtonDblClick:
+        onMouseDown_(this, ButtonOf(mouse->button()), shift | ssDouble, at.x(), at.y());
+        if (mouse->button() == Qt::LeftButton)
+            onDblClick_(this);
+        break;
+    case QEvent::MouseButtonRelease: {
+        const bool click = pressed_ && mouse->button() == Qt::LeftButton && widget_->rect().contains(at);
+        pressed_ = false;
+        onMouseUp_(this, ButtonOf(mouse->button()), shift, at.x(), at.y());
+        if (click && ClicksOnMouseUp())
+            Click();
+        if (mouse->button() == Qt::RightButton && popupMenu_ && widget_->rect().contains(at))
+            popupMenu_->Popup(int(mouse->globalPosition().x()), int(mouse->globalPosition().y()));
+        break;
+    }
+    default:
+        onMouseMove_(this, shift, at.x(), at.y());
+        break;
+    }
+}

@@ -1,0 +1,44 @@
+#include "controls/Edit.h"
+
+#include "forms/Application.h"
+
+#include <QLineEdit>
+
+TEdit::TEdit(TComponent *owner) : TWinControl(owner, new QLineEdit)
+{
+    SetColor(clWindow);
+    SetBounds(0, 0, 121, 21);
+    QObject::connect(LineEdit(), &QLineEdit::textChanged, this,
+                     [this] { CallHandler(this, [this] { onChange_(this); }); });
+}
+
+QLineEdit *TEdit::LineEdit() const { return static_cast<QLineEdit *>(Widget()); }
+
+QString TEdit::GetText() const { return LineEdit() ? LineEdit()->text() : QString(); }
+
+void TEdit::TextChanged()
+{
+    if (LineEdit())
+        LineEdit()->setText(text_);
+}
+
+void TEdit::SetMaxLength(int length)
+{
+    maxLength_ = std::max(length, 0);
+    if (LineEdit())
+        LineEdit()->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
+}
+
+bool TEdit::ReadOnly() const { return LineEdit() && LineEdit()->isReadOnly(); }
+
+void TEdit::SetReadOnly(bool readOnly)
+{
+    if (LineEdit())
+        LineEdit()->setReadOnly(readOnly);
+}
+
+void TEdit::SelectAll()
+{
+    if (LineEdit())
+        LineEdit()->selectAll();
+}

@@ -1,0 +1,104 @@
+#include "controls/SpeedButton.h"
+
+#include "forms/Application.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QToolButton>
+
+namespace {
+QIcon GlyphIcon(const TBitmap &glyph)
+{
+    if (glyph.Empty())
+        return {};
+    QImage image = glyph.Image().convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return QIcon(QPixmap::fromImage(image));
+}
+} // namespace
+
+TSpeedButton::TSpeedButton(TComponent *owner) : TControl(owner, new QToolButton), glyph_(new TBitmap)
+{
+    SetBounds(0, 0, 23, 22);
+    Button()->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QObject::connect(Button(), &QToolButton::clicked, this, [this] { CallHandler(this, [this] { Pressed(); }); });
+}
+
+TSpeedButton::~TSpeedButton() = default;
+
+QToolButton *TSpeedButton::Button() const { return static_cast<QToolButton *>(Widget()); }
+
+void TSpeedButton::SetFlat(bool flat)
+{
+    flat_ = flat;
+    UpdateButton();
+}
+
+void TSpeedButton::SetGlyph(TBitmap *glyph)
+{
+    if (glyph)
+        glyph_->Assign(*glyph);
+    else
+        glyph_->SetSize(0, 0);
+    UpdateButton();
+}
+
+void TSpeedButton::SetDown(bool down)
+{
+    if (groupIndex_ == 0)
+        down = false;
+    if (down == down_)
+        return;
+    down_ = down;
+    if (down_ && Parent()) {
+        for (int i = 0; i < Parent()->ControlCount(); ++i) {
+            auto *other = dynamic_cast<TSpeedButton *>(Parent()->Controls(i));
+            if (other && other != this && other->groupIndex_ == groupIndex_ && other->down_) {
+                other->down_ = false;
+                other->UpdateButton();
+            }
+        }
+    }
+    UpdateButton();
+}
+
+void TSpeedButton::Pressed()
+{
+    if (groupIndex_ != 0) {
+        if (!down_)
+            SetDown(true);
+        else if (allowAllUp_)
+            SetDown(false);
+        else
+            UpdateButton();
+    }
+    Click();
+}
+
+void TSpeedButton::Click()
+{
+    if (Enabled())
+        TControl::Click();
+}
+
+void TSpeedButton::TextChanged() { UpdateButton(); }
+
+void TSpeedButton::UpdateButton()
+{
+    QToolButton *button = Button();
+    if (!button)
+        return;
+    button->setAutoRaise(flat_);
+    button->setIcon(GlyphIcon(*glyph_));
+    button->setIconSize(glyph_->Empty() ? QSize(16, 16) : QSize(glyph_->Width(), glyph_->Height()));
+    button->setText(text_);
+    button->setToolButtonStyle(text_.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    button->setCheckable(groupIndex_ != 0);
+    button->setChecked(down_);
+}

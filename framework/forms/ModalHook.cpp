@@ -1,0 +1,27 @@
+#include "forms/ModalHook.h"
+
+namespace {
+TModalHook &CurrentHook()
+{
+    static TModalHook hook;
+    return hook;
+}
+} // namespace
+
+void SetModalHook(TModalHook hook) { CurrentHook() = std::move(hook); }
+
+const TModalHook &ModalHook() { return CurrentHook(); }
+
+bool AnswerModal(const TModalRequest &request, int &answer)
+{
+    // A copy, so that a hook may replace itself while it runs.
+    const TModalHook hook = CurrentHook();
+    if (!hook)
+        return false;
+    answer = hook(request);
+    return true;
+}
+
+TModalHookScope::TModalHookScope(TModalHook hook) : previous_(CurrentHook()) { SetModalHook(std::move(hook)); }
+
+TModalHookScope::~TModalHookScope() { SetModalHook(std::move(previous_)); }

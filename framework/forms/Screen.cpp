@@ -1,0 +1,78 @@
+#include "forms/Screen.h"
+
+#include "forms/Form.h"
+#include "rtl/Exceptions.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+TScreen screenInstance;
+
+QSize PrimaryScreenSize()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize();
+}
+} // namespace
+
+TScreen *const Screen = &screenInstance;
+
+TScreen::TScreen() : TComponent(nullptr) {}
+
+TScreen::~TScreen()
+{
+    if (cursor_ != crDefault && QGuiApplication::instance())
+        QGuiApplication::restoreOverrideCursor();
+}
+
+int TScreen::Width() const { return PrimaryScreenSize().width(); }
+
+int TScreen::Height() const { return PrimaryScreenSize().height(); }
+
+void TScreen::SetCursor(TCursor cursor)
+{
+    if (cursor == cursor_)
+        return;
+    if (cursor == crDefault)
+        QGuiApplication::restoreOverrideCursor();
+    else if (cursor_ == crDefault)
+        QGuiApplication::setOverrideCursor(QCursor(CursorShapeOf(cursor)));
+    else
+        QGuiApplication::changeOverrideCursor(QCursor(CursorShapeOf(cursor)));
+    cursor_ = cursor;
+}
+
+TForm *TScreen::Forms(int index) const
+{
+    if (index < 0 || index >= forms_.size())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return forms_[index];
+}
+
+TForm *TScreen::ActiveForm() const
+{
+    for (qsizetype i = activation_.size() - 1; i >= 0; --i)
+        if (activation_[i]->Showing())
+            return activation_[i];
+    return nullptr;
+}
+
+void TScreen::AddForm(TForm *form)
+{
+    if (!forms_.contains(form))
+        forms_.append(form);
+}
+
+void TScreen::RemoveForm(TForm *form)
+{
+    forms_.removeOne(form);
+    activation_.removeOne(form);
+}
+
+void TScreen::FormActivated(TForm *form)
+{
+    activation_.removeOne(form);
+    activation_.append(form);
+}

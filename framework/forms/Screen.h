@@ -1,0 +1,39 @@
+#pragma once
+
+#include "classes/Component.h"
+#include "forms/Cursors.h"
+
+#include <QList>
+
+class TForm;
+
+// The screen of this module: its size, the cursor shown over every window, and the module's forms.
+class TScreen : public TComponent {
+    Q_OBJECT
+public:
+    TScreen();
+    ~TScreen() override;
+
+    int Width() const;
+    int Height() const;
+
+    // Anything but crDefault overrides the cursor of every window until crDefault is set again.
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+
+    int FormCount() const { return int(forms_.size()); }
+    TForm *Forms(int index) const;
+    // The form that was activated last and is still showing; null when none.
+    TForm *ActiveForm() const;
+
+    void AddForm(TForm *form);
+    void RemoveForm(TForm *form);
+    void FormActivated(TForm *form);
+
+private:
+    TCursor cursor_ = crDefault;
+    QList<TForm *> forms_;
+    QList<TForm *> activation_;
+};
+
+extern TScreen *const Screen;

@@ -1,0 +1,257 @@
+#include "menus/Menus.h"
+
+#include "controls/Control.h"
+#include "controls/ImageList.h"
+#include "forms/Application.h"
+#include "rtl/Exceptions.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QMenuBar>
+
+QString StripHotkey(const QString &caption)
+{
+    QString result;
+    result.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (++i >= caption.size())
+                break;
+        }
+        result += caption[i];
+    }
+    return result;
+}
+
+TMenuItem::TMenuItem(TComponent *owner) : TComponent(owner), qaction_(new QAction)
+{
+    QObject::connect(qaction_, &QAction::triggered, this, [this] {
+        CallHandler(this, [this] {
+            qaction_->setChecked(checked_);
+            Click();
+        });
+    });
+    QObject::connect(qaction_, &QAction::hovered, this,
+                     [this] { CallHandler(this, [this] { Application->SetHint(GetLongHint(hint_)); }); });
+}
+
+TMenuItem::~TMenuItem()
+{
+    while (!items_.isEmpty())
+        delete items_.last();
+    if (parent_)
+        parent_->Remove(this);
+    delete subMenu_.data();
+    delete qaction_.data();
+}
+
+void TMenuItem::SetCaption(const QString &caption)
+{
+    caption_ = caption;
+    UpdateAction();
+}
+
+void TMenuItem::SetAction(TBasicAction *action)
+{
+    if (action == action_)
+        return;
+    if (action_)
+        action_->RemoveFreeNotification(this);
+    action_ = action;
+    if (action_)
+        action_->FreeNotification(this);
+}
+
+void TMenuItem::SetChecked(bool checked)
+{
+    checked_ = checked;
+    UpdateAction();
+}
+
+void TMenuItem::SetEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    UpdateAction();
+}
+
+void TMenuItem::SetVisible(bool visible)
+{
+    visible_ = visible;
+    UpdateAction();
+}
+
+void TMenuItem::SetImageIndex(int index)
+{
+    imageIndex_ = index;
+    UpdateImage();
+}
+
+void TMenuItem::UpdateAction()
+{
+    if (!qaction_)
+        return;
+    qaction_->setSeparator(caption_ == QLatin1String("-"));
+    qaction_->setText(caption_);
+    qaction_->setCheckable(checked_);
+    qaction_->setChecked(checked_);
+    qaction_->setEnabled(enabled_);
+    qaction_->setVisible(visible_);
+}
+
+void TMenuItem::UpdateImage()
+{
+    if (!qaction_)
+        return;
+    const TMenu *menu = GetParentMenu();
+    const TImageList *images = menu ? menu->Images() : nullptr;
+    qaction_->setIcon(images && imageIndex_ >= 0 && imageIndex_ < images->Count() ? images->Icon(imageIndex_)
+                                                                                    : QIcon());
+}
+
+void TMenuItem::UpdateImages()
+{
+    UpdateImage();
+    for (TMenuItem *item : items_)
+        item->UpdateImages();
+}
+
+TMenuItem *TMenuItem::Items(int index) const
+{
+    if (index < 0 || index >= items_.size())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return items_[index];
+}
+
+void TMenuItem::Add(TMenuItem *item) { Insert(Count(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem *item)
+{
+    if (!item || item == this)
+        return;
+    if (item->parent_)
+        throw EInvalidOperation(QStringLiteral("Menu inserted twice"));
+    if (index < 0 || index > items_.size())
+        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    items_.insert(index, item);
+    item->parent_ = this;
+    RebuildEntries();
+    item->UpdateImages();
+}
+
+void TMenuItem::Delete(int index) { Remove(Items(index)); }
+
+void TMenuItem::Remove(TMenuItem *item)
+{
+    if (!items_.removeOne(item))
+        return;
+    item->parent_ = nullptr;
+    RebuildEntries();
+}
+
+void TMenuItem::SetMenuIndex(int index)
+{
+    if (!parent_)
+        return;
+    TMenuItem *parent = parent_;
+    const int count = parent->Count();
+    index = std::clamp(index, 0, count - 1);
+    if (index == MenuIndex())
+        return;
+    parent->items_.removeOne(this);
+    parent->items_.insert(index, this);
+    parent->RebuildEntries();
+}
+
+TMenu *TMenuItem::GetParentMenu() const
+{
+    const TMenuItem *item = this;
+    while (item->parent_)
+        item = item->parent_;
+    return item->menu_;
+}
+
+void TMenuItem::Click()
+{
+    if (enabled_)
+        onClick_(this);
+}
+
+void TMenuItem::RebuildEntries()
+{
+    QWidget *container = container_;
+    if (!container) {
+        if (items_.isEmpty() && subMenu_) {
+            qaction_->setMenu(nullptr);
+            delete subMenu_.data();
+        } else if (!items_.isEmpty() && !subMenu_) {
+            subMenu_ = new QMenu;
+            qaction_->setMenu(subMenu_);
+        }
+        container = subMenu_;
+    }
+    if (!container)
+        return;
+    for (QAction *action : container->actions())
+        container->removeAction(action);
+    for (TMenuItem *item : items_)
+        if (item->qaction_)
+            container->addAction(item->qaction_);
+}
+
+void TMenuItem::Notification(TComponent *component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == action_)
+        action_ = nullptr;
+}
+
+TMenu::TMenu(TComponent *owner, QWidget *container) : TComponent(owner), container_(container)
+{
+    items_ = new TMenuItem(this);
+    items_->container_ = container;
+    items_->menu_ = this;
+}
+
+TMenu::~TMenu()
+{
+    delete items_;
+    items_ = nullptr;
+    delete container_.data();
+}
+
+void TMenu::SetImages(TImageList *images)
+{
+    if (images == images_)
+        return;
+    if (images_)
+        images_->RemoveFreeNotification(this);
+    images_ = images;
+    if (images_)
+        images_->FreeNotification(this);
+    items_->UpdateImages();
+}
+
+void TMenu::Notification(TComponent *component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == images_) {
+        images_ = nullptr;
+        if (items_)
+            items_->UpdateImages();
+    }
+}
+
+TMainMenu::TMainMenu(TComponent *owner) : TMenu(owner, new QMenuBar) {}
+
+QMenuBar *TMainMenu::MenuBar() const { return static_cast<QMenuBar *>(Container()); }
+
+TPopupMenu::TPopupMenu(TComponent *owner) : TMenu(owner, new QMenu) {}
+
+QMenu *TPopupMenu::Menu() const { return static_cast<QMenu *>(Container()); }
+
+void TPopupMenu::Popup(int x, int y)
+{
+    if (QMenu *menu = Menu())
+        menu->popup(QPoint(x, y));
+}

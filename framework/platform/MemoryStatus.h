@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+#include <functional>
+
+// The machine's memory figures as the about boxes show them.
+struct TMemoryStatus {
+    quint32 MemoryLoad = 0; // percent of physical memory in use
+    quint64 TotalPhys = 0;  // bytes
+    quint64 AvailPhys = 0;  // bytes
+};
+
+// Reads the kernel's figures (/proc/meminfo); zeros when they cannot be read.
+void GlobalMemoryStatus(TMemoryStatus &status);
+// The figures of a meminfo text ("MemTotal:  524288 kB" ...).
+TMemoryStatus ParseMemInfo(const QByteArray &text);
+
+// Tests give the figures of a machine of their choice: while set, the hook fills the status.
+using TMemoryStatusHook = std::function<void(TMemoryStatus &status)>;
+void SetMemoryStatusHook(TMemoryStatusHook hook);

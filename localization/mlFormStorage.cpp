@@ -1,0 +1,128 @@
+#include "mlFormStorage.h"
+
+#include "forms/Application.h"
+#include "forms/Form.h"
+#include "registry/Registry.h"
+#include "rtl/Exceptions.h"
+
+namespace {
+HKEY PredefinedKey(TMyHKeyType type)
+{
+    switch (type) {
+    case mlHKEY_CLASSES_ROOT:
+        return HKEY_CLASSES_ROOT;
+    case mlHKEY_LOCAL_MACHINE:
+        return HKEY_LOCAL_MACHINE;
+    case mlHKEY_USERS:
+        return HKEY_USERS;
+    case mlHKEY_CURRENT_CONFIG:
+        return HKEY_CURRENT_CONFIG;
+    case mlHKEY_DYN_DATA:
+        return HKEY_DYN_DATA;
+    default:
+        return HKEY_CURRENT_USER;
+    }
+}
+} // namespace
+
+TmlFormStorage::TmlFormStorage(TComponent *owner) : TComponent(owner)
+{
+    if (owner) {
+        form_ = dynamic_cast<TForm *>(owner);
+        if (!form_)
+            throw EInvalidCast(QStringLiteral("Invalid class typecast"));
+    }
+}
+
+TmlFormStorage::~TmlFormStorage()
+{
+    // A destructor cannot pass the failure on: it is reported like any failure of handler code.
+    try {
+        SaveFormState();
+    } catch (...) {
+        Application->HandleException(this);
+    }
+}
+
+void TmlFormStorage::SetRegRootKey(TMyHKeyType rootKey)
+{
+    if (rootKey == regRootKey_)
+        return;
+    regRootKey_ = rootKey;
+    rootKey_ = PredefinedKey(rootKey);
+}
+
+bool TmlFormStorage::Working() const { return active_ && form_ && !HasState(csDesigning); }
+
+void TmlFormStorage::SaveFormState()
+{
+    if (!Working())
+        return;
+    TRegistry registry;
+    registry.SetRootKey(rootKey_);
+    if (!registry.OpenKey(subKey_, true))
+        throw ERegistryException(QStringLiteral("Failed to open key %1").arg(subKey_));
+    switch (form_->WindowState()) {
+    case wsMinimized:
+        registry.WriteString(QStringLiteral("State"), QStringLiteral("Minimized"));
+        return;
+    case wsMaximized:
+        registry.WriteString(QStringLiteral("State"), QStringLiteral("Maximized"));
+        return;
+    default:
+        registry.WriteString(QStringLiteral("State"), QStringLiteral("Normal"));
+        break;
+    }
+    registry.WriteInteger(QStringLiteral("Top"), form_->Top());
+    registry.WriteInteger(QStringLiteral("Left"), form_->Left());
+    registry.WriteInteger(QStringLiteral("Height"), form_->Height());
+    registry.WriteInteger(QStringLiteral("Width"), form_->Width());
+}
+
+void TmlFormStorage::Loaded()
+{
+    TComponent::Loaded();
+    RestoreFormState();
+}
+
+void TmlFormStorage::RestoreFormState()
+{
+    if (!Working())
+        return;
+    const int left = form_->Left();
+    const int top = form_->Top();
+    const int height = form_->Height();
+    const int width = form_->Width();
+    const TWindowState state = form_->WindowState();
+    try {
+        TRegistry registry;
+        registry.SetRootKey(rootKey_);
+        if (!registry.OpenKey(subKey_, true))
+            return;
+        if (registry.ReadString(QStringLiteral("State")).isEmpty())
+            return;
+        form_->SetTop(registry.ReadInteger(QStringLiteral("Top")));
+        form_->SetLeft(registry.ReadInteger(QStringLiteral("Left")));
+        form_->SetHeight(registry.ReadInteger(QStringLiteral("Height")));
+        form_->SetWidth(registry.ReadInteger(QStringLiteral("Width")));
+        const QString stored = registry.ReadString(QStringLiteral("State"));
+        if (stored.size() < 3)
+            throw ERangeError(QStringLiteral("Range check error"));
+        switch (stored[2].unicode()) {
+        case u'n':
+            form_->SetWindowState(wsMinimized);
+            break;
+        case u'r':
+            form_->SetWindowState(wsNormal);
+            break;
+        case u'x':
+            form_->SetWindowState(wsMaximized);
+            break;
+        default:
+            break;
+        }
+    } catch (const std::exception &) {
+        form_->SetBounds(left, top, width, height);
+        form_->SetWindowState(state);
+    }
+}
