@@ -4,6 +4,9 @@
 #include "mlLangTables.h"
 #include "mlPropInfo.h"
 
+#include "classes/Collection.h"
+#include "controls/Control.h"
+#include "forms/Form.h"
 #include "rtl/FormatSettings.h"
 #include "rtl/SysUtils.h"
 
@@ -39,12 +42,34 @@ QString TextBefore(const QString &entry, QChar delimiter)
 
 bool SameUpper(const QString &a, const QString &b) { return AnsiUpperCase(a) == AnsiUpperCase(b); }
 
-// A property whose value is an assigned action: the component keeps the texts its action gives it.
+// A component linked to an action keeps the caption and hint its action gives it.
 bool HasAssignedAction(const TComponent *component)
 {
+    if (const auto *control = dynamic_cast<const TControl *>(component); control && control->Action())
+        return true;
     const TmlPropInfoList properties(component);
     const TPropInfo *action = properties.Find(QStringLiteral("Action"));
     return action && action->Kind() == tkClass && action->GetObjectProp(component) != nullptr;
+}
+
+// A "Component.Property[index].ItemProperty" entry name whose collection has no item at the index.
+bool ItemIndexBeyondCollection(const TComponent *component, const QString &name)
+{
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot < 0)
+        return false;
+    const QString indexed = TextBefore(name.mid(dot + 1), u'.');
+    const qsizetype bracket = indexed.indexOf(u'[');
+    const QString propertyName = indexed.left(bracket);
+    int index = 0;
+    if (bracket < 0 || !TryStrToInt(indexed.mid(bracket + 1, indexed.size() - bracket - 2), index))
+        return false;
+    const TmlPropInfoList properties(component);
+    const TPropInfo *property = properties.Find(propertyName);
+    if (!property || property->Name() != propertyName || property->Kind() != tkClass)
+        return false;
+    const auto *collection = dynamic_cast<const TCollection *>(property->GetObjectProp(component));
+    return collection && index >= collection->Count();
 }
 
 bool PublishesProperty(const QObject *object, const QString &name)
@@ -52,19 +77,8 @@ bool PublishesProperty(const QObject *object, const QString &name)
     return TmlPropInfoList(object).Find(name) != nullptr;
 }
 
-bool IsForm(const TComponent *component) { return component && component->inherits("TForm"); }
+bool IsForm(const TComponent *component) { return dynamic_cast<const TForm *>(component) != nullptr; }
 
-// Clears the component's file-loading flag however a whole-file load ends.
-class FileLoadingScope {
-public:
-    explicit FileLoadingScope(bool &flag) : flag_(flag) { flag_ = true; }
-    ~FileLoadingScope() { flag_ = false; }
-    FileLoadingScope(const FileLoadingScope &) = delete;
-    FileLoadingScope &operator=(const FileLoadingScope &) = delete;
-
-private:
-    bool &flag_;
-};
 } // namespace
 
 TComponent *TmlCustomLang::RequireSoleLanguageComponent(TComponent *owner)
@@ -547,17 +561,21 @@ bool TmlCustomLang::MergeKindFromFile(TStringsType kind, const QString &fileName
     fileLoading_ = true;
     const int read = LoadKindFromFile(kind, fileName, true);
     fileLoading_ = wasLoading;
-    try {
-        if (read < 0)
-            throw EInOutError(QStringLiteral("Cannot read %1").arg(fileName));
-        const QChar d = Delim();
-        QSet<QString> names;
-        for (int i = 0; i < list->Count(); ++i)
-            names.insert(AnsiUpperCase(TextBefore(list->Strings(i), d)));
-        for (int i = 0; i < backup.Count(); ++i)
-            if (!names.contains(AnsiUpperCase(TextBefore(backup.Strings(i), d))))
-                list->Add(backup.Strings(i));
-    } catch (const Exception &) {
+    bool merged = read >= 0;
+    if (merged) {
+        try {
+            const QChar d = Delim();
+            QSet<QString> names;
+            for (int i = 0; i < list->Count(); ++i)
+                names.insert(AnsiUpperCase(TextBefore(list->Strings(i), d)));
+            for (int i = 0; i < backup.Count(); ++i)
+                if (!names.contains(AnsiUpperCase(TextBefore(backup.Strings(i), d))))
+                    list->Add(backup.Strings(i));
+        } catch (const Exception &) {
+            merged = false;
+        }
+    }
+    if (!merged) {
         list->Assign(backup);
         return false;
     }

@@ -5,6 +5,7 @@
 #include "classes/Component.h"
 #include "classes/Events.h"
 #include "classes/Strings.h"
+#include "forms/Cursors.h"
 #include "rtl/Exceptions.h"
 
 #include <QChar>
@@ -123,8 +124,8 @@ public:
     void SetOptions(TmlLangOptions value);
     bool NeedAllDlgs() const { return needAllDlgs_; }
     void SetNeedAllDlgs(bool value);
-    qint16 ChangingCursor() const { return changingCursor_; }
-    void SetChangingCursor(qint16 value) { changingCursor_ = value; }
+    TCursor ChangingCursor() const { return changingCursor_; }
+    void SetChangingCursor(TCursor value) { changingCursor_ = value; }
     TStrings *ExcludedProperties() { return &excludedProperties_; }
     void SetExcludedProperties(TStrings *list);
     bool DoRaiseExceptions() const { return doRaiseExceptions_; }
@@ -203,10 +204,30 @@ private:
     bool IsLoading() const { return HasState(csLoading); }
     bool HasTabDelimiters();
     void SetKindList(TStringList &own, const TStrings *list, TStringsType kind);
-    void RemoveEntriesOfComponent(TComponent *component);
+    void RemoveEntriesOfComponent(TComponent *component, TOperation operation);
+    bool MergeAll(const QString &fileName, bool apply);
+    void LoadAll(const QString &fileName, bool clearFirst, bool apply);
+
+    // Sets FileLoading for a whole-file load or merge and clears it however that ends.
+    class FileLoadingScope {
+    public:
+        explicit FileLoadingScope(bool &flag) : flag_(flag) { flag_ = true; }
+        ~FileLoadingScope() { flag_ = false; }
+        FileLoadingScope(const FileLoadingScope &) = delete;
+        FileLoadingScope &operator=(const FileLoadingScope &) = delete;
+
+    private:
+        bool &flag_;
+    };
     TStringList &HeldEntries();
-    // The list of the same kind that a shared-list lookup reads, and the component that owns it.
-    TStrings *SharedList(TStrings *list, bool includeStrings, TmlCustomLang *&source);
+    TStringList *OwnKindList(TStringsType kind);
+    // The kind of a shared list (Strings only when withStrings), -1 for a list that is not shared now.
+    int SharedKind(const TStrings *list, bool withStrings) const;
+    // The list a lookup reads: the first non-empty list of the kind among the dispatcher's components, else
+    // the own one; null for a shared list without dispatcher.
+    TStrings *SharedSource(TStrings *list, int kind);
+    // The active language's text of an entry, or its first language's text when that is empty and fallBack.
+    QString EntryText(const QString &entry, bool fallBack) const;
 
     int changedKind_ = -1;
     TStringList captions_;
@@ -236,7 +257,7 @@ private:
     TTranslateType translateType_ = ttNoChange;
     TmlLangOptions options_ = 0;
     bool needAllDlgs_ = false;
-    qint16 changingCursor_ = -1;
+    TCursor changingCursor_ = crNone;
     TStringList excludedProperties_;
     bool doRaiseExceptions_ = false;
 };
@@ -266,7 +287,7 @@ class TmlLang : public TmlCustomLang {
     Q_PROPERTY(TTranslateType TranslateType READ TranslateType WRITE SetTranslateType)
     Q_PROPERTY(uint Options READ Options WRITE SetOptions)
     Q_PROPERTY(bool NeedAllDlgs READ NeedAllDlgs WRITE SetNeedAllDlgs)
-    Q_PROPERTY(qint16 ChangingCursor READ ChangingCursor WRITE SetChangingCursor)
+    Q_PROPERTY(TCursor ChangingCursor READ ChangingCursor WRITE SetChangingCursor)
     Q_PROPERTY(TStrings *ExcludedProperties READ ExcludedProperties WRITE SetExcludedProperties)
     Q_PROPERTY(bool DoRaiseExceptions READ DoRaiseExceptions WRITE SetDoRaiseExceptions)
 
