@@ -1,5 +1,6 @@
 #include "controls/ImageList.h"
 
+#include "graphics/Bitmap.h"
 #include "rtl/Exceptions.h"
 
 #include <QPainter>
@@ -48,4 +49,23 @@ QImage TImageList::Image(int index) const
     if (index < 0 || index >= images_.size())
         throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
     return images_[index];
+}
+
+int TImageList::Add(const TBitmap *image, const TBitmap *mask)
+{
+    return AddImage(image ? image->Image() : QImage(), mask && !mask->Empty() ? mask->Image() : QImage());
+}
+
+void TImageList::GetBitmap(int index, TBitmap *bitmap) const
+{
+    const QImage image = Image(index);
+    QImage result = bitmap->Empty() ? QImage(width_, height_, QImage::Format_RGB32)
+                                    : bitmap->Image().copy(0, 0, width_, height_);
+    if (bitmap->Empty() || bkColor_ != clNone)
+        result.fill(bkColor_ != clNone ? ColorToQColor(bkColor_) : QColor(Qt::white));
+    {
+        QPainter painter(&result);
+        painter.drawImage(0, 0, image);
+    }
+    bitmap->SetImage(result);
 }

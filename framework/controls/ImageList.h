@@ -1,10 +1,13 @@
 #pragma once
 
 #include "classes/Component.h"
+#include "graphics/Color.h"
 
 #include <QIcon>
 #include <QImage>
 #include <QList>
+
+class TBitmap;
 
 // Small images of one size (16 x 16 unless set otherwise) that menus and buttons show by index.
 class TImageList : public TComponent {
@@ -20,6 +23,14 @@ public:
     int Height() const { return height_; }
     void SetHeight(int height);
     int Count() const { return int(images_.size()); }
+    // The colour behind the images where GetBitmap draws them; clNone leaves the bitmap's own pixels.
+    TColor BkColor() const { return bkColor_; }
+    void SetBkColor(TColor color) { bkColor_ = color; }
+
+    // Adds the bitmap with its monochrome mask (may be null) and answers the new index.
+    int Add(const TBitmap *image, const TBitmap *mask);
+    // Draws the image at the index into the bitmap, which takes the list's image size.
+    void GetBitmap(int index, TBitmap *bitmap) const;
 
     // Adds the top-left Width x Height pixels of the image; where the mask has a set (white) pixel the image
     // is transparent. A null mask leaves every pixel opaque. Answers the new index.
@@ -32,5 +43,6 @@ public:
 private:
     int width_ = 16;
     int height_ = 16;
+    TColor bkColor_ = clNone;
     QList<QImage> images_;
 };

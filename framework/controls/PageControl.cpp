@@ -5,6 +5,7 @@
 
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 TTabSheet::TTabSheet(TComponent *owner) : TWinControl(owner, new QWidget) {}
 
@@ -60,9 +61,13 @@ void TPageControl::InsertControl(TControl *control)
 
 void TPageControl::RemoveControl(TControl *control)
 {
-    if (auto *page = dynamic_cast<TTabSheet *>(control); page && pages_.removeOne(page)) {
+    // Compared by address: a page being destroyed is no longer a TTabSheet when it leaves.
+    const auto page = std::find_if(pages_.begin(), pages_.end(),
+                                   [control](const TTabSheet *sheet) { return sheet == control; });
+    if (page != pages_.end()) {
+        pages_.erase(page);
         switching_ = true;
-        Tabs()->removeTab(Tabs()->indexOf(page->Widget()));
+        Tabs()->removeTab(Tabs()->indexOf(control->Widget()));
         switching_ = false;
     }
     TWinControl::RemoveControl(control);
