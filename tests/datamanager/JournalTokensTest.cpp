@@ -71,8 +71,14 @@ TEST(JournalTokens, ReadersAgreeWithTheRunTimeLibrary)
         int expected = 0;
         EXPECT_EQ(DecToken(Text(token)), TryStrToInt(QString(token), expected) ? expected : -1) << token;
     }
+    for (const char *token : {"0", "1F", "ff", "000000001", "FFFFFFFF", "80000000", "100000000", "", "-1", "+1",
+                              "G", "$1"}) {
+        int expected = 0;
+        EXPECT_EQ(HexToken(Text(token)), TryStrToInt("$" + QString(token), expected) ? expected : -1) << token;
+    }
     const DecimalSeparatorScope point(u'.');
-    for (const char *token : {"0", "1.5", "-0.25", "1e3", "1.5E-2", ".5", "5.", "1,5", "abc", "", "1e", "-"}) {
+    for (const char *token : {"0", "1.5", "-0.25", "1e3", "1.5E-2", "1E+05", ".5", "-.5", "5.", "1,5", "abc", "",
+                              "1e", "-", "+-1", "nan", "inf", "0x10", "1e999", "1.2.3"}) {
         double expected = 0;
         EXPECT_EQ(FloatToken(Text(token)), TryStrToFloat(QString(token), expected) ? expected : 0) << token;
     }
