@@ -1,5 +1,7 @@
 #include "rtl/Codec1251.h"
 
+#include <array>
+
 namespace {
 // Code points of the bytes 0x80..0xFF; the lower half is ASCII. 0x98 is unassigned in the code page and
 // maps to the C1 control U+0098, so that every byte survives a decode and encode unchanged.
@@ -22,21 +24,22 @@ constexpr char16_t kUpperHalf[128] = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
 
-constexpr char16_t kCyrillicA = 0x0410;
-constexpr char16_t kCyrillicYa = 0x044F;
-constexpr unsigned char kCyrillicAByte = 0xC0;
+// Byte of every character below U+2200 that the upper half holds (0 for none); the last assigned code is
+// U+2122. Built once at compile time, so encoding is a lookup.
+constexpr char16_t kReverseSize = 0x2200;
+constexpr auto kReverse = [] {
+    std::array<unsigned char, kReverseSize> reverse{};
+    for (int i = 0; i < 128; ++i)
+        reverse[kUpperHalf[i]] = static_cast<unsigned char>(0x80 + i);
+    return reverse;
+}();
 
 unsigned char Encode(char16_t c)
 {
     if (c < 0x80)
         return static_cast<unsigned char>(c);
-    if (c >= kCyrillicA && c <= kCyrillicYa)
-        return static_cast<unsigned char>(kCyrillicAByte + (c - kCyrillicA));
-    // The remaining 64 assigned codes are scattered; a short scan is cheaper than a reverse table.
-    for (int i = 0; i < kCyrillicAByte - 0x80; ++i)
-        if (kUpperHalf[i] == c)
-            return static_cast<unsigned char>(0x80 + i);
-    return '?';
+    const unsigned char byte = c < kReverseSize ? kReverse[c] : 0;
+    return byte ? byte : '?';
 }
 } // namespace
 
@@ -61,14 +64,17 @@ char ToCp1251Char(QChar c) { return static_cast<char>(Encode(c.unicode())); }
 
 QByteArray ToCp1251(const QString &text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    const QChar *in = text.constData();
+    const QChar *const end = in + text.size();
+    while (in != end) {
+        const char16_t c = (in++)->unicode();
         // A character beyond the basic plane is one character: one '?', not one per surrogate half.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        bytes.append(static_cast<char>(Encode(c.unicode())));
+        if (QChar::isHighSurrogate(c) && in != end && in->isLowSurrogate())
+            ++in;
+        *out++ = static_cast<char>(Encode(c));
     }
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
