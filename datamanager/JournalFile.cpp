@@ -82,11 +82,25 @@ void AppendJournalLine(const QString &fileName, QByteArrayView line)
         FileError("Cannot write file", fileName, file.errorString());
 }
 
-void RewriteJournal(const QString &fileName, const QByteArray &content)
+void RewriteJournal(const QString &fileName, const std::function<void(const TJournalLineSink &)> &writeLines)
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         FileError("Cannot create file", fileName, file.errorString());
-    if (file.write(content) != content.size() || !file.commit())
+    // One block of lines at a time: a journal of any size needs no more memory than that.
+    QByteArray block;
+    block.reserve(BlockSize + BlockSize / 4);
+    auto writeBlock = [&] {
+        if (file.write(block) != block.size())
+            FileError("Cannot write file", fileName, file.errorString());
+        block.resize(0);
+    };
+    writeLines([&](QByteArrayView line) {
+        block.append(line).append("\r\n", 2);
+        if (block.size() >= BlockSize)
+            writeBlock();
+    });
+    writeBlock();
+    if (!file.commit())
         FileError("Cannot write file", fileName, file.errorString());
 }

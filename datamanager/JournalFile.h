@@ -21,6 +21,9 @@ void ReadJournalLines(const QString &fileName, const TJournalLineHandler &handle
 // Adds one line and its CR LF at the end of the journal, creating it when missing. Raises EInOutError.
 void AppendJournalLine(const QString &fileName, QByteArrayView line);
 
-// Replaces the journal by `content` as a whole: the bytes go to a temporary file beside it that takes the
-// journal's place only when complete, so a failed rewrite leaves the old journal as it was. Raises EInOutError.
-void RewriteJournal(const QString &fileName, const QByteArray &content);
+using TJournalLineSink = std::function<void(QByteArrayView line)>;
+// Replaces the journal as a whole by the lines that `writeLines` hands to its sink, each followed by CR LF. The
+// lines go, block by block, to a temporary file beside the journal that takes its place only when complete,
+// so a failed rewrite (a write error, or an exception from `writeLines`) leaves the old journal as it was.
+// Raises EInOutError.
+void RewriteJournal(const QString &fileName, const std::function<void(const TJournalLineSink &)> &writeLines);

@@ -335,16 +335,16 @@ void TOrmelDataManager::ClearAll()
 void TOrmelDataManager::SaveDataFile()
 {
     TDataManager::SaveDataFile();
-    QByteArray journal;
-    auto write = [&journal](const auto &list, qint32 count) {
-        for (qint32 i = 0; i < count; ++i)
-            journal += ToCp1251(list[i]->FormatLine()) + "\r\n";
-    };
-    write(TuningMessages, TuningCount);
-    write(ImageMessages, ImageCount);
-    write(ZeltMessages, ZeltCount);
-    write(JDMessages, JDCount);
-    for (const QByteArray &line : unreadLines_)
-        journal += line + "\r\n";
-    RewriteJournal(DataFileName, journal);
+    RewriteJournal(DataFileName, [this](const TJournalLineSink &write) {
+        auto writeAll = [&write](const auto &list, qint32 count) {
+            for (qint32 i = 0; i < count; ++i)
+                write(ToCp1251(list[i]->FormatLine()));
+        };
+        writeAll(TuningMessages, TuningCount);
+        writeAll(ImageMessages, ImageCount);
+        writeAll(ZeltMessages, ZeltCount);
+        writeAll(JDMessages, JDCount);
+        for (const QByteArray &line : unreadLines_)
+            write(line);
+    });
 }
