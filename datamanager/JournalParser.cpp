@@ -153,8 +153,9 @@ bool ReadTuning(TLineCursor &line, TuningMessageRecord &record)
     record.Frequency = line.HexByte();
     record.Amplitude = line.HexByte();
     record.Period = line.HexByte();
-    record.BitImageHex = FirstToken(line.Rest).Bytes();
-    record.Comments = DropFirstToken(line.Rest).Left(CommentsWidth).Text();
+    const TLineText picture = FirstToken(line.Rest);
+    record.BitImageHex = picture.Bytes();
+    record.Comments = Trim(AfterToken(line.Rest, picture)).Left(CommentsWidth).Text();
     return true;
 }
 
@@ -188,9 +189,10 @@ bool ReadImage(TLineCursor &line, int kind, ImageMessageRecord &record)
     record.StepX = line.HexByte();
     record.StepY = line.HexByte();
     record.ImageType = line.HexByte();
-    record.BitImageHex = FirstToken(line.Rest).Bytes();
+    const TLineText picture = FirstToken(line.Rest);
+    record.BitImageHex = picture.Bytes();
     // Texts at the fixed places the writer puts them, one blank apart; the conclusion runs to the line end.
-    const TLineText comments = AfterFirstBlank(line.Rest);
+    const TLineText comments = AfterToken(line.Rest, picture);
     record.Comments = Trim(comments.Left(CommentsWidth)).Text();
     const TLineText controlMade = comments.Mid(CommentsWidth + 1);
     record.ControlMade = Trim(controlMade.Left(ControlMadeWidth)).Text();

@@ -129,6 +129,11 @@ TLineText AfterFirstBlank(TLineText s)
     return blank ? TLineText(blank + 1, s.End) : TLineText();
 }
 
+TLineText AfterToken(TLineText s, TLineText firstToken)
+{
+    return firstToken.End < s.End && *firstToken.End == ' ' ? TLineText(firstToken.End + 1, s.End) : TLineText();
+}
+
 TLineText TakeChars(TLineText s, qsizetype n) { return s.Size() > n ? Trim(s.Left(n)) : s; }
 
 qint32 HexToken(TLineText s)

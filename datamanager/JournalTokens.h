@@ -33,6 +33,9 @@ TLineText DropFirstToken(TLineText s);
 TLineText FirstToken(TLineText s);
 // What follows the first blank, untrimmed; empty when there is none.
 TLineText AfterFirstBlank(TLineText s);
+// AfterFirstBlank(s) for the FirstToken(s) already found, without looking for the blank again (a picture
+// token is thousands of bytes long).
+TLineText AfterToken(TLineText s, TLineText firstToken);
 // The first n bytes trimmed when the text is longer than n, otherwise the text unchanged.
 TLineText TakeChars(TLineText s, qsizetype n);
 
