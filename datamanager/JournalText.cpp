@@ -1,5 +1,7 @@
 #include "JournalText.h"
 
+#include "rtl/Codec1251.h"
+
 QString OneLine(const QString &text)
 {
     if (!text.contains(u'\r') && !text.contains(u'\n'))
@@ -14,3 +16,5 @@ QString OneLine(const QString &text)
     }
     return line;
 }
+
+QString FieldText(const QString &text, qsizetype width) { return FromCp1251(ToCp1251(OneLine(text)).left(width)); }

@@ -11,6 +11,11 @@
 #include <cstring>
 
 namespace {
+// Widths of the fixed text fields of a journal line.
+constexpr qsizetype NameWidth = 40;
+constexpr qsizetype CommentsWidth = 100;
+constexpr qsizetype ControlMadeWidth = 60;
+
 // Stores the pairs of Text into BitImage one by one, as far as they are valid, and raises at the first fault.
 template <typename Char>
 void HexPairsToBytes(const Char *text, qsizetype length, TDynArray<quint8> &bytes)
@@ -123,9 +128,9 @@ QString TLumbraTuningMessage::FormatLine() const
 {
     return Format("%.2x %.2x %.4x %.4x %-40s %.4x %.2x %.4x %.4x %.2x %.4x %.2x%.2x %.2x %.2x %.2x %.2x %.2x %.2x "
                   "%s %-100s",
-                  {DeviceCodes[1], MessageKinds[0], DeviceNumber, TuningID, OneLine(GetRecordName()), TransducerID,
-                   Attenuation, StartPoint, EndPoint, Day, Month, Year / 100, Year % 100, Hour, Minute, Second,
-                   Frequency, Amplitude, Period, BitImageToHex(), OneLine(Comments)});
+                  {DeviceCodes[1], MessageKinds[0], DeviceNumber, TuningID, FieldText(GetRecordName(), NameWidth),
+                   TransducerID, Attenuation, StartPoint, EndPoint, Day, Month, Year / 100, Year % 100, Hour, Minute,
+                   Second, Frequency, Amplitude, Period, BitImageToHex(), FieldText(Comments, CommentsWidth)});
 }
 
 void TLumbraImageMessage::Create()
@@ -173,11 +178,11 @@ QString TLumbraImageMessage::FormatLine() const
 {
     return Format("%.2x %.2x %.4x %.4x %.4x %-40s %.2x %.2x %.2x%.2x %.2x %.2x %.2x %.2x %.2x %.2x%.2x %.2x %.2x %.2x "
                   "%.4x %.4x %.2x %.2x %.2x %s %-100s %-60s %s",
-                  {DeviceCodes[1], MessageKinds[1], DeviceNumber, ImageID, TuningID, OneLine(GetRecordName()),
-                   BeginDay, BeginMonth, BeginYear / 100, BeginYear % 100, BeginHour, BeginMinute, BeginSecond,
+                  {DeviceCodes[1], MessageKinds[1], DeviceNumber, ImageID, TuningID,
+                   FieldText(GetRecordName(), NameWidth), BeginDay, BeginMonth, BeginYear / 100, BeginYear % 100, BeginHour, BeginMinute, BeginSecond,
                    EndDay, EndMonth, EndYear / 100, EndYear % 100, EndHour, EndMinute, EndSecond, SizeX, SizeY,
-                   StepX, StepY, ImageType, BitImageToHex(), OneLine(Comments), OneLine(ControlMade),
-                   OneLine(Conclusion)});
+                   StepX, StepY, ImageType, BitImageToHex(), FieldText(Comments, CommentsWidth),
+                   FieldText(ControlMade, ControlMadeWidth), OneLine(Conclusion)});
 }
 
 namespace {
