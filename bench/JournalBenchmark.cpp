@@ -229,7 +229,8 @@ bool Run(int records, int runs, const QString &folder)
     Row("load", coldLoad, size, expected);
     Row("reference: read, decode pictures", coldReference, size, expected);
     std::printf("  %-34s %9.2f\n", "load / reference", coldLoad / coldReference);
-    std::printf("  repeated runs (median of %d; best load %.1f ms):\n", runs, *std::min_element(loads.begin(), loads.end()) * 1e3);
+    std::printf("  repeated runs (median of %d; best load %.1f ms):\n", runs,
+                *std::min_element(loads.begin(), loads.end()) * 1e3);
     Row("load", Median(loads), size, expected);
     Row("reference: read, decode pictures", Median(references), size, expected);
     std::printf("  %-34s %9.2f\n", "load / reference", Median(loads) / Median(references));

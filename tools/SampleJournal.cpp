@@ -351,11 +351,15 @@ private:
         else
             SetPicture(image, OrdinaryImagePicture(random_, image.SizeX, image.SizeY, random_.Percent(30)));
         image.SetComments(Comments());
-        static const char *const inspectors[] = {"Иванов И.И.", "Петров П.С.", "Сидорова А.В., дефектоскопист 6 разряда",
+        static const char *const inspectors[] = {"Иванов И.И.", "Петров П.С.",
+                                                 "Сидорова А.В., дефектоскопист 6 разряда",
                                                  "Кузнецов Д.М. (лаборатория НК)", ""};
         image.SetControlMade(Utf8(random_.Pick(inspectors)).left(ControlMadeWidth));
-        static const char *const conclusions[] = {"Годен", "Годен к эксплуатации", "Брак: трещина в зоне сварного шва",
-                                                  "Дефект допустимого размера", "Требуется повторный контроль другим ПЭП",
+        static const char *const conclusions[] = {"Годен",
+                                                  "Годен к эксплуатации",
+                                                  "Брак: трещина в зоне сварного шва",
+                                                  "Дефект допустимого размера",
+                                                  "Требуется повторный контроль другим ПЭП",
                                                   ""};
         image.SetConclusion(Utf8(random_.Pick(conclusions)));
         return ToCp1251(image.FormatLine());

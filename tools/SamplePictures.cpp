@@ -33,7 +33,8 @@ struct TDefect {
     int Distance(int x, int y) const
     {
         const int dx = x - X, dy = y - Y;
-        return (dx * dx * RadiusY * RadiusY + dy * dy * RadiusX * RadiusX) * 256 / (RadiusX * RadiusX * RadiusY * RadiusY);
+        const int rx2 = RadiusX * RadiusX, ry2 = RadiusY * RadiusY;
+        return (dx * dx * ry2 + dy * dy * rx2) * 256 / (rx2 * ry2);
     }
     bool Covers(int x, int y) const { return Distance(x, y) <= 256; }
 };

@@ -26,7 +26,8 @@ QList<QByteArray> LinesOf(const QList<TSampleLine> &lines, std::initializer_list
 
 bool HasCyrillic(const QString &text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() < 0x0460; });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() < 0x0460; });
 }
 } // namespace
 
