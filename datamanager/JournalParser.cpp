@@ -155,7 +155,9 @@ bool ReadTuning(TLineCursor &line, TuningMessageRecord &record)
     record.Period = line.HexByte();
     const TLineText picture = FirstToken(line.Rest);
     record.BitImageHex = picture.Bytes();
-    record.Comments = Trim(AfterToken(line.Rest, picture)).Left(CommentsWidth).Text();
+    // Trimmed again after the cut, as every other text field is: blanks or control characters at the end of
+    // the 100 would be lost at the next rewrite, and the record would read back otherwise.
+    record.Comments = Trim(Trim(AfterToken(line.Rest, picture)).Left(CommentsWidth)).Text();
     return true;
 }
 

@@ -24,6 +24,9 @@ template <class... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers that do not deduce an aggregate's arguments yet.
+template <class... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 // The first entry of a list that satisfies `matches`, or nil.
 template <class Message, class Predicate>

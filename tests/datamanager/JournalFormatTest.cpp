@@ -88,11 +88,11 @@ TEST_F(JournalFormat, TextFieldsKeepTheirPlaces)
     EXPECT_EQ(Manager->JDMessages[0]->HeaderText, "        AB");
     EXPECT_EQ(Written(Manager->JDMessages[0]->FormatLine()), rim.Line());
 
-    // A tuning's comment is the rest of the line, cut to 100 characters.
+    // A tuning's comment is the rest of the line, cut to 100 characters, and trimmed like every other text.
     TuningLine tuning;
     tuning.Comments = QString(98, u'c') + "  tail";
     ASSERT_EQ(Manager->ParseLine(tuning.Line()), Outcome::Added);
-    EXPECT_EQ(Manager->TuningMessages[0]->Comments, QString(98, u'c') + "  ");
+    EXPECT_EQ(Manager->TuningMessages[0]->Comments, QString(98, u'c'));
 }
 
 TEST_F(JournalFormat, YearsAndImageKinds)

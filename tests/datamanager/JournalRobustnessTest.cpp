@@ -227,6 +227,19 @@ TEST_F(JournalRobustness, TextsLongerThanTheirFieldsAreCutSoTheRecordIsReadBack)
     EXPECT_EQ(ToCp1251(image->FormatLine()).size(), emptyTexts.Line().size());
 }
 
+TEST_F(JournalRobustness, ATuningCommentCutAtABlankReadsBackTheSameAfterARewrite)
+{
+    // The comment runs to the line end and is cut to 100 bytes; its 100th is a blank, then a NUL follows.
+    const QString comment = QString(98, u'к') + " " + QChar(0) + QString::fromUtf8(" хвост");
+    Manager = Load(CrLfLines({TuningLine{.Comments = comment}.Line()}));
+    ASSERT_EQ(Manager->TuningCount, 1);
+    EXPECT_EQ(Manager->TuningMessages[0]->Comments, QString(98, u'к'));
+    Manager->SaveDataFile();
+    Manager = Reload();
+    ASSERT_EQ(Manager->TuningCount, 1);
+    EXPECT_EQ(Manager->TuningMessages[0]->Comments, QString(98, u'к'));
+}
+
 TEST_F(JournalRobustness, ThousandsOfMutatedLinesAreRecordsThatSurviveARewriteOrAreCountedAndKept)
 {
     const QList<QByteArray> good = RecordLinesOf(MakeSampleJournal(200, 5));
