@@ -76,8 +76,9 @@ TEST(LangFile, RoundTripKeepsCyrillicTextsAndLineBreaksInWindows1251)
     EXPECT_EQ(Lines(other->LangNames()), QStringList({"ENGLISH", "RUSSIAN"}));
     EXPECT_EQ(other->NumOfLanguages(), 2);
     for (int kind = 0; kind < StringsTypeCount; ++kind) {
-        if (TStrings *list = lang->GetKindList(TStringsType(kind)))
+        if (TStrings *list = lang->GetKindList(TStringsType(kind))) {
             EXPECT_EQ(Lines(other->GetKindList(TStringsType(kind))), Lines(list)) << kind;
+        }
     }
 }
 
