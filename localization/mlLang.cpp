@@ -185,11 +185,19 @@ void TmlCustomLang::RemoveEntriesOfComponent(TComponent *component, TOperation o
 
 // ---- Property writes ----
 
+void TmlCustomLang::CopyLines(TStrings &own, const TStrings *list)
+{
+    if (list)
+        own.Assign(*list);
+    else
+        own.Clear();
+}
+
 void TmlCustomLang::SetKindList(TStringList &own, const TStrings *list, TStringsType kind)
 {
     if (list == &own)
         return;
-    own.Assign(*list);
+    CopyLines(own, list);
     changedKind_ = kind;
     ApplyLanguage();
 }
@@ -208,7 +216,7 @@ void TmlCustomLang::SetCollections(TStrings *list) { SetKindList(collections_, l
 void TmlCustomLang::SetDlgsCaptions(TStrings *list)
 {
     if (list != &dlgsCaptions_)
-        dlgsCaptions_.Assign(*list);
+        CopyLines(dlgsCaptions_, list);
 }
 
 void TmlCustomLang::SetNumOfLanguages(int value)
@@ -238,7 +246,7 @@ void TmlCustomLang::SetDoNotTranslate(TStrings *list)
 {
     if (list == &doNotTranslate_)
         return;
-    doNotTranslate_.Assign(*list);
+    CopyLines(doNotTranslate_, list);
     ApplyDoNotTranslate();
 }
 
@@ -246,7 +254,7 @@ void TmlCustomLang::SetExcludedProperties(TStrings *list)
 {
     if (list == &excludedProperties_)
         return;
-    excludedProperties_.Assign(*list);
+    CopyLines(excludedProperties_, list);
     ApplyExcludedProperties();
     CollectStrings();
 }
@@ -255,7 +263,7 @@ void TmlCustomLang::SetLangNames(TStrings *list)
 {
     if (list == &langNames_)
         return;
-    langNames_.Assign(*list);
+    CopyLines(langNames_, list);
     language_ = langNames_.Strings(activeLanguage_ - 1);
 }
 
@@ -630,5 +638,6 @@ void TmlCustomLang::RenameComponentEntries(const QString &oldName, const QString
 void RegisterLanguageMetaTypes()
 {
     qRegisterMetaType<TmlLangDispatcher *>();
+    qRegisterMetaType<TmlCustomLang *>();
     qRegisterMetaType<TTranslateType>();
 }
