@@ -79,6 +79,14 @@ bool PublishesProperty(const QObject *object, const QString &name)
 
 bool IsForm(const TComponent *component) { return dynamic_cast<const TForm *>(component) != nullptr; }
 
+// A dialog caption's entry is named by the caption without its first "&".
+QString DialogCaptionEntry(const QString &caption, QChar delimiter)
+{
+    QString name = caption;
+    if (const qsizetype amp = name.indexOf(u'&'); amp >= 0)
+        name.remove(amp, 1);
+    return name + delimiter + caption + delimiter;
+}
 } // namespace
 
 TComponent *TmlCustomLang::RequireSoleLanguageComponent(TComponent *owner)
@@ -96,13 +104,8 @@ TmlCustomLang::TmlCustomLang(TComponent *owner) : TComponent(RequireSoleLanguage
     langNames_.Add(FirstLanguageName);
     language_ = FirstLanguageName;
     const QChar d = Delim();
-    for (int i = 0; i < DefaultDlgsCaptionCount; ++i) {
-        const QString &caption = DefaultDlgsCaptions[i];
-        QString name = caption;
-        if (const qsizetype amp = name.indexOf(u'&'); amp >= 0)
-            name.remove(amp, 1);
-        dlgsCaptions_.Add(name + d + caption + d);
-    }
+    for (int i = 0; i < DefaultDlgsCaptionCount; ++i)
+        dlgsCaptions_.Add(DialogCaptionEntry(DefaultDlgsCaptions[i], d));
 
     const TFormatSettings &fs = FormatSettings;
     initialLocale_ = {fs.CurrencyString,
@@ -318,13 +321,8 @@ void TmlCustomLang::SetLangDispatcher(TmlLangDispatcher *dispatcher)
 void TmlCustomLang::FillDlgsCaptions()
 {
     if (needAllDlgs_ && dlgsCaptions_.Count() == DefaultDlgsCaptionCount) {
-        for (size_t i = DefaultDlgsCaptionCount; i < DefaultDlgsCaptions.size(); ++i) {
-            const QString &caption = DefaultDlgsCaptions[i];
-            QString name = caption;
-            if (const qsizetype amp = name.indexOf(u'&'); amp >= 0)
-                name.remove(amp, 1);
-            dlgsCaptions_.Add(name + Delim() + caption + Delim());
-        }
+        for (size_t i = DefaultDlgsCaptionCount; i < DefaultDlgsCaptions.size(); ++i)
+            dlgsCaptions_.Add(DialogCaptionEntry(DefaultDlgsCaptions[i], Delim()));
     } else if (!needAllDlgs_ && dlgsCaptions_.Count() == int(DefaultDlgsCaptions.size())) {
         while (dlgsCaptions_.Count() > DefaultDlgsCaptionCount)
             dlgsCaptions_.Delete(dlgsCaptions_.Count() - 1);
