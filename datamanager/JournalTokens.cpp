@@ -1,0 +1,180 @@
+#include "JournalTokens.h"
+
+#include "HexDigits.h"
+#include "rtl/Codec1251.h"
+#include "rtl/SysUtils.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+const char *FindBlank(TLineText s)
+{
+    return s.IsEmpty() ? nullptr : static_cast<const char *>(std::memchr(s.Begin, ' ', size_t(s.Size())));
+}
+
+// Hexadecimal digits only, at most 32 bits of value.
+bool ParseHexDigits(const char *p, const char *end, quint32 &value)
+{
+    if (p == end)
+        return false;
+    quint64 v = 0;
+    for (; p != end; ++p) {
+        const quint8 digit = HexDigitValue(*p);
+        if (digit == NotAHexDigit)
+            return false;
+        v = v << 4 | digit;
+        if (v > 0xFFFFFFFFu)
+            return false;
+    }
+    value = quint32(v);
+    return true;
+}
+
+bool ParseInteger(TLineText token, qint32 &value)
+{
+    const char *p = token.Begin;
+    const bool negative = p != token.End && *p == '-';
+    if (p != token.End && (*p == '-' || *p == '+'))
+        ++p;
+    if (p != token.End && *p == '$') {
+        quint32 bits = 0;
+        if (!ParseHexDigits(p + 1, token.End, bits))
+            return false;
+        value = negative ? qint32(0u - bits) : qint32(bits);
+        return true;
+    }
+    if (p == token.End)
+        return false;
+    qint64 v = 0;
+    for (; p != token.End; ++p) {
+        if (!IsDigit(*p))
+            return false;
+        v = v * 10 + (*p - '0');
+        if (v > qint64(1) << 31)
+            return false;
+    }
+    v = negative ? -v : v;
+    if (v > 2147483647)
+        return false;
+    value = qint32(v);
+    return true;
+}
+
+// [sign] digits [. digits] [(e|E) [sign] digits], at least one digit before the exponent.
+bool ParseFloat(TLineText token, double &value)
+{
+    const char *p = token.Begin;
+    const char *end = token.End;
+    if (p != end && *p == '+')
+        ++p;
+    const char *number = p;
+    if (p != end && *p == '-' && number == token.Begin)
+        ++p;
+    bool digits = false;
+    for (; p != end && IsDigit(*p); ++p)
+        digits = true;
+    if (p != end && *p == '.')
+        for (++p; p != end && IsDigit(*p); ++p)
+            digits = true;
+    if (!digits)
+        return false;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        if (p != end && (*p == '+' || *p == '-'))
+            ++p;
+        if (p == end || !IsDigit(*p))
+            return false;
+        while (p != end && IsDigit(*p))
+            ++p;
+    }
+    if (p != end)
+        return false;
+    const auto [last, error] = std::from_chars(number, end, value, std::chars_format::general);
+    return error == std::errc() && last == end;
+}
+
+[[noreturn]] void RangeError() { throw ERangeError("Range check error"); }
+} // namespace
+
+QString TLineText::Text() const { return FromCp1251(Begin, Size()); }
+
+TLineText Trim(TLineText s)
+{
+    while (s.Begin != s.End && quint8(*s.Begin) < 33)
+        ++s.Begin;
+    while (s.End != s.Begin && quint8(s.End[-1]) < 33)
+        --s.End;
+    return s;
+}
+
+TLineText DropFirstToken(TLineText s)
+{
+    s = Trim(s);
+    const char *blank = FindBlank(s);
+    return blank ? Trim(TLineText(blank + 1, s.End)) : TLineText();
+}
+
+TLineText FirstToken(TLineText s)
+{
+    const char *blank = FindBlank(s);
+    return blank ? TLineText(s.Begin, blank) : Trim(s);
+}
+
+TLineText AfterFirstBlank(TLineText s)
+{
+    const char *blank = FindBlank(s);
+    return blank ? TLineText(blank + 1, s.End) : TLineText();
+}
+
+TLineText TakeChars(TLineText s, qsizetype n) { return s.Size() > n ? Trim(s.Left(n)) : s; }
+
+qint32 HexToken(TLineText s)
+{
+    const TLineText token = FirstToken(s);
+    quint32 value = 0;
+    return ParseHexDigits(token.Begin, token.End, value) ? qint32(value) : -1;
+}
+
+qint32 DecToken(TLineText s)
+{
+    qint32 value = 0;
+    return ParseInteger(FirstToken(s), value) ? value : -1;
+}
+
+double FloatToken(TLineText s)
+{
+    double value = 0;
+    return ParseFloat(FirstToken(s), value) ? value : 0;
+}
+
+quint8 HexPair(TLineText pair)
+{
+    quint32 value = 0;
+    if (!ParseHexDigits(pair.Begin, pair.End, value))
+        throw EConvertError(QString("'$%1' is not a valid integer value").arg(pair.Text()));
+    return quint8(value);
+}
+
+quint8 CheckedByte(qint32 value)
+{
+    if (value < 0 || value > 255)
+        RangeError();
+    return quint8(value);
+}
+
+quint16 CheckedWord(qint32 value)
+{
+    if (value < 0 || value > 65535)
+        RangeError();
+    return quint16(value);
+}
+
+qint32 CheckedNonNegative(qint32 value)
+{
+    if (value < 0)
+        RangeError();
+    return value;
+}

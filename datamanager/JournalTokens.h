@@ -1,0 +1,52 @@
+#pragma once
+
+// The token readers of the journal. They work on the line's own single-byte text, without copying it: a
+// TLineText is a piece of the line, and every reader takes the current rest of the line and leaves it as it
+// is. Trimming removes every byte below 33 (blanks and control characters).
+
+#include <QByteArrayView>
+#include <QString>
+
+struct TLineText {
+    const char *Begin = nullptr;
+    const char *End = nullptr;
+
+    TLineText() = default;
+    TLineText(const char *begin, const char *end) : Begin(begin), End(end) {}
+    explicit TLineText(QByteArrayView bytes) : Begin(bytes.data()), End(bytes.data() + bytes.size()) {}
+
+    qsizetype Size() const { return End - Begin; }
+    bool IsEmpty() const { return Begin == End; }
+    // The first n bytes (all of them when there are fewer), and what follows them.
+    TLineText Left(qsizetype n) const { return {Begin, Begin + qMin(n, Size())}; }
+    TLineText Mid(qsizetype n) const { return {Begin + qMin(n, Size()), End}; }
+    QByteArrayView Bytes() const { return QByteArrayView(Begin, Size()); }
+    // Windows-1251 text.
+    QString Text() const;
+};
+
+TLineText Trim(TLineText s);
+// Everything after the first token: empty when the trimmed text holds no blank, else the trimmed rest after
+// its first blank.
+TLineText DropFirstToken(TLineText s);
+// The text up to its first blank, or all of it trimmed when it has none.
+TLineText FirstToken(TLineText s);
+// What follows the first blank, untrimmed; empty when there is none.
+TLineText AfterFirstBlank(TLineText s);
+// The first n bytes trimmed when the text is longer than n, otherwise the text unchanged.
+TLineText TakeChars(TLineText s, qsizetype n);
+
+// The first token as a 32-bit hexadecimal number (the highest bit set comes out negative); -1 when it is none.
+qint32 HexToken(TLineText s);
+// The first token as a decimal integer (or "$" and hexadecimal digits, with an optional sign); -1 when it is none.
+qint32 DecToken(TLineText s);
+// The first token as a floating-point number with "." as decimal separator; 0 when it is none.
+double FloatToken(TLineText s);
+
+// One or two hexadecimal digits as a byte; raises EConvertError for anything else.
+quint8 HexPair(TLineText pair);
+
+// Range tests of the parsed values; ERangeError outside.
+quint8 CheckedByte(qint32 value);
+quint16 CheckedWord(qint32 value);
+qint32 CheckedNonNegative(qint32 value);

@@ -1,0 +1,350 @@
+#include "dmngr_u.h"
+
+#include "JournalFile.h"
+#include "JournalParser.h"
+#include "_jdtypes.h"
+#include "_udtypes.h"
+#include "rtl/Codec1251.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+quint32 NumberKey(quint16 deviceNumber, quint16 number) { return quint32(deviceNumber) << 16 | number; }
+
+quint64 JDKey(quint16 word2, quint16 word1, qint32 number)
+{
+    return quint64(word2) << 48 | quint64(word1) << 32 | quint32(number);
+}
+
+template <class... Visitors>
+struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+
+// The first entry of a list that satisfies `matches`, or nil.
+template <class Message, class Predicate>
+Message *FindFirst(TDynArray<Message *> &list, qint32 count, Predicate matches)
+{
+    for (qint32 i = 0; i < count; ++i)
+        if (matches(*list[i]))
+            return list[i];
+    return nullptr;
+}
+
+template <class Message>
+void FreeAll(TDynArray<Message *> &list, qint32 &count)
+{
+    for (qint32 i = 0; i < count; ++i)
+        delete list[i];
+    list.Clear();
+    count = 0;
+}
+} // namespace
+
+size_t TOrmelDataManager::TZeltKeyHash::operator()(const TZeltKey &key) const
+{
+    quint64 hash = 0xcbf29ce484222325u;
+    for (const qint32 value : key)
+        hash = (hash ^ quint32(value)) * 0x100000001b3u;
+    return size_t(hash ^ hash >> 32);
+}
+
+quint32 TOrmelDataManager::KeyOf(const TLumbraTuningMessage *message)
+{
+    return NumberKey(message->DeviceNumber, message->TuningID);
+}
+
+quint32 TOrmelDataManager::KeyOf(const TLumbraImageMessage *message)
+{
+    return NumberKey(message->DeviceNumber, message->ImageID);
+}
+
+TOrmelDataManager::TZeltKey TOrmelDataManager::KeyOf(const TZeltMessage *message)
+{
+    const auto &ints = message->Ints;
+    return {ints[0], ints[5], ints[4], ints[1], ints[3]};
+}
+
+quint64 TOrmelDataManager::KeyOf(const TCustomUDJDMessage *message)
+{
+    return JDKey(message->HeaderWord2, message->HeaderWord1, message->HeaderNumber);
+}
+
+TOrmelDataManager::~TOrmelDataManager()
+{
+    if (!Modified)
+        return;
+    try {
+        SaveDataFile();
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "korvath: the data journal %s was not rewritten and keeps its previous contents: %s\n",
+                     qPrintable(DataFileName), error.what());
+    }
+}
+
+void TOrmelDataManager::Create()
+{
+    TDataManager::Create();
+    OnChangeData = nullptr;
+    DataFileName = "ormeldata.txt";
+}
+
+void TOrmelDataManager::CreateFromFile(const QString &FileName)
+{
+    Create();
+    DataFileName = FileName;
+    ReadJournal();
+}
+
+void TOrmelDataManager::LoadDataFile(const QString &FileName)
+{
+    DataFileName = FileName;
+    ReadJournal();
+}
+
+void TOrmelDataManager::ReadJournal()
+{
+    const QFileInfo journal(DataFileName);
+    if (!journal.exists() || journal.isDir())
+        return;
+    ReadJournalLines(DataFileName, [this](QByteArrayView line) {
+        try {
+            if (ParseLine(line) == TLineOutcome::Unknown)
+                unreadLines_.append(line.toByteArray());
+        } catch (const Exception &) {
+            ++ErrorCount;
+            unreadLines_.append(line.toByteArray());
+        }
+    });
+}
+
+bool TOrmelDataManager::ParseDataLine(const char *Line, qint32 Len)
+{
+    const size_t length = Line && Len > 0 ? strnlen(Line, size_t(Len)) : 0;
+    return ParseLine(QByteArrayView(Line, qsizetype(length))) == TLineOutcome::Added;
+}
+
+void TOrmelDataManager::AddDataLine(const char *Line, qint32 Len)
+{
+    try {
+        if (!ParseDataLine(Line, Len))
+            return;
+        // The line as given, but a line break inside it would split the record in two.
+        QByteArray line(Line, qsizetype(strnlen(Line, size_t(Len))));
+        line.replace('\r', ' ').replace('\n', ' ');
+        AppendJournalLine(DataFileName, line);
+    } catch (const Exception &) {
+        ++ErrorCount;
+    }
+}
+
+TOrmelDataManager::TLineOutcome TOrmelDataManager::ParseLine(QByteArrayView line)
+{
+    TParsedLine parsed = ParseJournalLine(line);
+    switch (parsed.Verdict) {
+    case TLineVerdict::Empty:
+        return TLineOutcome::Empty;
+    case TLineVerdict::Unknown:
+        return TLineOutcome::Unknown;
+    case TLineVerdict::Ignored:
+        return TLineOutcome::Ignored;
+    case TLineVerdict::Record:
+        break;
+    }
+    const bool added = std::visit(
+        Overloaded{
+            [](std::monostate) { return false; },
+            [this](const ZeltMessageRecord &record) {
+                const TZeltKey key{record.Ints[0], record.Ints[5], record.Ints[4], record.Ints[1], record.Ints[3]};
+                if (zeltKeys_.contains(key))
+                    return false;
+                Append(ZeltMessages, ZeltCount, new TZeltMessage(record));
+                zeltKeys_.insert(key);
+                return true;
+            },
+            [this](const RimMessageRecord &record) {
+                const quint64 key = JDKey(record.Header.HeaderWord2, record.Header.HeaderWord1,
+                                          record.Header.HeaderNumber);
+                if (jdKeys_.contains(key))
+                    return false;
+                Append(JDMessages, JDCount, static_cast<TCustomUDJDMessage *>(new TObodMessage(record)));
+                jdKeys_.insert(key);
+                return true;
+            },
+            [this](const ShaftMessageRecord &record) {
+                const quint64 key = JDKey(record.Header.HeaderWord2, record.Header.HeaderWord1,
+                                          record.Header.HeaderNumber);
+                if (jdKeys_.contains(key))
+                    return false;
+                Append(JDMessages, JDCount, static_cast<TCustomUDJDMessage *>(new TShaftMessage(record)));
+                jdKeys_.insert(key);
+                return true;
+            },
+            [this](const TuningMessageRecord &record) {
+                const quint32 key = NumberKey(record.DeviceNumber, record.TuningID);
+                if (tuningKeys_.contains(key))
+                    return false;
+                Append(TuningMessages, TuningCount,
+                       NewObject<TLumbraTuningMessage>(&TLumbraTuningMessage::CreateFromRecord, record));
+                tuningKeys_.insert(key);
+                return true;
+            },
+            [this](const ImageMessageRecord &record) {
+                const quint32 key = NumberKey(record.DeviceNumber, record.ImageID);
+                if (imageKeys_.contains(key))
+                    return false;
+                Append(ImageMessages, ImageCount,
+                       NewObject<TLumbraImageMessage>(&TLumbraImageMessage::CreateFromRecord, record));
+                imageKeys_.insert(key);
+                return true;
+            },
+        },
+        parsed.Record);
+    if (!added)
+        return TLineOutcome::Duplicate;
+    NotifyChange();
+    return TLineOutcome::Added;
+}
+
+template <class Message>
+void TOrmelDataManager::Append(TDynArray<Message *> &list, qint32 &count, Message *message)
+{
+    std::unique_ptr<Message> owned(message);
+    list.SetLength(count + 1);
+    list[count] = owned.release();
+    ++count;
+}
+
+void TOrmelDataManager::NotifyChange()
+{
+    if (OnChangeData)
+        OnChangeData();
+}
+
+template <class Message>
+bool TOrmelDataManager::DeleteByIdentity(TDynArray<Message *> &list, qint32 &count, Message *message)
+{
+    for (qint32 i = 0; i < count; ++i) {
+        if (list[i] != message)
+            continue;
+        Forget(message);
+        delete message;
+        list.RemoveAt(i);
+        --count;
+        SetModified(true);
+        return true;
+    }
+    return false;
+}
+
+bool TOrmelDataManager::DeleteTuning(TLumbraTuningMessage *Message)
+{
+    return DeleteByIdentity(TuningMessages, TuningCount, Message);
+}
+
+bool TOrmelDataManager::DeleteImage(TLumbraImageMessage *Message)
+{
+    return DeleteByIdentity(ImageMessages, ImageCount, Message);
+}
+
+bool TOrmelDataManager::DeleteZeltMessage(TZeltMessage *Message)
+{
+    return DeleteByIdentity(ZeltMessages, ZeltCount, Message);
+}
+
+bool TOrmelDataManager::DeleteJDMessage(TCustomUDJDMessage *Message)
+{
+    return DeleteByIdentity(JDMessages, JDCount, Message);
+}
+
+// Each 16-bit field compares zero-extended, so a number outside 0..65535 finds nothing.
+TLumbraTuningMessage *TOrmelDataManager::FindTuning(qint32 DeviceNumber, qint32 TuningID)
+{
+    return FindFirst(TuningMessages, TuningCount, [&](const TLumbraTuningMessage &m) {
+        return m.DeviceNumber == DeviceNumber && m.TuningID == TuningID;
+    });
+}
+
+TLumbraImageMessage *TOrmelDataManager::FindImage(qint32 DeviceNumber, qint32 ImageID)
+{
+    return FindFirst(ImageMessages, ImageCount, [&](const TLumbraImageMessage &m) {
+        return m.DeviceNumber == DeviceNumber && m.ImageID == ImageID;
+    });
+}
+
+TZeltMessage *TOrmelDataManager::FindZeltMessage(qint32 K1, qint32 K2, qint32 K3, qint32 K4, qint32 K5)
+{
+    const TZeltKey key{K1, K2, K3, K4, K5};
+    return FindFirst(ZeltMessages, ZeltCount, [&](const TZeltMessage &m) { return KeyOf(&m) == key; });
+}
+
+TCustomUDJDMessage *TOrmelDataManager::FindJDMessage(qint32 K1, qint32 K2, qint32 K3)
+{
+    return FindFirst(JDMessages, JDCount, [&](const TCustomUDJDMessage &m) {
+        return m.HeaderWord2 == K1 && m.HeaderWord1 == K2 && m.HeaderNumber == K3;
+    });
+}
+
+TCustomLumbraMessage *TOrmelDataManager::FindHeld(const TCustomLumbraMessage *message)
+{
+    auto same = [message](const TCustomLumbraMessage &m) { return &m == message; };
+    if (TCustomLumbraMessage *tuning = FindFirst(TuningMessages, TuningCount, same))
+        return tuning;
+    return FindFirst(ImageMessages, ImageCount, same);
+}
+
+void TOrmelDataManager::RenameMessage(TCustomLumbraMessage *Message, const QString &NewName)
+{
+    if (TCustomLumbraMessage *held = FindHeld(Message))
+        held->SetRecordName(NewName);
+}
+
+void TOrmelDataManager::SetMessageDeviceType(TCustomLumbraMessage *Message, const QString &Text)
+{
+    if (TCustomLumbraMessage *held = FindHeld(Message))
+        held->SetDeviceType(Text);
+}
+
+void TOrmelDataManager::ClearTunings()
+{
+    FreeAll(TuningMessages, TuningCount);
+    tuningKeys_.clear();
+}
+
+void TOrmelDataManager::ClearImages()
+{
+    FreeAll(ImageMessages, ImageCount);
+    imageKeys_.clear();
+}
+
+void TOrmelDataManager::ClearAll()
+{
+    ClearTunings();
+    ClearImages();
+    FreeAll(ZeltMessages, ZeltCount);
+    zeltKeys_.clear();
+    FreeAll(JDMessages, JDCount);
+    jdKeys_.clear();
+    unreadLines_.clear();
+}
+
+void TOrmelDataManager::SaveDataFile()
+{
+    TDataManager::SaveDataFile();
+    QByteArray journal;
+    auto write = [&journal](const auto &list, qint32 count) {
+        for (qint32 i = 0; i < count; ++i)
+            journal += ToCp1251(list[i]->FormatLine()) + "\r\n";
+    };
+    write(TuningMessages, TuningCount);
+    write(ImageMessages, ImageCount);
+    write(ZeltMessages, ZeltCount);
+    write(JDMessages, JDCount);
+    for (const QByteArray &line : unreadLines_)
+        journal += line + "\r\n";
+    RewriteJournal(DataFileName, journal);
+}

@@ -1,0 +1,229 @@
+#include "types_u.h"
+
+#include "HexDigits.h"
+#include "JournalText.h"
+#include "_jdtypes.h"
+#include "_udtypes.h"
+#include "classes/Strings.h"
+#include "common_u.h"
+#include "rtl/SysUtils.h"
+
+#include <cstring>
+
+namespace {
+// Stores the pairs of Text into BitImage one by one, as far as they are valid, and raises at the first fault.
+template <typename Char>
+void HexPairsToBytes(const Char *text, qsizetype length, TDynArray<quint8> &bytes)
+{
+    const qsizetype pairs = length / 2;
+    bytes.SetLength(int(pairs));
+    quint8 *out = bytes.Data();
+    quint8 faults = 0;
+    for (qsizetype k = 0; k < pairs; ++k) {
+        const quint8 high = HexDigitValue(text[2 * k]);
+        const quint8 low = HexDigitValue(text[2 * k + 1]);
+        faults |= high | low;
+        out[k] = quint8(high << 4 | low);
+    }
+    if (faults & NotAHexDigit) {
+        qsizetype bad = 0;
+        while (!((HexDigitValue(text[2 * bad]) | HexDigitValue(text[2 * bad + 1])) & NotAHexDigit))
+            ++bad;
+        std::memset(out + bad, 0, size_t(pairs - bad));
+        QString pair;
+        pair += QChar(text[2 * bad]);
+        pair += QChar(text[2 * bad + 1]);
+        throw EConvertError(QString("'$%1' is not a valid integer value").arg(pair));
+    }
+    if (length % 2)
+        throw ERangeError("Range check error");
+}
+} // namespace
+
+void TCustomLumbraMessage::Create()
+{
+    BitImage.Clear();
+    DeviceType.clear();
+    SetDeviceNumber(0);
+    SetWidth(0);
+    SetHeight(0);
+    RecordName.clear();
+    SetTuningID(0);
+    Comments.clear();
+}
+
+QString TCustomLumbraMessage::BitImageToHex() const
+{
+    QString text(qsizetype(BitImage.Length()) * 2, Qt::Uninitialized);
+    QChar *out = text.data();
+    const quint8 *bytes = BitImage.Data();
+    for (int k = 0; k < BitImage.Length(); ++k) {
+        out[2 * k] = QLatin1Char(UpperHexDigits[bytes[k] >> 4]);
+        out[2 * k + 1] = QLatin1Char(UpperHexDigits[bytes[k] & 15]);
+    }
+    return text;
+}
+
+void TCustomLumbraMessage::HexToBitImage(const QString &Text) { HexPairsToBytes(Text.constData(), Text.size(), BitImage); }
+
+void TCustomLumbraMessage::HexToBitImage(QByteArrayView Text) { HexPairsToBytes(Text.data(), Text.size(), BitImage); }
+
+void TCustomLumbraMessage::SetHeight(quint16 Value)
+{
+    if (Value == Height)
+        return;
+    Height = Value;
+    ResizeBitImage();
+}
+
+void TCustomLumbraMessage::SetWidth(quint16 Value)
+{
+    if (Value == Width)
+        return;
+    Width = Value;
+    ResizeBitImage();
+}
+
+void TCustomLumbraMessage::ResizeBitImage() { BitImage.SetLength(int(quint32(Width) * quint32(Height) / 8)); }
+
+void TLumbraTuningMessage::Create()
+{
+    TCustomLumbraMessage::Create();
+    Hour = Frequency = Period = Month = Day = Amplitude = Minute = Second = Attenuation = 0;
+    TransducerID = StartPoint = EndPoint = Year = 0;
+}
+
+void TLumbraTuningMessage::CreateFromRecord(const TuningMessageRecord &Record)
+{
+    Create();
+    DeviceType = Record.DeviceType;
+    SetDeviceNumber(Record.DeviceNumber);
+    SetWidth(108);
+    SetHeight(108);
+    RecordName = Record.RecordName;
+    SetTuningID(Record.TuningID);
+    SetTransducerID(Record.TransducerID);
+    SetAttenuation(Record.Attenuation);
+    SetStartPoint(Record.StartPoint);
+    SetEndPoint(Record.EndPoint);
+    SetDay(Record.Day);
+    SetMonth(Record.Month);
+    SetYear(Record.Year);
+    SetHour(Record.Hour);
+    SetMinute(Record.Minute);
+    SetSecond(Record.Second);
+    SetFrequency(Record.Frequency);
+    SetAmplitude(Record.Amplitude);
+    SetPeriod(Record.Period);
+    HexToBitImage(Record.BitImageHex);
+    Comments = Record.Comments.left(100);
+}
+
+QString TLumbraTuningMessage::FormatLine() const
+{
+    return Format("%.2x %.2x %.4x %.4x %-40s %.4x %.2x %.4x %.4x %.2x %.4x %.2x%.2x %.2x %.2x %.2x %.2x %.2x %.2x "
+                  "%s %-100s",
+                  {DeviceCodes[1], MessageKinds[0], DeviceNumber, TuningID, OneLine(GetRecordName()), TransducerID,
+                   Attenuation, StartPoint, EndPoint, Day, Month, Year / 100, Year % 100, Hour, Minute, Second,
+                   Frequency, Amplitude, Period, BitImageToHex(), OneLine(Comments)});
+}
+
+void TLumbraImageMessage::Create()
+{
+    TCustomLumbraMessage::Create();
+    EndMinute = BeginDay = BeginSecond = BeginMonth = EndHour = BeginMinute = BeginHour = EndSecond = 0;
+    EndMonth = ImageType = EndDay = StepY = StepX = 0;
+    BeginYear = ImageID = SizeY = SizeX = EndYear = 0;
+}
+
+void TLumbraImageMessage::CreateFromRecord(const ImageMessageRecord &Record)
+{
+    Create();
+    DeviceType = Record.DeviceType;
+    SetDeviceNumber(Record.DeviceNumber);
+    SetImageID(Record.ImageID);
+    SetTuningID(Record.TuningID);
+    RecordName = Record.RecordName;
+    SetBeginDay(Record.BeginDay);
+    SetBeginMonth(Record.BeginMonth);
+    SetBeginYear(Record.BeginYear);
+    SetBeginHour(Record.BeginHour);
+    SetBeginMinute(Record.BeginMinute);
+    SetBeginSecond(Record.BeginSecond);
+    SetEndDay(Record.EndDay);
+    SetEndMonth(Record.EndMonth);
+    SetEndYear(Record.EndYear);
+    SetEndHour(Record.EndHour);
+    SetEndMinute(Record.EndMinute);
+    SetEndSecond(Record.EndSecond);
+    SetSizeX(Record.SizeX);
+    SetSizeY(Record.SizeY);
+    StepX = Record.StepX;
+    StepY = Record.StepY;
+    SetImageType(Record.ImageType);
+    SetWidth(120);
+    SetHeight(120);
+    HexToBitImage(Record.BitImageHex);
+    Comments = Record.Comments.left(100);
+    ControlMade = Record.ControlMade.left(60);
+    Conclusion = Record.Conclusion;
+}
+
+QString TLumbraImageMessage::FormatLine() const
+{
+    return Format("%.2x %.2x %.4x %.4x %.4x %-40s %.2x %.2x %.2x%.2x %.2x %.2x %.2x %.2x %.2x %.2x%.2x %.2x %.2x %.2x "
+                  "%.4x %.4x %.2x %.2x %.2x %s %-100s %-60s %s",
+                  {DeviceCodes[1], MessageKinds[1], DeviceNumber, ImageID, TuningID, OneLine(GetRecordName()),
+                   BeginDay, BeginMonth, BeginYear / 100, BeginYear % 100, BeginHour, BeginMinute, BeginSecond,
+                   EndDay, EndMonth, EndYear / 100, EndYear % 100, EndHour, EndMinute, EndSecond, SizeX, SizeY,
+                   StepX, StepY, ImageType, BitImageToHex(), OneLine(Comments), OneLine(ControlMade),
+                   OneLine(Conclusion)});
+}
+
+namespace {
+template <typename T>
+void FreeAll(TDynArray<T *> &list)
+{
+    for (int i = 0; i < list.Length(); ++i)
+        delete list[i];
+    list.Clear();
+}
+
+[[noreturn]] void AbstractCall() { throw EAbstractError("Abstract Error"); }
+} // namespace
+
+TDataManager::~TDataManager()
+{
+    FreeAll(TuningMessages);
+    FreeAll(ImageMessages);
+    FreeAll(ZeltMessages);
+    FreeAll(JDMessages);
+    TuningCount = ImageCount = ZeltCount = JDCount = 0;
+    delete Strings;
+}
+
+void TDataManager::Create()
+{
+    Strings = new TStringList;
+    ErrorCount = 0;
+    Modified = false;
+}
+
+void TDataManager::SaveDataFile() { Modified = false; }
+
+void TDataManager::AddDataLine(const char *, qint32) { AbstractCall(); }
+bool TDataManager::ParseDataLine(const char *, qint32) { AbstractCall(); }
+void TDataManager::LoadDataFile(const QString &) { AbstractCall(); }
+bool TDataManager::DeleteTuning(TLumbraTuningMessage *) { AbstractCall(); }
+bool TDataManager::DeleteImage(TLumbraImageMessage *) { AbstractCall(); }
+TLumbraTuningMessage *TDataManager::FindTuning(qint32, qint32) { AbstractCall(); }
+TLumbraImageMessage *TDataManager::FindImage(qint32, qint32) { AbstractCall(); }
+TZeltMessage *TDataManager::FindZeltMessage(qint32, qint32, qint32, qint32, qint32) { AbstractCall(); }
+bool TDataManager::DeleteZeltMessage(TZeltMessage *) { AbstractCall(); }
+void TDataManager::RenameMessage(TCustomLumbraMessage *, const QString &) { AbstractCall(); }
+void TDataManager::SetMessageDeviceType(TCustomLumbraMessage *, const QString &) { AbstractCall(); }
+void TDataManager::ClearTunings() { AbstractCall(); }
+void TDataManager::ClearImages() { AbstractCall(); }
+void TDataManager::ClearAll() { AbstractCall(); }
+TCustomUDJDMessage *TDataManager::FindJDMessage(qint32, qint32, qint32) { AbstractCall(); }
+bool TDataManager::DeleteJDMessage(TCustomUDJDMessage *) { AbstractCall(); }

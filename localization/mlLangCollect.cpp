@@ -1,0 +1,3 @@
+#include "mlLang.h"
+
+void TmlCustomLang::CollectStrings() {}
