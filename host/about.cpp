@@ -6,7 +6,11 @@
 #include "graphics/Bitmap.h"
 #include "controls/Label.h"
 #include "controls/Panel.h"
+#include "LangEntry.h"
+#include "main.h"
 #include "mlLabel.h"
+#include "mlLang.h"
+#include "mlLangDispatcher.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
 #include "rtl/SysUtils.h"
@@ -91,6 +95,25 @@ TfrmAbout::TfrmAbout(TComponent *owner) : TForm(owner)
     Button1->SetDefault(true);
     Button1->SetCancel(true);
     Button1->SetModalResult(mrOk);
+
+    mlLang1 = new TmlLang(this);
+    mlLang1->SetName(QStringLiteral("mlLang1"));
+    mlLang1->SetLangDelim(2);
+    const auto add = [this](TStrings *list, const QString &name, const QString &english, const QString &russian) {
+        AddLangEntry(mlLang1, list, name, english, russian);
+    };
+    add(mlLang1->Captions(), "TfrmAbout", "About...", "О программе...");
+    add(mlLang1->Captions(), "mlLabel1", "Ormel Software Environment", "");
+    add(mlLang1->Captions(), "Label3", "Version 1.03", "Версия 1.03");
+    add(mlLang1->Captions(), "Label6", "Memory Available to Windows:", "Доступная память:");
+    add(mlLang1->Captions(), "Label7", "Memory in Use:", "Используемая память:");
+    add(mlLang1->Captions(), "Button1", "&OK", "");
+    add(mlLang1->Hints(), "TfrmAbout", "", "");
+    add(mlLang1->Hints(), "Label5", "Go to KELMAR's Home Page", "Открыть домашнюю страницу компании Кельмар");
+    mlLang1->SetNumOfLanguages(2);
+    mlLang1->SetOptions(loUseExtCommonStrings);
+    if (frmMain)
+        mlLang1->SetLangDispatcher(frmMain->mlLangDispatcher1);
 
     SetOnCreate(MakeEvent<&TfrmAbout::FormCreate>(this));
     EndLoading();

@@ -8,6 +8,7 @@ class TImage;
 class TLabel;
 class TPanel;
 class TmlLabel;
+class TmlLang;
 
 // The about box: name, version, maker and web address of the program, and the machine's memory figures.
 class TfrmAbout : public TForm {
@@ -27,6 +28,7 @@ public:
     TPanel *Panel1;
     TImage *Image1;
     TButton *Button1;
+    TmlLang *mlLang1;
 
     void FormCreate(TObject *sender);
     void Label5Click(TObject *sender);

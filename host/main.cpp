@@ -9,10 +9,13 @@
 #include "controls/Panel.h"
 #include "controls/SpeedButton.h"
 #include "controls/StatusBar.h"
+#include "LangEntry.h"
 #include "dynlib/DynLib.h"
 #include "forms/Application.h"
 #include "menus/Menus.h"
 #include "mlFormStorage.h"
+#include "mlLang.h"
+#include "mlLangDispatcher.h"
 #include "mlPluginManager.h"
 #include "platform/Help.h"
 #include "registry/Registry.h"
@@ -97,6 +100,8 @@ TfrmMain::TfrmMain(TComponent *owner) : TForm(owner)
     StatusBar1->SetAlign(alBottom);
     StatusBar1->SetHeight(19);
     StatusBar1->SetSimplePanel(true);
+    StatusBar1->Font()->SetName(QStringLiteral("Tahoma"));
+    StatusBar1->Font()->SetCharset(RUSSIAN_CHARSET);
 
     Panel1 = new TPanel(this);
     Panel1->SetName(QStringLiteral("Panel1"));
@@ -152,6 +157,25 @@ TfrmMain::TfrmMain(TComponent *owner) : TForm(owner)
     mlFormStorage1->SetName(QStringLiteral("mlFormStorage1"));
     mlFormStorage1->SetSubKey(SettingsKey);
 
+    mlLangDispatcher1 = new TmlLangDispatcher(this);
+    mlLangDispatcher1->SetName(QStringLiteral("mlLangDispatcher1"));
+    mlLangDispatcher1->SetActiveLanguage(1);
+    mlLangDispatcher1->SetNumOfLanguages(2);
+    TStringList names;
+    names.SetCommaText(QStringLiteral("ENGLISH,RUSSIAN"));
+    mlLangDispatcher1->SetLangNames(&names);
+
+    mlLang1 = new TmlLang(this);
+    mlLang1->SetName(QStringLiteral("mlLang1"));
+    mlLang1->SetLangDelim(2);
+    FillLanguageTexts();
+    mlLang1->SetNumOfLanguages(2);
+    mlLang1->SetLangDispatcher(mlLangDispatcher1);
+    mlLang1->SetOnChangeLanguage(MakeEvent<&TfrmMain::mlLang1ChangeLanguage>(this));
+    names.SetCommaText(QStringLiteral("IMAGE1,PANEL1,N2,N1,PM,MLFORMSTORAGE1,MLLANG1,MLLANGDISPATCHER1,IMAGELIST1"));
+    mlLang1->SetDoNotTranslate(&names);
+    mlLang1->SetNeedAllDlgs(true);
+
     PM = new TmlPluginManager(this);
     PM->SetName(QStringLiteral("PM"));
     PM->SetOnLoadPlugIn(MakeEvent<&TfrmMain::PMLoadPlugIn>(this));
@@ -174,7 +198,85 @@ TfrmMain::~TfrmMain()
         Application->SetOnException({});
 }
 
-int TfrmMain::ActiveLanguage() const { return 1; }
+int TfrmMain::ActiveLanguage() const { return mlLangDispatcher1->ActiveLanguage; }
+
+// Both languages' texts of the window, as its resource holds them.
+void TfrmMain::FillLanguageTexts()
+{
+    const auto add = [this](TStrings *list, const QString &name, const QString &english, const QString &russian) {
+        AddLangEntry(mlLang1, list, name, english, russian);
+    };
+    TStrings *captions = mlLang1->Captions();
+    add(captions, "TfrmMain", "Ormel Software Environment", "Ormel Software Environment");
+    add(captions, "Tools1", "&Tools", "&Сервис");
+    add(captions, "Language1", "&Language", "&Язык");
+    add(captions, "Russian1", "&Russian", "&Русский");
+    add(captions, "English1", "&English", "&Английский");
+    add(captions, "Options1", "&Options", "&Настройки");
+    add(captions, "Help1", "&Help", "&Помощь");
+    add(captions, "Contents1", "&Contents", "&Содержание");
+    add(captions, "Index1", "&Index", "&Поиск");
+    add(captions, "About1", "&About...", "&О программе...");
+
+    TStrings *hints = mlLang1->Hints();
+    add(hints, "TfrmMain", "", "");
+    add(hints, "Language1", "Change interface language", "Сменить язык интерфейса пользователя");
+    add(hints, "Russian1", "Russian user interface", "Русский язык интерфейса");
+    add(hints, "English1", "English user interface", "Английский язык интерфейса");
+    add(hints, "Options1", "Change options", "Изменить наcтройки");
+    add(hints, "Contents1", "Show help file", "Показать файл помощи");
+    add(hints, "Index1", "Search on help", "Поиск по файлу помощи");
+    add(hints, "About1", "Display about box", "Сведения о программе");
+
+    add(mlLang1->Fonts(), "TfrmMain", "MS Sans Serif", "MS Sans Serif");
+    add(mlLang1->Fonts(), "StatusBar1", "Tahoma", "");
+    add(mlLang1->CharSets(), "TfrmMain", "DEFAULT_CHARSET", "DEFAULT_CHARSET");
+    add(mlLang1->CharSets(), "StatusBar1", "RUSSIAN_CHARSET", "RUSSIAN_CHARSET");
+    add(mlLang1->OtherStrings(), "TfrmMain.HelpFile", "ROSTREL.hlp", "rostrel_ru.hlp");
+
+    TStrings *strings = mlLang1->Strings();
+    add(strings, "IDS_0", "All plugins loaded.", "Все модули загружены.");
+    add(strings, "IDS_1", "Loading plugin: ", "Загрузка модуля: ");
+    add(strings, "IDS_2", "Exit from Ormel Software Environment", "Выход из программного комплекса Ormel");
+
+    TStrings *dialogs = mlLang1->DlgsCaptions();
+    dialogs->Clear();
+    add(dialogs, "Warning", "Warning", "Предупреждение");
+    add(dialogs, "Error", "Error", "Ошибка");
+    add(dialogs, "Information", "Information", "Информация");
+    add(dialogs, "Confirm", "Confirm", "Подтверждение");
+    add(dialogs, "Yes", "&Yes", "&Да");
+    add(dialogs, "No", "&No", "&Нет");
+    add(dialogs, "OK", "OK", "OK");
+    add(dialogs, "Cancel", "Cancel", "Отмена");
+    add(dialogs, "Abort", "&Abort", "&Прервать");
+    add(dialogs, "Retry", "&Retry", "По&втор");
+    add(dialogs, "Ignore", "&Ignore", "&Игнорировать");
+    add(dialogs, "All", "&All", "&Все");
+    add(dialogs, "No To All", "No To All", "Нет для всех");
+    add(dialogs, "Yes To All", "Yes To All", "Да для всех");
+    add(dialogs, "Help", "&Help", "&Помощь");
+    add(dialogs, "Open", "&Open", "&Открыть");
+    add(dialogs, "Look in:", "Look &in:", "&Папка");
+    add(dialogs, "File name:", "File &name:", "&Имя файла:");
+    add(dialogs, "Files of type:", "Files of &type:", "&Тип файлов:");
+    add(dialogs, "Read-only", "&Read-only", "");
+    add(dialogs, "Save", "&Save", "");
+    add(dialogs, "Drives:", "&Drives:", "");
+    add(dialogs, "Save in:", "Save &in:", "");
+    add(dialogs, "Save as type:", "Save as &type:", "");
+}
+
+void TfrmMain::ApplyStoredLanguage()
+{
+    try {
+        TRegistry registry;
+        registry.OpenKey(mlFormStorage1->SubKey(), true);
+        mlLangDispatcher1->SetActiveLanguage(registry.ReadInteger(QStringLiteral("Language")));
+    } catch (const Exception &) {
+        mlLangDispatcher1->SetActiveLanguage(1);
+    }
+}
 
 void TfrmMain::FormCreate(TObject *)
 {
@@ -204,7 +306,7 @@ void TfrmMain::RegisterPlugins()
         TPluginInfo *info = PM->PlugIn(i);
         std::uint8_t isDataManager = 0;
         const int itemCount = info->RegisterPlugin(Application->Handle(), &DataLineEntry, &isDataManager,
-                                                   &dataManager_, nullptr);
+                                                   &dataManager_, mlLangDispatcher1);
         Application->ProcessMessages();
         if (isDataManager != 0) {
             const auto subscribe = reinterpret_cast<TRegisterChangeDataEventProc>(
@@ -279,7 +381,7 @@ void TfrmMain::AddPluginMenu(TPluginInfo *info, int itemCount)
 void TfrmMain::AddExitToolBar()
 {
     ExitToolBar = new TForm(this);
-    TSpeedButton *button = NewToolButton(this, ExitToolBar, 3, QStringLiteral("Exit from Ormel Software Environment"));
+    TSpeedButton *button = NewToolButton(this, ExitToolBar, 3, mlLang1->LookupString(QStringLiteral("IDS_2")));
     TBitmap glyph;
     glyph.LoadFromResourceName(QStringLiteral("BITMAP_EXIT"));
     button->SetGlyph(&glyph);
@@ -317,7 +419,7 @@ void TfrmMain::UpdatePluginTexts()
     }
     for (int k = 0; ExitToolBar && k < ExitToolBar->ControlCount(); ++k)
         if (auto *button = dynamic_cast<TSpeedButton *>(ExitToolBar->Controls(k)))
-            button->SetHint(QStringLiteral("Exit from Ormel Software Environment"));
+            button->SetHint(mlLang1->LookupString(QStringLiteral("IDS_2")));
 }
 
 void TfrmMain::DataChangeNotify()
@@ -341,12 +443,31 @@ void TfrmMain::ShowProgress(const QString &text)
 
 void TfrmMain::PMLoadPlugIn(TObject *, const QString &itemName, int, int)
 {
-    ShowProgress(QStringLiteral("Loading plugin: ") + itemName);
+    ApplyStoredLanguage();
+    ShowProgress(mlLang1->LookupString(QStringLiteral("IDS_1")) + itemName);
 }
 
-void TfrmMain::PMLoadComplete(TObject *) { ShowProgress(QStringLiteral("All plugins loaded.")); }
+void TfrmMain::PMLoadComplete(TObject *)
+{
+    ApplyStoredLanguage();
+    ShowProgress(mlLang1->LookupString(QStringLiteral("IDS_0")));
+}
 
-void TfrmMain::English1Click(TObject *) {}
+void TfrmMain::English1Click(TObject *sender)
+{
+    mlLangDispatcher1->SetActiveLanguage(static_cast<TMenuItem *>(sender)->Tag());
+}
+
+void TfrmMain::mlLang1ChangeLanguage(TObject *)
+{
+    const int language = ActiveLanguage();
+    TRegistry registry;
+    if (registry.OpenKey(mlFormStorage1->SubKey(), true))
+        registry.WriteInteger(QStringLiteral("Language"), language);
+    English1->SetChecked(language == 1);
+    Russian1->SetChecked(language == 2);
+    UpdatePluginTexts();
+}
 
 void TfrmMain::Options1Click(TObject *)
 {

@@ -17,6 +17,8 @@ class TPanel;
 class TPluginInfo;
 class TStatusBar;
 class TmlFormStorage;
+class TmlLang;
+class TmlLangDispatcher;
 class TmlPluginManager;
 
 // The host's only permanent window: a menu, one small tool bar per plug-in and the exit button on a panel, and
@@ -46,6 +48,8 @@ public:
     TMenuItem *About1;
     TImageList *ImageList1;
     TmlFormStorage *mlFormStorage1;
+    TmlLangDispatcher *mlLangDispatcher1;
+    TmlLang *mlLang1;
     TmlPluginManager *PM;
 
     // The cell every plug-in's registration receives; the data manager leaves its data-line entry there.
@@ -63,6 +67,7 @@ public:
     void PMLoadPlugIn(TObject *sender, const QString &itemName, int item, int count);
     void PMLoadComplete(TObject *sender);
     void English1Click(TObject *sender);
+    void mlLang1ChangeLanguage(TObject *sender);
     void Options1Click(TObject *sender);
     void Contents1Click(TObject *sender);
     void Index1Click(TObject *sender);
@@ -80,7 +85,10 @@ private:
     void AddExitToolBar();
     // Shows the splash's progress line.
     void ShowProgress(const QString &text);
+    // The language of the last run; the first language when none was stored or the stored one is invalid.
+    void ApplyStoredLanguage();
     int ActiveLanguage() const;
+    void FillLanguageTexts();
 
     // The one data manager of the process, handed from plug-in to plug-in.
     TDataManager *dataManager_ = nullptr;

@@ -3,6 +3,7 @@
 #include "forms/Application.h"
 #include "forms/MessageBox.h"
 #include "main.h"
+#include "mlLang.h"
 #include "splash.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // Before any plug-in is loaded: the type registry is one for the whole process.
     RegisterFrameworkMetaTypes();
+    RegisterLanguageMetaTypes();
     StartAutomation();
     Application->Initialize();
     try {
