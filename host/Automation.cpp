@@ -1,10 +1,12 @@
 #include "Automation.h"
 
+#include "controls/ImageList.h"
 #include "controls/Label.h"
 #include "controls/Panel.h"
 #include "controls/SpeedButton.h"
 #include "controls/StatusBar.h"
 #include "dialogs/OpenDialog.h"
+#include "forms/Application.h"
 #include "forms/MessageBox.h"
 #include "forms/ModalHook.h"
 #include "main.h"
@@ -52,6 +54,16 @@ QString Text(const QObject *object, const char *property)
     return value.isValid() ? value.toString() : QString();
 }
 
+// The opacity of an entry's image at its top-left corner and in its middle.
+QString ImageOpacity(const TMenuItem *item)
+{
+    const TImageList *images = frmMain->MainMenu1->Images();
+    if (item->ImageIndex() < 0 || !images || item->ImageIndex() >= images->Count())
+        return {};
+    const QImage image = images->Image(item->ImageIndex());
+    return QStringLiteral("%1,%2").arg(qAlpha(image.pixel(0, 0))).arg(qAlpha(image.pixel(8, 8)));
+}
+
 void ReportMenu(const TMenuItem *item, const QString &path)
 {
     Report(QStringLiteral("menu"), {{"path", path},
@@ -59,7 +71,8 @@ void ReportMenu(const TMenuItem *item, const QString &path)
                                     {"caption", item->Caption()},
                                     {"hint", item->Hint()},
                                     {"checked", Flag(item->Checked())},
-                                    {"image", QString::number(item->ImageIndex())}});
+                                    {"image", QString::number(item->ImageIndex())},
+                                    {"opacity", ImageOpacity(item)}});
     for (int i = 0; i < item->Count(); ++i)
         ReportMenu(item->Items(i), path + u'.' + QString::number(i));
 }
@@ -182,12 +195,12 @@ private:
     void RunScript()
     {
         for (const QString &line : std::as_const(script_)) {
-            if (!frmMain)
+            if (!frmMain || Application->Terminated())
                 break;
             Run(line.split(u'\t'));
             QCoreApplication::processEvents();
         }
-        if (frmMain)
+        if (frmMain && !Application->Terminated())
             frmMain->Close();
     }
 
