@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEnterEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QTimer>
@@ -229,7 +230,11 @@ private:
             });
         } else if (command == QLatin1String("answer"))
             answers_.push_back(args.mid(1));
-        else if (command == QLatin1String("close"))
+        else if (command == QLatin1String("wait")) {
+            QEventLoop loop;
+            QTimer::singleShot(args.value(1).toInt(), &loop, &QEventLoop::quit);
+            loop.exec();
+        } else if (command == QLatin1String("close"))
             frmMain->Close();
         else if (!command.isEmpty())
             Report(QStringLiteral("error"), {{"unknown", command}});

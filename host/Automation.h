@@ -16,6 +16,7 @@
 //                             1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value" sets a
 //                             property of the form's component, "click=Name" presses its button,
 //                             "file=PATH" picks the file in a file dialog
+//   wait MS                   lets the program run on its own for MS milliseconds
 //   close                     closes the main window
 // Every modal window, help request, shell request and progress line of the splash window is reported too.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
