@@ -46,6 +46,7 @@ TfrmOptions::TfrmOptions(TComponent *owner) : TForm(owner)
     Label1->SetParent(TabSheet1);
     Label1->SetLeft(8);
     Label1->SetTop(8);
+    Label1->SetTransparent(true);
     Label1->SetCaption(QStringLiteral("&Default data file (leave empty for default):"));
     edFile = new TEdit(this);
     edFile->SetName(QStringLiteral("edFile"));
@@ -64,6 +65,7 @@ TfrmOptions::TfrmOptions(TComponent *owner) : TForm(owner)
     Label2->SetAutoSize(false);
     Label2->SetBounds(8, 56, 281, 32);
     Label2->SetWordWrap(true);
+    Label2->SetTransparent(true);
     Label2->Font()->SetColor(clRed);
     Label2->SetCaption(QStringLiteral("(New data file name will be used only after application restart!)"));
 

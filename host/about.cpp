@@ -47,7 +47,7 @@ TfrmAbout::TfrmAbout(TComponent *owner) : TForm(owner)
     mlLabel1->SetCaption(QStringLiteral("Ormel Software Environment"));
     mlLabel1->Font()->SetName(QStringLiteral("Times New Roman"));
     mlLabel1->Font()->SetStyle(fsBold);
-    mlLabel1->Font()->SetHeight(-35);
+    mlLabel1->Font()->SetHeight(35);
     mlLabel1->Font()->SetColor(clBlue);
     mlLabel1->SetTextStyle(tsRaised);
     mlLabel1->SetWordWrap(true);

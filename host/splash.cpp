@@ -18,7 +18,7 @@ TmlLabel *NewTitleLabel(TForm *form, const QString &name, const QString &caption
     label->SetCaption(caption);
     label->Font()->SetName(QStringLiteral("Times New Roman"));
     label->Font()->SetStyle(fsBold);
-    label->Font()->SetHeight(-35);
+    label->Font()->SetHeight(35);
     label->Font()->SetColor(0x5C5C5C);
     label->Font()->SetCharset(RUSSIAN_CHARSET);
     label->SetTransparent(true);
