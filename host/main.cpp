@@ -273,7 +273,7 @@ void TfrmMain::ApplyStoredLanguage()
         TRegistry registry;
         registry.OpenKey(mlFormStorage1->SubKey(), true);
         mlLangDispatcher1->SetActiveLanguage(registry.ReadInteger(QStringLiteral("Language")));
-    } catch (const Exception &) {
+    } catch (...) {
         mlLangDispatcher1->SetActiveLanguage(1);
     }
 }
