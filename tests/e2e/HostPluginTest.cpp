@@ -39,6 +39,17 @@ TEST(HostPlugins, AProbeGetsAMenuAndAToolBarBeforeTheHostsOwnMenus)
     EXPECT_EQ(run.Column("button", "width"), (QStringList{"25", "25", "25"}));
 }
 
+TEST(HostPlugins, APluginWithABlankNameGetsNoMenuAndIsNeverAskedForItems)
+{
+    THostSession session({"blank_probe.so", "menu_probe.so"});
+    const TRunResult run = session.Run({Line({"click", "Russian1"}), Line({"dump"})});
+    EXPECT_EQ(run.Column("splash", "text").value(0), "Loading plugin: blank_probe.so");
+    EXPECT_EQ(run.MenuBar().value(0), QString::fromUtf8("&Зонд 1"));
+    EXPECT_EQ(run.MenuBar().size(), 3);
+    EXPECT_EQ(run.Of("toolbar").size(), 2);
+    EXPECT_TRUE(run.PluginLog.isEmpty()) << qPrintable(run.PluginLog.join(u'\n'));
+}
+
 TEST(HostPlugins, ClicksRunThePluginsCommandsAndHintsReachTheStatusLine)
 {
     THostSession session({"menu_probe.so"});

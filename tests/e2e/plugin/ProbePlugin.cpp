@@ -1,6 +1,7 @@
 // A plug-in for the end-to-end tests of the host, built several times with different definitions:
 // PROBE_NAME (the library), PROBE_ORDER, PROBE_RAISES (naming its second item raises), PROBE_DATA (works on
-// the shared data manager). Its menu has a name and items in English and Russian, a glyph per item (coloured,
+// the shared data manager), PROBE_BLANK (a main name of blanks and control characters: it logs every question
+// about its items, which a host must not ask). Its menu has a name and items in English and Russian, a glyph per item (coloured,
 // white in its top-left corner) and a click handler; it writes clicks, data updates and what it finds in the
 // data manager to the file named by ORMEL_TEST_PLUGIN_LOG.
 
@@ -87,13 +88,25 @@ ORMEL_EXPORT std::int32_t RegisterPlugin(HWND, TDataLineProc *, std::uint8_t *, 
 
 ORMEL_EXPORT std::int32_t GetPluginOrder() { return PROBE_ORDER; }
 
+// Logs a question the host should not ask a plug-in without a menu.
+void Asked([[maybe_unused]] const char *entry)
+{
+#ifdef PROBE_BLANK
+    Log(QStringLiteral("asked %1").arg(QLatin1String(entry)));
+#endif
+}
+
 ORMEL_EXPORT const char *GetMainName(std::int32_t lang)
 {
+#ifdef PROBE_BLANK
+    return " \t\r ";
+#endif
     return InLanguage(lang, QStringLiteral("&Probe %1").arg(PROBE_ORDER), QStringLiteral("&Зонд %1").arg(PROBE_ORDER));
 }
 
 ORMEL_EXPORT const char *GetItemName(std::int32_t item, std::int32_t lang)
 {
+    Asked("GetItemName");
 #ifdef PROBE_RAISES
     if (item == 2)
         throw EConvertError(QStringLiteral("The probe cannot name item 2"));
@@ -103,11 +116,13 @@ ORMEL_EXPORT const char *GetItemName(std::int32_t item, std::int32_t lang)
 
 ORMEL_EXPORT const char *GetItemHint(std::int32_t item, std::int32_t lang)
 {
+    Asked("GetItemHint");
     return InLanguage(lang, QStringLiteral("Probe hint %1").arg(item), QStringLiteral("Подсказка %1").arg(item));
 }
 
 ORMEL_EXPORT HBITMAP GetItemBitmap(std::int32_t item)
 {
+    Asked("GetItemBitmap");
     auto *glyph = new TBitmap;
     glyph->SetSize(16, 16);
     glyph->Canvas()->Brush()->SetColor(item == 1 ? clRed : clBlue);
@@ -119,6 +134,7 @@ ORMEL_EXPORT HBITMAP GetItemBitmap(std::int32_t item)
 
 ORMEL_EXPORT void GetItemCommand(TNotifyEvent *command, std::int32_t item)
 {
+    Asked("GetItemCommand");
     command->Code = &ItemClick;
     command->Data = reinterpret_cast<void *>(std::intptr_t(item));
 }
