@@ -201,6 +201,8 @@ protected:
 
 private:
     static TComponent *RequireSoleLanguageComponent(TComponent *owner);
+    // A list property written with no list empties the list.
+    static void CopyLines(TStrings &own, const TStrings *list);
     bool IsLoading() const { return HasState(csLoading); }
     bool HasTabDelimiters();
     void SetKindList(TStringList &own, const TStrings *list, TStringsType kind);
