@@ -1,12 +1,11 @@
 #include "mlLang.h"
 
 #include "mlFields.h"
+#include "mlLangSupport.h"
 #include "mlLangTables.h"
 #include "mlPropInfo.h"
 
 #include "classes/Collection.h"
-#include "controls/Control.h"
-#include "forms/Form.h"
 #include "rtl/FormatSettings.h"
 #include "rtl/SysUtils.h"
 
@@ -33,24 +32,7 @@ struct ComponentList {
 
 QString JoinNames(const QString *names, int count) { return QStringList(names, names + count).join(u','); }
 
-// The text before the first delimiter; the whole entry when it has none.
-QString TextBefore(const QString &entry, QChar delimiter)
-{
-    const qsizetype end = entry.indexOf(delimiter);
-    return end < 0 ? entry : entry.left(end);
-}
-
 bool SameUpper(const QString &a, const QString &b) { return AnsiUpperCase(a) == AnsiUpperCase(b); }
-
-// A component linked to an action keeps the caption and hint its action gives it.
-bool HasAssignedAction(const TComponent *component)
-{
-    if (const auto *control = dynamic_cast<const TControl *>(component); control && control->Action())
-        return true;
-    const TmlPropInfoList properties(component);
-    const TPropInfo *action = properties.Find(QStringLiteral("Action"));
-    return action && action->Kind() == tkClass && action->GetObjectProp(component) != nullptr;
-}
 
 // A "Component.Property[index].ItemProperty" entry name whose collection has no item at the index.
 bool ItemIndexBeyondCollection(const TComponent *component, const QString &name)
@@ -76,8 +58,6 @@ bool PublishesProperty(const QObject *object, const QString &name)
 {
     return TmlPropInfoList(object).Find(name) != nullptr;
 }
-
-bool IsForm(const TComponent *component) { return dynamic_cast<const TForm *>(component) != nullptr; }
 
 // A dialog caption's entry is named by the caption without its first "&".
 QString DialogCaptionEntry(const QString &caption, QChar delimiter)

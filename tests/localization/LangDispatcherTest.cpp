@@ -86,6 +86,7 @@ TEST(LangDispatcher, RegistrationGivesTheComponentTheDispatchersLanguages)
     dispatcher.SetActiveLanguage(2);
 
     TfrmOther form;
+    form.SetCaption("Other");
     TmlLang *lang = form.Lang;
     lang->SetNumOfLanguages(1);
     lang->Captions()->Add(Entry({"TfrmOther", "Other", "Другая"}));

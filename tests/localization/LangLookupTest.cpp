@@ -41,6 +41,7 @@ TEST(LangLookup, ByIndex)
 {
     TfrmLangTest form;
     TmlLang *lang = form.Lang;
+    form.SetCaption("Form");
     SetLines(lang->Captions(), {Entry({"TfrmLangTest", "Form", ""}), Entry({"Button1", "OK", "Да"})});
     lang->SetActiveLanguage(2);
     EXPECT_EQ(lang->LookupListEntryByIndex(lang->Captions(), 1, false), "Да");
