@@ -5,8 +5,12 @@
 #include "controls/Label.h"
 #include "controls/PageControl.h"
 #include "controls/Panel.h"
-#include "dialogs/OpenDialog.h"
+#include "LangEntry.h"
 #include "forms/Application.h"
+#include "main.h"
+#include "mlDialog.h"
+#include "mlLang.h"
+#include "mlLngLnk.h"
 
 namespace {
 TButton *NewButton(TForm *form, TWinControl *parent, const QString &name, int left, const QString &caption)
@@ -85,10 +89,36 @@ TfrmOptions::TfrmOptions(TComponent *owner) : TForm(owner)
     Button3 = NewButton(this, Panel1, QStringLiteral("Button3"), 228, QStringLiteral("&Help"));
     Button3->SetOnClick(MakeEvent<&TfrmOptions::Button3Click>(this));
 
-    mlOpenDialog1 = new TOpenDialog(this);
+    mlLangLinked1 = new TmlLangLinked(this);
+    mlLangLinked1->SetName(QStringLiteral("mlLangLinked1"));
+    const auto add = [this](TStrings *list, const QString &name, const QString &english, const QString &russian) {
+        AddLangEntry(mlLangLinked1, list, name, english, russian);
+    };
+    TStrings *captions = mlLangLinked1->Captions();
+    add(captions, "TfrmOptions", "Options", "Настройки");
+    add(captions, "TabSheet1", "Data Manager", "Менеджер Данных");
+    add(captions, "Label1", "&Default data file (leave empty for default):", "&Файл данных (пусто- по умолчанию):");
+    add(captions, "Button4", "&Browse", "&Выбор");
+    add(captions, "Label2", "(New data file name will be used only after application restart!)",
+        "(Новый файл данных будет использован только после перезапуска приложения!)");
+    add(captions, "Button1", "&OK", "&OK");
+    add(captions, "Button2", "&Cancel", "О&тмена");
+    add(captions, "Button3", "&Help", "&Помощь");
+    add(mlLangLinked1->OtherStrings(), "mlOpenDialog1.Filter", "Text files (*.txt)|*.txt|All files (*.*)|*.*",
+        "Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*");
+    add(mlLangLinked1->OtherStrings(), "mlOpenDialog1.Title", "Select default data file...", "Выбор файла данных...");
+    mlLangLinked1->SetNumOfLanguages(2);
+
+    mlOpenDialog1 = new TmlOpenDialog(this);
     mlOpenDialog1->SetName(QStringLiteral("mlOpenDialog1"));
     mlOpenDialog1->SetFilter(QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"));
     mlOpenDialog1->SetTitle(QStringLiteral("Select default data file..."));
+    mlOpenDialog1->SetmlLang(mlLangLinked1);
+
+    if (frmMain) {
+        mlLangLinked1->SetLangDispatcher(frmMain->mlLangDispatcher1);
+        mlLangLinked1->SetCommonContainer(frmMain->mlLang1);
+    }
     EndLoading();
 }
 

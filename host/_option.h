@@ -5,10 +5,11 @@
 class TButton;
 class TEdit;
 class TLabel;
-class TOpenDialog;
 class TPageControl;
 class TPanel;
 class TTabSheet;
+class TmlLangLinked;
+class TmlOpenDialog;
 
 // Chooses the default data file; the main window stores the choice, which counts from the next start.
 class TfrmOptions : public TForm {
@@ -26,7 +27,8 @@ public:
     TButton *Button1;
     TButton *Button2;
     TButton *Button3;
-    TOpenDialog *mlOpenDialog1;
+    TmlOpenDialog *mlOpenDialog1;
+    TmlLangLinked *mlLangLinked1;
 
     void Button4Click(TObject *sender);
     void Button3Click(TObject *sender);

@@ -114,3 +114,35 @@ TEST(HostDialogs, AboutBoxAndHelpFollowTheLanguage)
     EXPECT_EQ(run.Column("help", "file"), (QStringList{"rostrel_ru.hlp", "rostrel_ru.hlp"}));
     EXPECT_EQ(run.Column("help", "command"), (QStringList{"11", "261"}));
 }
+
+TEST(HostDialogs, OptionsAndTheirFileDialogSpeakTheActiveLanguage)
+{
+    THostSession session;
+    session.SetInteger("Language", 2);
+    TRunResult run = session.Run({Answer({"2", "click=Button4"}), Answer({"0"}), Line({"click", "Options1"})});
+    EXPECT_EQ(run.Of("modal").value(0)["caption"], QString::fromUtf8("Настройки"));
+    EXPECT_EQ((*run.Find("component", "name", "TabSheet1"))["caption"], QString::fromUtf8("Менеджер Данных"));
+    EXPECT_EQ((*run.Find("component", "name", "Button2"))["caption"], QString::fromUtf8("О&тмена"));
+    EXPECT_EQ((*run.Find("component", "name", "Label2"))["caption"],
+              QString::fromUtf8("(Новый файл данных будет использован только после перезапуска приложения!)"));
+    TRecord texts = run.Of("dialog").value(0);
+    EXPECT_EQ(texts["title"], QString::fromUtf8("Выбор файла данных..."));
+    EXPECT_EQ(texts["filter"], QString::fromUtf8("Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*"));
+    EXPECT_EQ(texts["filetype"], QString::fromUtf8("&Тип файлов:"));
+    EXPECT_EQ(texts["name"], QString::fromUtf8("&Имя файла:"));
+    EXPECT_EQ(texts["lookin"], QString::fromUtf8("&Папка"));
+    EXPECT_EQ(texts["open"], QString::fromUtf8("&Открыть"));
+    EXPECT_EQ(texts["cancel"], QString::fromUtf8("Отмена"));
+    EXPECT_EQ(texts["help"], QString::fromUtf8("&Помощь"));
+    // No Russian text: the English one.
+    EXPECT_EQ(texts["readonly"], "&Read-only");
+    EXPECT_FALSE(session.String("DataFile"));
+
+    session.SetInteger("Language", 1);
+    run = session.Run({Answer({"2", "click=Button4"}), Answer({"0"}), Line({"click", "Options1"})});
+    texts = run.Of("dialog").value(0);
+    EXPECT_EQ(texts["title"], "Select default data file...");
+    EXPECT_EQ(texts["filetype"], "Files of &type:");
+    EXPECT_EQ(texts["open"], "&Open");
+    EXPECT_EQ((*run.Find("component", "name", "Button2"))["caption"], "&Cancel");
+}
