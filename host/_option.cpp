@@ -1,11 +1,11 @@
 #include "_option.h"
 
+#include "LangEntry.h"
 #include "controls/Button.h"
 #include "controls/Edit.h"
 #include "controls/Label.h"
 #include "controls/PageControl.h"
 #include "controls/Panel.h"
-#include "LangEntry.h"
 #include "forms/Application.h"
 #include "main.h"
 #include "mlDialog.h"

@@ -1,8 +1,8 @@
 #include "splash.h"
 
 #include "controls/Image.h"
-#include "graphics/Bitmap.h"
 #include "controls/Label.h"
+#include "graphics/Bitmap.h"
 #include "mlLabel.h"
 
 TfrmSplash *frmSplash = nullptr;
