@@ -145,6 +145,8 @@ TRunResult THostSession::Run(const QStringList &script) const
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("ORMEL_REGISTRY"), File(QStringLiteral("registry.txt")));
+    // Whatever else the program or Qt keeps (the file dialog's last folder) stays in the session's folder too.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Folder());
     environment.insert(QStringLiteral("ORMEL_AUTOMATION"), File(QStringLiteral("script.txt")));
     environment.insert(QStringLiteral("ORMEL_TEST_PLUGIN_LOG"), File(QStringLiteral("plugins.log")));
     environment.insert(QStringLiteral("ORMEL_TEST_DATA_LINE"), File(QStringLiteral("line.txt")));
