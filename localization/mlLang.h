@@ -249,6 +249,7 @@ private:
     void AddHeldCharSets(const QString &componentName, const QString &heldName);
 
     // Applying.
+    void ApplyTexts();
     QString LanguageText(TStrings *list, int index, const QString &entry);
     void ApplyCollections(TStrings *list);
     void ApplyEntry(TStringsType kind, QObject *target, const QString &componentName, const QString &propertyName,

@@ -153,6 +153,13 @@ QString TmlCustomLang::LanguageText(TStrings *list, int index, const QString &en
 
 void TmlCustomLang::ApplyLanguage()
 {
+    ApplyTexts();
+    onChangeLanguage_(this);
+}
+
+void TmlCustomLang::ApplyTexts()
+{
+    const TPropInfoCache properties;
     const auto applies = [this](int kind) { return changedKind_ == -1 || changedKind_ == kind; };
     auto *form = dynamic_cast<TForm *>(Owner());
     if (form) {
@@ -197,7 +204,6 @@ void TmlCustomLang::ApplyLanguage()
         ApplyKind(&locales_, stLocales);
     if (applies(stCollections))
         ApplyKind(&collections_, stCollections);
-    onChangeLanguage_(this);
 }
 
 void TmlCustomLang::ApplyKind(TStrings *list, TStringsType kind)

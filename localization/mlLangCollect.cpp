@@ -60,6 +60,7 @@ int FindEntryBeginning(const TStrings &list, const QString &prefix)
 
 void TmlCustomLang::CollectStrings()
 {
+    const TPropInfoCache properties;
     const bool raising = doRaiseExceptions_;
     doRaiseExceptions_ = false;
     try {

@@ -129,8 +129,8 @@ TEST(LangApply, ListsAreRefilledLineByLineKeepingSelectionAndOrder)
     auto *holder = new TSortedHolder(&form);
     holder->SetName("Holder1");
     SetLines(holder->Names(), {"a", "b"});
-    SetLines(lang->MultiLines(), {Entry({"ComboBox1.Items", "One,Two,Three", "Один,Два"}),
-                                  Entry({"Holder1.Names", "a,b", "в,б,а"})});
+    SetLines(lang->MultiLines(),
+             {Entry({"ComboBox1.Items", "One,Two,Three", "Один,Два"}), Entry({"Holder1.Names", "a,b", "в,б,а"})});
     lang->SetActiveLanguage(2);
 
     EXPECT_EQ(Lines(combo->Items()), QStringList({"Один", "Два"}));

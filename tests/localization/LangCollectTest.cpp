@@ -100,9 +100,9 @@ TEST(LangCollect, NewEntriesHoldTheCurrentValueAsTheFirstLanguagesText)
     EXPECT_EQ(EntryOf(lang->CharSets(), "Button1"), Entry({"Button1", "RUSSIAN_CHARSET"}));
     EXPECT_EQ(IndexOfName(lang->CharSets(), "Memo1"), -1);
     EXPECT_EQ(Lines(lang->MultiLines()), QStringList{Entry({"Memo1.Lines", "\"first line\",second", ""})});
-    EXPECT_EQ(Lines(lang->Collections()),
-              QStringList({Entry({"StatusBar1.Panels[0].Text", "Ready", ""}), Entry({"StatusBar1.Panels[1].Text", "", ""}),
-                           Entry({"StatusBar1.Panels[2].Text", "", ""})}));
+    EXPECT_EQ(Lines(lang->Collections()), QStringList({Entry({"StatusBar1.Panels[0].Text", "Ready", ""}),
+                                                       Entry({"StatusBar1.Panels[1].Text", "", ""}),
+                                                       Entry({"StatusBar1.Panels[2].Text", "", ""})}));
     // The owner's own other strings come before those of its components.
     EXPECT_EQ(Lines(lang->OtherStrings()),
               QStringList({Entry({"TfrmLangTest.HelpFile", "", ""}), Entry({"StatusBar1.SimpleText", "", ""})}));

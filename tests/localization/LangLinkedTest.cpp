@@ -29,11 +29,11 @@ public:
         Lang->SetLangDelim(2);
         Lang->SetNeedAllDlgs(true);
         for (const auto &[name, russian] : std::map<QString, QString>{{"Files of type:", "&Тип файлов:"},
-                                                                     {"File name:", "&Имя файла:"},
-                                                                     {"Look in:", "&Папка"},
-                                                                     {"Open", "&Открыть"},
-                                                                     {"Cancel", "Отмена"},
-                                                                     {"Help", "&Помощь"}})
+                                                                      {"File name:", "&Имя файла:"},
+                                                                      {"Look in:", "&Папка"},
+                                                                      {"Open", "&Открыть"},
+                                                                      {"Cancel", "Отмена"},
+                                                                      {"Help", "&Помощь"}})
             Lang->SetEntryText(Lang->DlgsCaptions(), russian, name, 2);
         Lang->SetEntryText(Lang->Locales(), "р.", "Currency String", 2);
     }
