@@ -232,7 +232,7 @@ constexpr int PaletteSize = 8;
 extern const TPaletteEntry DefaultPalette[PaletteSize];
 
 // Renderers shared with lumbra, which calls them with its own palette, scale and offsets. A null palette
-// means DefaultPalette.
+// means DefaultPalette; a null message draws nothing.
 void DrawLevelImage(const TLumbraImageMessage *Message, TCanvas *Canvas, qint32 X, qint32 Y,
                     const TPaletteEntry *Palette);
 void DrawSurfaceCell(qint32 A, qint32 B, qint32 OffX, qint32 OffY, qint32 N, qint32 S, TCanvas *Canvas,

@@ -1,27 +1,58 @@
+#include "Automation.h"
 #include "classes/MetaTypes.h"
-#include "mlPluginManager.h"
+#include "forms/Application.h"
+#include "forms/MessageBox.h"
+#include "main.h"
+#include "mlLang.h"
+#include "splash.h"
 
 #include <QApplication>
 #include <cstdio>
+#include <exception>
 
 namespace {
-// Until the main window exists, the program loads the plug-ins beside it and names them.
-struct TLoadReport {
-    void PlugInLoaded(TObject *sender, const QString &itemName, int item, int)
+// The splash window lives until the main window exists, or failed to.
+struct TSplashScope {
+    TSplashScope() { frmSplash = new TfrmSplash(Application); }
+    ~TSplashScope()
     {
-        const auto *manager = static_cast<TmlPluginManager *>(sender);
-        std::printf("%s order %d\n", qPrintable(itemName), manager->Infos()[item - 1]->Order);
+        delete frmSplash;
+        frmSplash = nullptr;
     }
+    TSplashScope(const TSplashScope &) = delete;
+    TSplashScope &operator=(const TSplashScope &) = delete;
 };
+
+void CreateMainWindow()
+{
+    TSplashScope splash;
+    frmSplash->Show();
+    // The window system maps the window in its own time; it can be painted once that has happened.
+    Application->ProcessMessages();
+    frmSplash->Update();
+    Application->SetTitle(QStringLiteral("Ormel Software Environment"));
+    Application->SetHelpFile(QStringLiteral("ROSTREL.HLP"));
+    Application->CreateForm(frmMain);
+}
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Before any plug-in is loaded: the type registry is one for the whole process.
     RegisterFrameworkMetaTypes();
-    TLoadReport report;
-    TmlPluginManager manager(nullptr);
-    manager.SetOnLoadPlugIn(MakeEvent<&TLoadReport::PlugInLoaded>(&report));
-    manager.LoadPlugins();
+    RegisterLanguageMetaTypes();
+    StartAutomation();
+    Application->Initialize();
+    try {
+        CreateMainWindow();
+    } catch (const std::exception &error) {
+        // Without its main window the program cannot go on.
+        const QString message = QString::fromUtf8(error.what());
+        std::fprintf(stderr, "rostrel: %s\n", error.what());
+        MessageBox(nullptr, message, Application->Title(), MB_OK | MB_ICONSTOP);
+        return 1;
+    }
+    Application->Run();
     return 0;
 }

@@ -1,12 +1,11 @@
 #include "mlLang.h"
 
 #include "mlFields.h"
+#include "mlLangSupport.h"
 #include "mlLangTables.h"
 #include "mlPropInfo.h"
 
 #include "classes/Collection.h"
-#include "controls/Control.h"
-#include "forms/Form.h"
 #include "rtl/FormatSettings.h"
 #include "rtl/SysUtils.h"
 
@@ -33,24 +32,7 @@ struct ComponentList {
 
 QString JoinNames(const QString *names, int count) { return QStringList(names, names + count).join(u','); }
 
-// The text before the first delimiter; the whole entry when it has none.
-QString TextBefore(const QString &entry, QChar delimiter)
-{
-    const qsizetype end = entry.indexOf(delimiter);
-    return end < 0 ? entry : entry.left(end);
-}
-
 bool SameUpper(const QString &a, const QString &b) { return AnsiUpperCase(a) == AnsiUpperCase(b); }
-
-// A component linked to an action keeps the caption and hint its action gives it.
-bool HasAssignedAction(const TComponent *component)
-{
-    if (const auto *control = dynamic_cast<const TControl *>(component); control && control->Action())
-        return true;
-    const TmlPropInfoList properties(component);
-    const TPropInfo *action = properties.Find(QStringLiteral("Action"));
-    return action && action->Kind() == tkClass && action->GetObjectProp(component) != nullptr;
-}
 
 // A "Component.Property[index].ItemProperty" entry name whose collection has no item at the index.
 bool ItemIndexBeyondCollection(const TComponent *component, const QString &name)
@@ -77,8 +59,14 @@ bool PublishesProperty(const QObject *object, const QString &name)
     return TmlPropInfoList(object).Find(name) != nullptr;
 }
 
-bool IsForm(const TComponent *component) { return dynamic_cast<const TForm *>(component) != nullptr; }
-
+// A dialog caption's entry is named by the caption without its first "&".
+QString DialogCaptionEntry(const QString &caption, QChar delimiter)
+{
+    QString name = caption;
+    if (const qsizetype amp = name.indexOf(u'&'); amp >= 0)
+        name.remove(amp, 1);
+    return name + delimiter + caption + delimiter;
+}
 } // namespace
 
 TComponent *TmlCustomLang::RequireSoleLanguageComponent(TComponent *owner)
@@ -96,13 +84,8 @@ TmlCustomLang::TmlCustomLang(TComponent *owner) : TComponent(RequireSoleLanguage
     langNames_.Add(FirstLanguageName);
     language_ = FirstLanguageName;
     const QChar d = Delim();
-    for (int i = 0; i < DefaultDlgsCaptionCount; ++i) {
-        const QString &caption = DefaultDlgsCaptions[i];
-        QString name = caption;
-        if (const qsizetype amp = name.indexOf(u'&'); amp >= 0)
-            name.remove(amp, 1);
-        dlgsCaptions_.Add(name + d + caption + d);
-    }
+    for (int i = 0; i < DefaultDlgsCaptionCount; ++i)
+        dlgsCaptions_.Add(DialogCaptionEntry(DefaultDlgsCaptions[i], d));
 
     const TFormatSettings &fs = FormatSettings;
     initialLocale_ = {fs.CurrencyString,
@@ -185,11 +168,19 @@ void TmlCustomLang::RemoveEntriesOfComponent(TComponent *component, TOperation o
 
 // ---- Property writes ----
 
+void TmlCustomLang::CopyLines(TStrings &own, const TStrings *list)
+{
+    if (list)
+        own.Assign(*list);
+    else
+        own.Clear();
+}
+
 void TmlCustomLang::SetKindList(TStringList &own, const TStrings *list, TStringsType kind)
 {
     if (list == &own)
         return;
-    own.Assign(*list);
+    CopyLines(own, list);
     changedKind_ = kind;
     ApplyLanguage();
 }
@@ -208,7 +199,7 @@ void TmlCustomLang::SetCollections(TStrings *list) { SetKindList(collections_, l
 void TmlCustomLang::SetDlgsCaptions(TStrings *list)
 {
     if (list != &dlgsCaptions_)
-        dlgsCaptions_.Assign(*list);
+        CopyLines(dlgsCaptions_, list);
 }
 
 void TmlCustomLang::SetNumOfLanguages(int value)
@@ -238,7 +229,7 @@ void TmlCustomLang::SetDoNotTranslate(TStrings *list)
 {
     if (list == &doNotTranslate_)
         return;
-    doNotTranslate_.Assign(*list);
+    CopyLines(doNotTranslate_, list);
     ApplyDoNotTranslate();
 }
 
@@ -246,7 +237,7 @@ void TmlCustomLang::SetExcludedProperties(TStrings *list)
 {
     if (list == &excludedProperties_)
         return;
-    excludedProperties_.Assign(*list);
+    CopyLines(excludedProperties_, list);
     ApplyExcludedProperties();
     CollectStrings();
 }
@@ -255,7 +246,7 @@ void TmlCustomLang::SetLangNames(TStrings *list)
 {
     if (list == &langNames_)
         return;
-    langNames_.Assign(*list);
+    CopyLines(langNames_, list);
     language_ = langNames_.Strings(activeLanguage_ - 1);
 }
 
@@ -310,13 +301,8 @@ void TmlCustomLang::SetLangDispatcher(TmlLangDispatcher *dispatcher)
 void TmlCustomLang::FillDlgsCaptions()
 {
     if (needAllDlgs_ && dlgsCaptions_.Count() == DefaultDlgsCaptionCount) {
-        for (size_t i = DefaultDlgsCaptionCount; i < DefaultDlgsCaptions.size(); ++i) {
-            const QString &caption = DefaultDlgsCaptions[i];
-            QString name = caption;
-            if (const qsizetype amp = name.indexOf(u'&'); amp >= 0)
-                name.remove(amp, 1);
-            dlgsCaptions_.Add(name + Delim() + caption + Delim());
-        }
+        for (size_t i = DefaultDlgsCaptionCount; i < DefaultDlgsCaptions.size(); ++i)
+            dlgsCaptions_.Add(DialogCaptionEntry(DefaultDlgsCaptions[i], Delim()));
     } else if (!needAllDlgs_ && dlgsCaptions_.Count() == int(DefaultDlgsCaptions.size())) {
         while (dlgsCaptions_.Count() > DefaultDlgsCaptionCount)
             dlgsCaptions_.Delete(dlgsCaptions_.Count() - 1);
@@ -630,5 +616,6 @@ void TmlCustomLang::RenameComponentEntries(const QString &oldName, const QString
 void RegisterLanguageMetaTypes()
 {
     qRegisterMetaType<TmlLangDispatcher *>();
+    qRegisterMetaType<TmlCustomLang *>();
     qRegisterMetaType<TTranslateType>();
 }

@@ -13,6 +13,10 @@
 #include <array>
 #include <memory>
 
+class TCollection;
+class TFont;
+class TForm;
+
 // The kinds of text a language component keeps; the number is the kind everywhere in the language components
 // and their files. List-view and tree-view items have no list.
 enum TStringsType : quint8 {
@@ -194,6 +198,8 @@ protected:
 
     // Steps of collecting and applying.
     void CollectKind(TStrings *list, TStringsType kind);
+    // The first held entry whose text in the active language (or, empty, in the first) is the value; empty
+    // when none.
     QString FindHeldEntry(const QString &value);
     void ApplyKind(TStrings *list, TStringsType kind);
 
@@ -201,6 +207,8 @@ protected:
 
 private:
     static TComponent *RequireSoleLanguageComponent(TComponent *owner);
+    // A list property written with no list empties the list.
+    static void CopyLines(TStrings &own, const TStrings *list);
     bool IsLoading() const { return HasState(csLoading); }
     bool HasTabDelimiters();
     void SetKindList(TStringList &own, const TStrings *list, TStringsType kind);
@@ -228,6 +236,24 @@ private:
     TStrings *SharedSource(TStrings *list, int kind);
     // The active language's text of an entry, or its first language's text when that is empty and fallBack.
     QString EntryText(const QString &entry, bool fallBack) const;
+
+    // Collecting.
+    bool IsExcluded(const QString &propertyName) const { return excludedProperties_.IndexOf(propertyName) >= 0; }
+    void CollectFormEntries(const TForm &form);
+    void RekeyOwnEntry(TStrings &list, const QString &value);
+    bool UpdateOwnEntry(TStrings &list, const QString &value);
+    void CollectComponent(TStrings &list, TStringsType kind, QObject *component, const QString &walkName);
+    void CollectCollection(TStrings &list, const TCollection &collection, const QString &namePrefix);
+    void CollectValue(TStrings &list, TStringsType kind, const QObject *component, const QString &walkName,
+                      const QString &entryName, const QString &value, const TFont *font = nullptr);
+    void AddHeldCharSets(const QString &componentName, const QString &heldName);
+
+    // Applying.
+    void ApplyTexts();
+    QString LanguageText(TStrings *list, int index, const QString &entry);
+    void ApplyCollections(TStrings *list);
+    void ApplyEntry(TStringsType kind, QObject *target, const QString &componentName, const QString &propertyName,
+                    const QString &text);
 
     int changedKind_ = -1;
     TStringList captions_;

@@ -77,7 +77,7 @@ void TmlLangDispatcher::SetLangNames(TStrings *names)
 {
     if (names == &langNames_)
         return;
-    langNames_.Assign(*names);
+    TmlCustomLang::CopyLines(langNames_, names);
     if (langNames_.Count() > 0)
         language_ = langNames_.Strings(ActiveLanguage - 1);
     for (TmlCustomLang *component : QList<TmlCustomLang *>(langComponents_)) {

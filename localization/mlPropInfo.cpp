@@ -4,7 +4,6 @@
 #include "rtl/SysUtils.h"
 
 #include <QObject>
-#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -39,7 +38,68 @@ QString TypeNameOf(const QMetaType &type, TTypeKind kind)
         name = name.remove(u'*').trimmed();
     return name;
 }
+
+char16_t AsciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - (u'a' - u'A')) : c; }
+
+bool SameAsciiText(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (AsciiUpper(a[i].unicode()) != AsciiUpper(b[i].unicode()))
+            return false;
+    return true;
+}
+
+// Name order: ASCII letters compared as capitals, a name before any longer name it begins.
+bool AsciiTextLess(QStringView a, QStringView b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t x = AsciiUpper(a[i].unicode());
+        const char16_t y = AsciiUpper(b[i].unicode());
+        if (x != y)
+            return x < y;
+    }
+    return a.size() < b.size();
+}
+
+TPropInfoCache *OpenCache = nullptr;
+
+QList<TPropInfo> ListProperties(const QMetaObject *meta, TTypeKinds filter)
+{
+    QList<TPropInfo> list;
+    QList<QString> seen;
+    // From the most derived class up, so a property declared again is met first where it was declared last.
+    for (int i = meta->propertyCount() - 1; i >= QObject::staticMetaObject.propertyCount(); --i) {
+        const QMetaProperty property = meta->property(i);
+        if (!property.metaType().isValid())
+            continue;
+        TPropInfo info(property);
+        const auto sameName = [&](const QString &name) { return SameAsciiText(name, info.Name()); };
+        if (std::any_of(seen.begin(), seen.end(), sameName))
+            continue;
+        seen.append(info.Name());
+        if (filter & info.Kind())
+            list.append(info);
+    }
+    std::sort(list.begin(), list.end(),
+              [](const TPropInfo &a, const TPropInfo &b) { return AsciiTextLess(a.Name(), b.Name()); });
+    return list;
+}
 } // namespace
+
+TPropInfoCache::TPropInfoCache()
+{
+    if (!OpenCache)
+        OpenCache = this;
+}
+
+TPropInfoCache::~TPropInfoCache()
+{
+    if (OpenCache == this)
+        OpenCache = nullptr;
+}
 
 TPropInfo::TPropInfo(const QMetaProperty &property)
     : property_(property), name_(QString::fromLatin1(property.name())), kind_(KindOf(property.metaType()))
@@ -82,29 +142,21 @@ qint64 TPropInfo::GetOrdProp(const QObject *instance) const
 TmlPropInfoList::TmlPropInfoList(const QObject *object, TTypeKinds filter)
 {
     const QMetaObject *meta = object->metaObject();
-    QSet<QString> seen;
-    // From the most derived class up, so a property declared again is met first where it was declared last.
-    for (int i = meta->propertyCount() - 1; i >= QObject::staticMetaObject.propertyCount(); --i) {
-        const QMetaProperty property = meta->property(i);
-        if (!property.metaType().isValid())
-            continue;
-        TPropInfo info(property);
-        const QString key = UpperCase(info.Name());
-        if (seen.contains(key))
-            continue;
-        seen.insert(key);
-        if (filter & info.Kind())
-            list_.append(info);
+    if (!OpenCache) {
+        list_ = ListProperties(meta, filter);
+        return;
     }
-    std::sort(list_.begin(), list_.end(),
-              [](const TPropInfo &a, const TPropInfo &b) { return UpperCase(a.Name()) < UpperCase(b.Name()); });
+    const TPropInfoCache::Key key{meta, filter};
+    auto found = OpenCache->lists_.constFind(key);
+    if (found == OpenCache->lists_.constEnd())
+        found = OpenCache->lists_.insert(key, ListProperties(meta, filter));
+    list_ = *found;
 }
 
 const TPropInfo *TmlPropInfoList::Find(const QString &name) const
 {
-    const QString key = UpperCase(name);
     for (const TPropInfo &info : list_)
-        if (UpperCase(info.Name()) == key)
+        if (SameAsciiText(info.Name(), name))
             return &info;
     return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include "classes/Object.h"
 
+#include <QHash>
 #include <QList>
 #include <QMetaProperty>
 #include <QString>
@@ -45,6 +46,29 @@ private:
     QString name_;
     QString typeName_;
     TTypeKind kind_;
+};
+
+// While a cache is open, the property lists of objects of one class share one listing of that class: a
+// language switch lists the properties of every component of a window many times over. The first cache opened
+// serves until it closes; caches opened inside it add nothing. Nothing outlives it, so no listing outlasts the
+// classes (and the modules) it describes.
+class TPropInfoCache {
+public:
+    TPropInfoCache();
+    ~TPropInfoCache();
+    TPropInfoCache(const TPropInfoCache &) = delete;
+    TPropInfoCache &operator=(const TPropInfoCache &) = delete;
+
+private:
+    friend class TmlPropInfoList;
+    struct Key {
+        const QMetaObject *Class;
+        TTypeKinds Filter;
+        bool operator==(const Key &other) const { return Class == other.Class && Filter == other.Filter; }
+    };
+    friend size_t qHash(const Key &key, size_t seed) { return qHashMulti(seed, key.Class, key.Filter); }
+
+    QHash<Key, QList<TPropInfo>> lists_;
 };
 
 // The published properties of one object whose kind is in the filter, inherited ones included, sorted by

@@ -51,8 +51,9 @@ TComponent *TComponent::FindComponent(const QString &name) const
 {
     if (name.isEmpty())
         return nullptr;
+    // Simple case folding keeps the length, so only names of the same length can match.
     for (TComponent *component : components_)
-        if (component->name_.compare(name, Qt::CaseInsensitive) == 0)
+        if (component->name_.size() == name.size() && component->name_.compare(name, Qt::CaseInsensitive) == 0)
             return component;
     return nullptr;
 }

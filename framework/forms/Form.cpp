@@ -353,7 +353,9 @@ bool TForm::WidgetEvent(QEvent *event)
         Close();
         return true;
     case QEvent::WindowActivate:
-        Screen->FormActivated(this);
+        // A form docked on another window (a tool bar on a panel) hears its window's activation too.
+        if (!Parent())
+            Screen->FormActivated(this);
         return false;
     case QEvent::WindowStateChange: {
         const Qt::WindowStates states = Widget()->windowState();

@@ -400,6 +400,11 @@ TEST(LangComponent, ListWritesCopyAndApplyTheirKind)
     EXPECT_EQ(form.Lang->DlgsCaptions()->Count(), 1);
     EXPECT_EQ(form.Lang->ChangedKind(), stHints);
     EXPECT_EQ(applied.Count, 1);
+    // No list at all empties the list.
+    form.Lang->SetHints(nullptr);
+    EXPECT_EQ(form.Lang->Hints()->Count(), 0);
+    form.Lang->SetDoNotTranslate(nullptr);
+    EXPECT_EQ(form.Lang->DoNotTranslate()->Count(), 0);
 }
 
 TEST(LangComponent, MergingKeepsTheEntriesTheFileLacks)

@@ -171,4 +171,26 @@ TEST(PropInfo, AFrameworkFontIsWalkedThroughItsOwnProperties)
     EXPECT_EQ(fontProps.Find("Charset")->GetOrdProp(font), 204);
 }
 
+TEST(PropInfo, ACacheSharesListingsPerClassAndFilterOnlyWhileItIsOpen)
+{
+    TTestButton button(nullptr);
+    TTestBigButton big(nullptr);
+    const QStringList buttonNames = Names(TmlPropInfoList(&button));
+    const QStringList bigNames = Names(TmlPropInfoList(&big));
+    const QStringList stringNames = Names(TmlPropInfoList(&button, tkString));
+    {
+        const TPropInfoCache cache;
+        const TPropInfoCache inner;
+        EXPECT_EQ(Names(TmlPropInfoList(&button)), buttonNames);
+        EXPECT_EQ(Names(TmlPropInfoList(&big)), bigNames);
+        EXPECT_EQ(Names(TmlPropInfoList(&button, tkString)), stringNames);
+        TTestButton other(nullptr);
+        other.SetCaption("other");
+        const TmlPropInfoList otherList(&other);
+        EXPECT_EQ(Names(otherList), buttonNames);
+        EXPECT_EQ(otherList.Find("Caption")->GetStrProp(&other), "other");
+    }
+    EXPECT_EQ(Names(TmlPropInfoList(&big)), bigNames);
+}
+
 #include "PropInfoTest.moc"

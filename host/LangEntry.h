@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class TStrings;
+class TmlCustomLang;
+
+// Adds an entry to one of the language component's lists as a window's resource holds it: the name, then the
+// English and the Russian text, each closed by the component's delimiter. An empty text leaves that language
+// to the property's own value.
+void AddLangEntry(const TmlCustomLang *lang, TStrings *list, const QString &name, const QString &english,
+                  const QString &russian = {});

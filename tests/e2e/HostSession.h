@@ -1,0 +1,62 @@
+#pragma once
+
+#include "TempDir.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+#include <optional>
+
+// One line of the program's report: its kind and its fields.
+struct TRecord {
+    QString Kind;
+    QMap<QString, QString> Fields;
+    QString operator[](const QString &field) const { return Fields.value(field); }
+};
+
+// What one run of the program reported and left behind.
+struct TRunResult {
+    int ExitCode = -1;
+    QList<TRecord> Records;
+    QStringList PluginLog;
+    QString Errors;
+
+    QList<TRecord> Of(const QString &kind) const;
+    // The first record of the kind whose field has the value; none when there is none.
+    std::optional<TRecord> Find(const QString &kind, const QString &field, const QString &value) const;
+    // One field of every record of the kind, in report order.
+    QStringList Column(const QString &kind, const QString &field) const;
+    // The captions of the menu bar's entries, left to right.
+    QStringList MenuBar() const;
+};
+
+// A program folder of its own in a temporary folder: rostrel, the libraries a test asks for, a settings store
+// and a plug-in log beside them. Runs the program there, headless, under a script.
+class THostSession {
+public:
+    // Library files by name: "korvath.so" from the program folder of the build, the others from the test
+    // plug-ins' folder.
+    explicit THostSession(std::initializer_list<QString> libraries = {});
+
+    QString Folder() const { return dir_.Path(); }
+    QString File(const QString &name) const { return dir_.File(name); }
+    void Write(const QString &name, const QByteArray &bytes) const { dir_.Write(name, bytes); }
+    QByteArray Read(const QString &name) const { return dir_.Read(name); }
+
+    // The settings of the store that the program of this folder uses.
+    void SetString(const QString &name, const QString &value) const;
+    void SetInteger(const QString &name, int value) const;
+    std::optional<QString> String(const QString &name) const;
+    std::optional<int> Integer(const QString &name) const;
+
+    // Starts the program with the script's lines (fields separated by TABs) and waits until it ends.
+    TRunResult Run(const QStringList &script) const;
+
+private:
+    TempDir dir_;
+};
+
+// A script line from its fields.
+QString Line(std::initializer_list<QString> fields);

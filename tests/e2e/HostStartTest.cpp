@@ -1,0 +1,110 @@
+// Start-up and shutdown of the real program in a program folder of its own.
+
+#include "HostSession.h"
+#include "QtPrint.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString Exit = QStringLiteral("Exit from Ormel Software Environment");
+const QString ExitRu = QString::fromUtf8("Выход из программного комплекса Ormel");
+} // namespace
+
+TEST(HostStart, WithoutPluginsTheWindowHasOnlyItsOwnMenusAndTheExitButton)
+{
+    THostSession session;
+    const TRunResult run = session.Run({Line({"dump"})});
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_EQ(run.Column("splash", "text"), QStringList{"All plugins loaded."});
+    EXPECT_EQ(run.MenuBar(), (QStringList{"&Tools", "&Help"}));
+    EXPECT_EQ(run.Column("menu", "caption"),
+              (QStringList{"&Tools", "&Language", "&Russian", "&English", "-", "&Options", "&Help", "&Contents",
+                           "&Index", "-", "&About..."}));
+    ASSERT_TRUE(run.Find("menu", "name", "English1"));
+    EXPECT_EQ((*run.Find("menu", "name", "English1"))["checked"], "1");
+    EXPECT_EQ((*run.Find("menu", "name", "Russian1"))["checked"], "0");
+
+    const QList<TRecord> toolBars = run.Of("toolbar");
+    ASSERT_EQ(toolBars.size(), 1);
+    EXPECT_EQ(toolBars[0]["exit"], "1");
+    EXPECT_EQ(toolBars[0]["width"], "53");
+    const QList<TRecord> buttons = run.Of("button");
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons[0]["hint"], Exit);
+    EXPECT_EQ(buttons[0]["glyph"], "16x16");
+    EXPECT_EQ(buttons[0]["left"], "3");
+    EXPECT_EQ(buttons[0]["top"], "3");
+    EXPECT_EQ(buttons[0]["flat"], "1");
+
+    const TRecord window = run.Of("window").value(0);
+    EXPECT_EQ(window["caption"], "Ormel Software Environment");
+    EXPECT_EQ(window["helpfile"], "ROSTREL.hlp");
+    EXPECT_EQ(window["width"], "550");
+    // Never shorter than its menu, tool-bar panel and status line.
+    EXPECT_GT(window["minheight"].toInt(), 35 + 19);
+    EXPECT_TRUE(run.Of("modal").isEmpty());
+    // The window's place is kept for the next start.
+    EXPECT_EQ(session.String("State"), "Normal");
+    EXPECT_EQ(session.Integer("Width"), 550);
+}
+
+TEST(HostStart, TheExitButtonEndsTheProgram)
+{
+    THostSession session;
+    const TRunResult run = session.Run({Line({"click-tool", "0", "0"}), Line({"dump"})});
+    EXPECT_EQ(run.ExitCode, 0);
+    // The window was gone before the script's next line.
+    EXPECT_TRUE(run.Of("window").isEmpty());
+}
+
+TEST(HostStart, TheStoredLanguageIsAppliedAndAnInvalidOneFallsBackToEnglish)
+{
+    THostSession session;
+    session.SetInteger("Language", 2);
+    TRunResult run = session.Run({Line({"dump"})});
+    EXPECT_EQ(run.Column("splash", "text"), QStringList{QString::fromUtf8("Все модули загружены.")});
+    EXPECT_EQ((*run.Find("menu", "name", "Russian1"))["checked"], "1");
+    EXPECT_EQ((*run.Find("menu", "name", "English1"))["checked"], "0");
+    EXPECT_EQ(run.Of("button").value(0)["hint"], ExitRu);
+
+    for (const int invalid : {0, 3, -1}) {
+        session.SetInteger("Language", invalid);
+        run = session.Run({Line({"dump"})});
+        EXPECT_EQ(run.ExitCode, 0);
+        EXPECT_TRUE(run.Of("modal").isEmpty()) << invalid;
+        EXPECT_EQ(run.Column("splash", "text"), QStringList{"All plugins loaded."}) << invalid;
+        EXPECT_EQ((*run.Find("menu", "name", "English1"))["checked"], "1") << invalid;
+        EXPECT_EQ(run.Of("button").value(0)["hint"], Exit) << invalid;
+    }
+    session.SetString("Language", "2");
+    run = session.Run({Line({"dump"})});
+    EXPECT_TRUE(run.Of("modal").isEmpty());
+    EXPECT_EQ(run.Of("button").value(0)["hint"], Exit);
+}
+
+TEST(HostStart, KorvathAloneIsRegisteredWithoutMenuAndTakesTheDataFile)
+{
+    THostSession session({"korvath.so"});
+    session.SetString("DataFile", session.File("missing.txt"));
+    const TRunResult run = session.Run({Line({"dump"})});
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_EQ(run.Column("splash", "text"), (QStringList{"Loading plugin: korvath.so", "All plugins loaded."}));
+    EXPECT_EQ(run.MenuBar(), (QStringList{"&Tools", "&Help"}));
+    EXPECT_EQ(run.Of("toolbar").size(), 1);
+    EXPECT_TRUE(run.Of("modal").isEmpty());
+    // A data file that does not exist is not made until a record goes into it.
+    EXPECT_FALSE(QFile::exists(session.File("missing.txt")));
+    EXPECT_FALSE(QFile::exists(session.File("ormeldata.txt")));
+}
+
+TEST(HostStart, APluginThatFailsWhileLoadingEndsTheStart)
+{
+    THostSession session({"korvath.so", "order_raises.so"});
+    const TRunResult run = session.Run({Line({"dump"})});
+    EXPECT_NE(run.ExitCode, 0);
+    EXPECT_TRUE(run.Of("window").isEmpty());
+    const QList<TRecord> boxes = run.Of("modal");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes[0]["kind"], "message");
+    EXPECT_EQ(boxes[0]["text"], "no order");
+}

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Takes screenshots of the main window in English and in Russian on a virtual display (Xvfb), with the built
+# program folder copied into a temporary folder, a settings store of its own and a sample journal.
+#   tools/screenshots.sh [OUTPUT_FOLDER]      (default: build/screenshots)
+# Needs xvfb-run and ImageMagick's import; build first (./run.sh or cmake --build build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "${1:-build/screenshots}")
+bin=build/bin
+for tool in xvfb-run import convert; do
+  command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing (apt-get install xvfb imagemagick)" >&2; exit 1; }
+done
+[ -x "$bin/rostrel" ] || { echo "screenshots: build the program first" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$bin"/rostrel "$bin"/*.so "$work"/
+if [ -x build/tools/make_sample_journal ]; then
+  build/tools/make_sample_journal "$work/ormeldata.txt"
+fi
+mkdir -p "$out"
+
+# One shot: the program runs the script (the window stays up while it waits), the screen is taken meanwhile.
+shoot() {
+  local name=$1 script=$2
+  printf '%b' "$script" > "$work/script.txt"
+  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    ORMEL_AUTOMATION="$1/script.txt" "$1/rostrel" >/dev/null 2>&1 &
+    program=$!
+    sleep 3
+    import -window root png:- | convert - -trim +repage "$2"
+    wait "$program"' shoot "$work" "$out/$name.png"
+  echo "$out/$name.png"
+}
+
+export ORMEL_REGISTRY="$work/registry.txt"
+shoot main-window-en 'click\tEnglish1\nwait\t6000\n'
+shoot main-window-ru 'click\tRussian1\nwait\t6000\n'
