@@ -113,7 +113,9 @@ void UpdateRegistryStore(const std::function<bool(TRegistryKey &tree)> &change)
     if (text.Damaged)
         KeepDamagedCopy(path);
     const QByteArray bytes = FormatRegistryText(text.Tree);
+    // Unbuffered: a buffered save file commits a short write (full disk) as if it had succeeded.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
+        !file.commit())
         throw ERegistryException(QString("Cannot write the settings file %1: %2").arg(path, file.errorString()));
 }

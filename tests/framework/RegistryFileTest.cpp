@@ -4,6 +4,7 @@
 #include "registry/RegistryStore.h"
 #include "rtl/Exceptions.h"
 
+#include "FileSizeLimit.h"
 #include "QtPrint.h"
 
 #include <QDir>
@@ -160,6 +161,25 @@ TEST_F(RegistryTest, TheStoreIsReplacedAtomically)
     EXPECT_FALSE(nowhere.OpenKey("\\Software", true));
     EXPECT_THROW(nowhere.WriteString("A", "x"), ERegistryException);
     EXPECT_EQ(nowhere.ReadString("A"), "");
+}
+
+TEST_F(RegistryTest, AFullDiskLeavesTheStoreAsItWas)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+    reg.WriteString("DataFile", "ormeldata.txt");
+    reg.WriteInteger("Language", 2);
+    const QByteArray before = dir.Read("registry.txt");
+    {
+        FileSizeLimit limit(before.size() + 64);
+        EXPECT_THROW(reg.WriteString("State", QString(4096, u'x')), ERegistryException);
+    }
+    EXPECT_EQ(dir.Read("registry.txt"), before);
+    EXPECT_EQ(reg.ReadString("DataFile"), "ormeldata.txt");
+    EXPECT_EQ(reg.ReadInteger("Language"), 2);
+    EXPECT_FALSE(reg.ValueExists("State"));
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"registry.txt", "registry.txt.lock"}));
 }
 
 TEST_F(RegistryTest, AnotherProcessSeesEveryChangeAtOnce)

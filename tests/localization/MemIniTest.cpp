@@ -4,15 +4,14 @@
 #include "rtl/Exceptions.h"
 #include "rtl/FormatSettings.h"
 
+#include "FileSizeLimit.h"
 #include "FormatSettingsGuard.h"
 #include "QtPrint.h"
 #include "TempDir.h"
 
 #include <QDir>
 #include <QStringList>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 QString Ru(const char *utf8) { return QString::fromUtf8(utf8); }
@@ -30,29 +29,6 @@ QStringList Sections(const TMemIniFile &ini)
 struct ChangeCounter {
     int Count = 0;
     TNotifyEvent Event() { return {[](void *data, TObject *) { ++static_cast<ChangeCounter *>(data)->Count; }, this}; }
-};
-
-// Writing beyond `bytes` fails in this process while the object lives (the signal that would end the
-// process is ignored, so the write reports the error instead).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
 };
 } // namespace
 
