@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QWidget>
 
@@ -307,6 +308,14 @@ TModalResult TForm::ShowModal()
     modalResult_ = mrNone;
     QWidget *window = Widget();
     window->setWindowModality(Qt::ApplicationModal);
+    // However the modal run ends, also by an exception from OnShow, OnClose or a stand-in for the user, the form
+    // is left hidden and no longer modal.
+    const auto end = qScopeGuard([this, window] {
+        answeringModal_ = false;
+        modalLoop_ = nullptr;
+        Hide();
+        window->setWindowModality(Qt::NonModal);
+    });
     TCloseAction action = caHide;
     int answer = mrNone;
     answeringModal_ = true;
@@ -330,11 +339,8 @@ TModalResult TForm::ShowModal()
                 break;
             modalResult_ = mrNone;
         }
-        modalLoop_ = nullptr;
     }
     const TModalResult result = modalResult_;
-    Hide();
-    window->setWindowModality(Qt::NonModal);
     if (action == caFree)
         Release();
     return result;
@@ -349,8 +355,9 @@ bool TForm::WidgetEvent(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Close:
+        // The form decides what a close means; when OnClose raises, the window stays as it is.
         event->ignore();
-        Close();
+        CallHandler(this, [this] { Close(); });
         return true;
     case QEvent::WindowActivate:
         // A form docked on another window (a tool bar on a panel) hears its window's activation too.

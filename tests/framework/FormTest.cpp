@@ -186,6 +186,58 @@ TEST(Form, ModalLoopEndsWhenTheModalResultIsSetAndOnCloseMayRefuse)
     EXPECT_FALSE(form.Showing());
 }
 
+TEST(Form, AFailingOnCloseOrHookLeavesAModalFormHiddenAndUsable)
+{
+    struct Failing {
+        bool fail = true;
+        void Close(TObject *, TCloseAction &)
+        {
+            if (fail)
+                throw EInOutError("cannot save the settings");
+        }
+    } failing;
+    auto *form = new TForm(nullptr);
+    form->SetOnClose(MakeEvent<&Failing::Close>(&failing));
+
+    // The modal loop ends, OnClose raises: the error reaches the caller and the form is no longer modal.
+    QMetaObject::invokeMethod(form, [form] { form->SetModalResult(mrOk); }, Qt::QueuedConnection);
+    EXPECT_THROW(form->ShowModal(), EInOutError);
+    ASSERT_FALSE(form->Modal());
+    EXPECT_FALSE(form->Showing());
+    EXPECT_EQ(form->Widget()->windowModality(), Qt::NonModal);
+
+    // A stand-in for the user that raises leaves the form as cleanly.
+    {
+        TModalHookScope scope([](const TModalRequest &) -> int { throw EListError("no answer"); });
+        EXPECT_THROW(form->ShowModal(), EListError);
+    }
+    ASSERT_FALSE(form->Modal());
+    EXPECT_FALSE(form->Showing());
+
+    failing.fail = false;
+    {
+        TModalHookScope scope([](const TModalRequest &) { return int(mrOk); });
+        EXPECT_EQ(form->ShowModal(), mrOk);
+    }
+    form->SetModalResult(mrCancel);
+    delete form;
+}
+
+TEST(Form, AWindowSystemCloseWhoseOnCloseFailsLeavesTheWindowUp)
+{
+    struct Failing {
+        void Close(TObject *, TCloseAction &) { throw EInOutError("cannot save the settings"); }
+    } failing;
+    Boxes boxes;
+    TForm form(nullptr);
+    form.SetOnClose(MakeEvent<&Failing::Close>(&failing));
+    form.Show();
+    form.Widget()->close();
+    EXPECT_TRUE(form.Showing());
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(boxes.texts, QStringList({"TForm - cannot save the settings"}));
+}
+
 TEST(Form, CloseActionsHideFreeOrMinimizeAndTheWindowSystemsCloseAsksTheSameWay)
 {
     struct Chooser {
