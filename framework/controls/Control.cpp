@@ -54,6 +54,9 @@ TControl::TControl(TComponent *owner, QWidget *widget) : TComponent(owner), widg
 
 TControl::~TControl()
 {
+    // The widget's signals run code of the derived control, which is gone by now.
+    if (widget_)
+        QObject::disconnect(widget_, nullptr, this, nullptr);
     SetParent(nullptr);
     delete widget_.data();
 }

@@ -9,6 +9,10 @@ TWinControl::TWinControl(TComponent *owner, QWidget *widget) : TControl(owner, w
 
 TWinControl::~TWinControl()
 {
+    // The widget's signals run code of the derived control, which is gone by now; letting the children go
+    // below still makes some widgets send them (a tab widget switching pages).
+    if (Widget())
+        QObject::disconnect(Widget(), nullptr, this, nullptr);
     // Controls that this one holds but does not own live on; they only lose their parent.
     while (!controls_.isEmpty())
         controls_.last()->SetParent(nullptr);

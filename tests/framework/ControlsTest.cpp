@@ -289,6 +289,24 @@ TEST(Controls, PagesAreShownOneAtATime)
     EXPECT_EQ(pages->PageCount(), 1);
 }
 
+TEST(Controls, APageControlFreedBeforeItsPagesCallsNoHandlerAndLetsThemGo)
+{
+    TForm form(nullptr);
+    // Pages that another owner created first outlive the page control.
+    auto *first = new TTabSheet(&form);
+    auto *second = new TTabSheet(&form);
+    auto *pages = new TPageControl(&form);
+    first->SetPageControl(pages);
+    second->SetPageControl(pages);
+    Counter changes;
+    pages->SetOnChange(MakeEvent<&Counter::Hit>(&changes));
+    delete pages;
+    EXPECT_EQ(changes.count, 0);
+    EXPECT_EQ(first->Parent(), nullptr);
+    EXPECT_EQ(second->Parent(), nullptr);
+    EXPECT_EQ(form.ComponentCount(), 2);
+}
+
 TEST(Controls, OpenDialogIsAnsweredByTheHookAndCaptionsItsControlsWhileShowing)
 {
     TempDir dir;
