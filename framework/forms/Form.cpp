@@ -34,6 +34,9 @@ TForm::~TForm()
 {
     CallHandler(this, [this] { onDestroy_(this); });
     DestroyComponents();
+    // A menu that outlives the form keeps its bar, which the form's window only shows.
+    if (menu_ && menu_->MenuBar())
+        menu_->MenuBar()->setParent(nullptr);
     if (modalLoop_)
         modalLoop_->quit();
     Screen->RemoveForm(this);

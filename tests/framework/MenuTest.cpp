@@ -75,6 +75,21 @@ TEST(Menu, ItemsInsertMoveAndShowOnTheBarInOrder)
     EXPECT_EQ(StripHotkey("No marker"), "No marker");
 }
 
+TEST(Menu, AMenuKeepsItsBarWhenTheFormThatShowedItGoes)
+{
+    TMainMenu menu(nullptr);
+    menu.Items()->Add(Item(&menu, "&File"));
+    auto *form = new TForm(nullptr);
+    form->SetMenu(&menu);
+    delete form;
+    ASSERT_NE(menu.MenuBar(), nullptr);
+    menu.Items()->Add(Item(&menu, "&Help"));
+    EXPECT_EQ(BarTexts(menu), QStringList({"&File", "&Help"}));
+    TForm other(nullptr);
+    other.SetMenu(&menu);
+    EXPECT_EQ(menu.MenuBar()->parentWidget(), other.Widget());
+}
+
 TEST(Menu, ChoosingAnEntryRunsItsHandlerWithTheEntryAsSenderBehindTheExceptionBarrier)
 {
     TForm form(nullptr);
