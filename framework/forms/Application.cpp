@@ -9,12 +9,6 @@
 #include <QFileInfo>
 #include <QWidget>
 
-namespace {
-TApplication applicationInstance;
-} // namespace
-
-TApplication *const Application = &applicationInstance;
-
 TApplication::TApplication() : TComponent(nullptr) {}
 
 TApplication::~TApplication()

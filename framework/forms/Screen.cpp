@@ -8,16 +8,12 @@
 #include <QScreen>
 
 namespace {
-TScreen screenInstance;
-
 QSize PrimaryScreenSize()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() : QSize();
 }
 } // namespace
-
-TScreen *const Screen = &screenInstance;
 
 TScreen::TScreen() : TComponent(nullptr) {}
 

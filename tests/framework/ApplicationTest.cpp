@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -147,6 +148,15 @@ TEST(Platform, ShellRequestsAndMemoryFiguresAreObservable)
     SetMemoryStatusHook({});
     GlobalMemoryStatus(status);
     EXPECT_GT(status.TotalPhys, 0u);
+}
+
+TEST(Application, FormsItStillOwnsWhenTheModuleEndsAreFreedBeforeTheScreen)
+{
+    QProcess helper;
+    helper.start(GLOBALS_HELPER, {});
+    ASSERT_TRUE(helper.waitForFinished(30000));
+    EXPECT_EQ(helper.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(helper.exitCode(), 0) << helper.readAllStandardError().toStdString();
 }
 
 TEST(Screen, CursorOverridesUntilDefaultAndFormsAreListed)
