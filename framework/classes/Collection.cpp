@@ -12,8 +12,6 @@ TCollectionItem::~TCollectionItem()
     }
 }
 
-int TCollectionItem::Index() const { return collection_ ? int(collection_->items_.indexOf(this)) : -1; }
-
 void TCollectionItem::Changed()
 {
     if (collection_)
@@ -36,18 +34,6 @@ TCollectionItem *TCollection::Items(int index) const
     if (index < 0 || index >= items_.size())
         throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
     return items_[index];
-}
-
-void TCollection::Delete(int index) { delete Items(index); }
-
-void TCollection::Clear()
-{
-    while (!items_.isEmpty()) {
-        TCollectionItem *item = items_.takeLast();
-        item->collection_ = nullptr;
-        delete item;
-    }
-    Update(nullptr);
 }
 
 TCollectionItem *TCollection::AddItem(TCollectionItem *item)

@@ -13,9 +13,6 @@ public:
     explicit TCollectionItem(TCollection *collection);
     ~TCollectionItem() override;
 
-    TCollection *Collection() const { return collection_; }
-    int Index() const;
-
 protected:
     // Tells the collection (and through it the owner) that the item changed.
     void Changed();
@@ -35,8 +32,6 @@ public:
     int Count() const { return int(items_.size()); }
     // Raises EListError for an index outside the collection.
     TCollectionItem *Items(int index) const;
-    void Delete(int index);
-    void Clear();
 
 protected:
     // Makes a new item of the collection's class at the end.

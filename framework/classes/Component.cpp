@@ -45,8 +45,6 @@ TComponent *TComponent::Components(int index) const
     return components_[index];
 }
 
-int TComponent::ComponentIndex() const { return owner_ ? int(owner_->components_.indexOf(this)) : -1; }
-
 TComponent *TComponent::FindComponent(const QString &name) const
 {
     if (name.isEmpty())

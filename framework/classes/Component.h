@@ -28,7 +28,6 @@ public:
     TComponent *Owner() const { return owner_; }
     int ComponentCount() const { return int(components_.size()); }
     TComponent *Components(int index) const;
-    int ComponentIndex() const;
     // Case-insensitive lookup among the owned components; null when none has the name.
     TComponent *FindComponent(const QString &name) const;
 

@@ -127,36 +127,6 @@ void TStrings::InsertObject(int index, const QString &s, TObject *object)
     SetObjects(index, object);
 }
 
-// Inserts the copy before removing the original, as SetStrings does.
-void TStrings::Move(int from, int to)
-{
-    if (from == to)
-        return;
-    const QString s = Strings(from);
-    if (to < 0 || to >= Count())
-        ListIndexError(to);
-    TObject *object = Objects(from);
-    UpdateScope update(*this);
-    const int insertAt = to > from ? to + 1 : to;
-    const int oldIndex = to > from ? from : from + 1;
-    InsertObject(insertAt, s, object);
-    SetObjects(oldIndex, nullptr);
-    Delete(oldIndex);
-}
-
-void TStrings::Exchange(int a, int b)
-{
-    const QString sa = Strings(a);
-    const QString sb = Strings(b);
-    TObject *oa = Objects(a);
-    TObject *ob = Objects(b);
-    UpdateScope update(*this);
-    SetStrings(a, sb);
-    SetStrings(b, sa);
-    SetObjects(a, ob);
-    SetObjects(b, oa);
-}
-
 void TStrings::AddStrings(const TStrings &other)
 {
     UpdateScope update(*this);
@@ -181,14 +151,6 @@ int TStrings::IndexOf(const QString &s) const
     return -1;
 }
 
-int TStrings::IndexOfObject(const TObject *object) const
-{
-    for (int i = 0; i < Count(); ++i)
-        if (Objects(i) == object)
-            return i;
-    return -1;
-}
-
 int TStrings::IndexOfName(const QString &name) const
 {
     for (int i = 0; i < Count(); ++i) {
@@ -205,29 +167,6 @@ QString TStrings::Names(int index) const
     const QString s = Strings(index);
     const qsizetype equals = s.indexOf(u'=');
     return equals >= 0 ? s.left(equals) : QString();
-}
-
-QString TStrings::Values(const QString &name) const
-{
-    const int index = IndexOfName(name);
-    if (index < 0)
-        return QString();
-    const QString s = Strings(index);
-    return s.mid(s.indexOf(u'=') + 1);
-}
-
-// An empty value removes the entry.
-void TStrings::SetValues(const QString &name, const QString &value)
-{
-    const int index = IndexOfName(name);
-    if (value.isEmpty()) {
-        if (index >= 0)
-            Delete(index);
-    } else if (index < 0) {
-        Add(name + u'=' + value);
-    } else {
-        SetStrings(index, name + u'=' + value);
-    }
 }
 
 QString TStrings::CommaText() const

@@ -28,19 +28,14 @@ public:
     void InsertObject(int index, const QString &s, TObject *object);
     virtual void Delete(int index) = 0;
     virtual void Clear() = 0;
-    void Move(int from, int to);
-    void Exchange(int a, int b);
     void AddStrings(const TStrings &other);
     // Copies strings and objects.
     virtual void Assign(const TStrings &other);
     // Index of the first string equal to s without regard to case, or -1.
     virtual int IndexOf(const QString &s) const;
-    int IndexOfObject(const TObject *object) const;
     // "Name=Value" access.
     int IndexOfName(const QString &name) const;
     QString Names(int index) const;
-    QString Values(const QString &name) const;
-    void SetValues(const QString &name, const QString &value);
 
     // Items quoted where they hold a blank, a control character, a comma or a double quote (double quotes
     // doubled); a list of one empty line gives "". Writing splits at commas and unquoted blanks.
@@ -53,7 +48,6 @@ public:
 
     void BeginUpdate();
     void EndUpdate();
-    int UpdateCount() const { return updateCount_; }
     // Fired after every change made outside update mode, and once when the last EndUpdate closes a run of
     // changes; a control that shows the list follows it from here.
     const TNotifyEvent &OnChange() const { return onChange_; }
@@ -102,8 +96,6 @@ public:
     void SetSorted(bool sorted);
     TDuplicates Duplicates() const { return duplicates_; }
     void SetDuplicates(TDuplicates duplicates) { duplicates_ = duplicates; }
-    bool OwnsObjects() const { return ownsObjects_; }
-    void SetOwnsObjects(bool owns) { ownsObjects_ = owns; }
     // Binary search of a sorted list: true and the index of the first equal key, or false and the place
     // where the key would go.
     bool Find(const QString &s, int &index) const;

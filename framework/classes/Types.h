@@ -33,9 +33,7 @@ struct TRect {
     friend bool operator==(const TRect &, const TRect &) = default;
 };
 
-inline TPoint Point(int x, int y) { return {x, y}; }
 inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 
 // Moves the rectangle by (dx, dy).
 inline void OffsetRect(TRect &r, int dx, int dy)

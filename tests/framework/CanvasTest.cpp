@@ -113,7 +113,7 @@ TEST(Canvas, LineToLeavesTheEndPointUndrawnInEveryDirection)
     TCanvas *c = bitmap->Canvas();
     c->MoveTo(2, 2);
     c->LineTo(10, 2);
-    EXPECT_EQ(c->PenPos(), Point(10, 2));
+    EXPECT_EQ(c->PenPos(), TPoint({10, 2}));
     EXPECT_EQ(Inked(*c, Rect(0, 0, 30, 5)), 8);
     EXPECT_EQ(c->Pixels(2, 2), clBlack);
     EXPECT_EQ(c->Pixels(9, 2), clBlack);
@@ -244,8 +244,8 @@ TEST(Canvas, TextOutWritesFromItsTopLeftCornerAndMovesThePen)
 
     c->Brush()->SetStyle(bsClear);
     c->TextOut(30, 20, "WMW");
-    EXPECT_EQ(c->PenPos(), Point(30 + extent.cx, 20));
-    const TRect cell = Bounds(30, 20, extent.cx, extent.cy);
+    EXPECT_EQ(c->PenPos(), TPoint({30 + extent.cx, 20}));
+    const TRect cell = Rect(30, 20, 30 + extent.cx, 20 + extent.cy);
     EXPECT_GT(Inked(*c, cell), 20);
     EXPECT_EQ(Inked(*c, Rect(0, 0, 200, 60)), Inked(*c, cell));
     // The ink starts near the corner: the text is not placed by its baseline.

@@ -195,7 +195,7 @@ TEST(Controls, StatusBarShowsItsSimpleTextOrItsPanels)
     bar->SetSimplePanel(true);
     bar->SetSimpleText("Change options");
     EXPECT_GT(inkIn(0, 100), 0);
-    bar->Panels()->Delete(0);
+    delete bar->Panels()->Items(0);
     EXPECT_EQ(bar->Panels()->Count(), 1);
 }
 

@@ -108,7 +108,6 @@ TEST(PublishedProperties, StringsAndCollectionsAreReachedThroughTheirProperties)
     EXPECT_EQ(panels->Items(1)->property("Text").toString(), "12 records");
     EXPECT_TRUE(panels->Items(0)->setProperty("Text", "Busy"));
     EXPECT_EQ(bar->Panels()->Items(0)->Text(), "Busy");
-    EXPECT_EQ(panels->Items(0)->Index(), 0);
     EXPECT_THROW(panels->Items(2), EListError);
 
     auto *combo = new TComboBox(&form);
