@@ -266,22 +266,7 @@ TPoint TControl::ScreenToClient(const TPoint &point) const
     return {local.x(), local.y()};
 }
 
-TPoint TControl::ClientToScreen(const TPoint &point) const
-{
-    const QWidget *client = widget_;
-    if (const auto *control = dynamic_cast<const TWinControl *>(this))
-        client = control->ClientWidget();
-    const QPoint global = client ? client->mapToGlobal(QPoint(point.X, point.Y)) : QPoint(point.X, point.Y);
-    return {global.x(), global.y()};
-}
-
 QImage TControl::Snapshot() const { return widget_ ? widget_->grab().toImage() : QImage(); }
-
-void TControl::BringToFront()
-{
-    if (widget_)
-        widget_->raise();
-}
 
 void TControl::Invalidate()
 {

@@ -122,11 +122,9 @@ public:
     // The client area in client coordinates.
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
     TPoint ScreenToClient(const TPoint &point) const;
-    TPoint ClientToScreen(const TPoint &point) const;
 
     // The control as it looks now, drawn into an image (also while it is hidden).
     QImage Snapshot() const;
-    void BringToFront();
     void Invalidate();
     void Repaint();
     void Update();

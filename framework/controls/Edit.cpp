@@ -36,9 +36,3 @@ void TEdit::SetReadOnly(bool readOnly)
     if (LineEdit())
         LineEdit()->setReadOnly(readOnly);
 }
-
-void TEdit::SelectAll()
-{
-    if (LineEdit())
-        LineEdit()->selectAll();
-}

@@ -22,7 +22,6 @@ public:
     void SetMaxLength(int length);
     bool ReadOnly() const;
     void SetReadOnly(bool readOnly);
-    void SelectAll();
 
     TNotifyEvent OnChange() const { return onChange_; }
     void SetOnChange(TNotifyEvent event) { onChange_ = event; }

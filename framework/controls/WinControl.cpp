@@ -44,16 +44,6 @@ void TWinControl::SetFocus()
         Widget()->setFocus(Qt::OtherFocusReason);
 }
 
-bool TWinControl::Focused() const { return Widget() && Widget()->hasFocus(); }
-
-bool TWinControl::CanFocus() const
-{
-    for (const TControl *control = this; control; control = control->Parent())
-        if (!control->Visible() || !control->Enabled())
-            return false;
-    return true;
-}
-
 void TWinControl::Resized()
 {
     TControl::Resized();

@@ -26,8 +26,6 @@ public:
     void SetHelpContext(int context) { helpContext_ = context; }
 
     void SetFocus();
-    bool Focused() const;
-    bool CanFocus() const;
 
     void AlignControls();
 

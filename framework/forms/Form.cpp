@@ -27,7 +27,6 @@ TForm::TForm(TComponent *owner)
     ApplyWindowFlags();
     SetBounds(0, 0, 320, 240);
     LayoutFrame();
-    Screen->AddForm(this);
 }
 
 TForm::~TForm()

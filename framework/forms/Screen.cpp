@@ -1,7 +1,6 @@
 #include "forms/Screen.h"
 
 #include "forms/Form.h"
-#include "rtl/Exceptions.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -40,13 +39,6 @@ void TScreen::SetCursor(TCursor cursor)
     cursor_ = cursor;
 }
 
-TForm *TScreen::Forms(int index) const
-{
-    if (index < 0 || index >= forms_.size())
-        throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return forms_[index];
-}
-
 TForm *TScreen::ActiveForm() const
 {
     for (qsizetype i = activation_.size() - 1; i >= 0; --i)
@@ -55,17 +47,7 @@ TForm *TScreen::ActiveForm() const
     return nullptr;
 }
 
-void TScreen::AddForm(TForm *form)
-{
-    if (!forms_.contains(form))
-        forms_.append(form);
-}
-
-void TScreen::RemoveForm(TForm *form)
-{
-    forms_.removeOne(form);
-    activation_.removeOne(form);
-}
+void TScreen::RemoveForm(TForm *form) { activation_.removeOne(form); }
 
 void TScreen::FormActivated(TForm *form)
 {

@@ -7,7 +7,7 @@
 
 class TForm;
 
-// The screen of this module: its size, the cursor shown over every window, and the module's forms.
+// The screen of this module: its size, the cursor shown over every window, and the form the user works in.
 class TScreen : public TComponent {
     Q_OBJECT
 public:
@@ -21,18 +21,14 @@ public:
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
 
-    int FormCount() const { return int(forms_.size()); }
-    TForm *Forms(int index) const;
     // The form that was activated last and is still showing; null when none.
     TForm *ActiveForm() const;
 
-    void AddForm(TForm *form);
     void RemoveForm(TForm *form);
     void FormActivated(TForm *form);
 
 private:
     TCursor cursor_ = crDefault;
-    QList<TForm *> forms_;
     QList<TForm *> activation_;
 };
 

@@ -52,7 +52,6 @@ public:
     void ResetClipRect() { hasClip_ = false; }
 
     TPoint PenPos() const { return penPos_; }
-    void SetPenPos(const TPoint &pos) { penPos_ = pos; }
     void MoveTo(int x, int y) { penPos_ = {x, y}; }
     // A line from the pen position to (x, y) with the pen; (x, y) itself is not drawn and becomes the pen
     // position.
@@ -67,7 +66,6 @@ public:
     void TextOut(int x, int y, const QString &text);
     TSize TextExtent(const QString &text) const;
     int TextWidth(const QString &text) const { return TextExtent(text).cx; }
-    int TextHeight(const QString &text) const { return TextExtent(text).cy; }
 
     // The colour of a pixel of an image canvas, exactly as written; CLR_INVALID outside the clip
     // rectangle or on a canvas without pixels. Writes outside the clip rectangle are dropped.

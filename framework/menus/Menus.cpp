@@ -139,8 +139,6 @@ void TMenuItem::Insert(int index, TMenuItem *item)
     item->UpdateImages();
 }
 
-void TMenuItem::Delete(int index) { Remove(Items(index)); }
-
 void TMenuItem::Remove(TMenuItem *item)
 {
     if (!items_.removeOne(item))

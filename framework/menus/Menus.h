@@ -56,7 +56,6 @@ public:
     TMenuItem *Parent() const { return parent_; }
     void Add(TMenuItem *item);
     void Insert(int index, TMenuItem *item);
-    void Delete(int index);
     void Remove(TMenuItem *item);
     int IndexOf(const TMenuItem *item) const { return int(items_.indexOf(item)); }
     int MenuIndex() const { return parent_ ? parent_->IndexOf(this) : -1; }
@@ -70,8 +69,6 @@ public:
     void SetOnClick(TNotifyEvent event) { onClick_ = event; }
 
     QAction *QtAction() const { return qaction_; }
-    // The submenu that shows the entries; made with the first entry.
-    QMenu *SubMenu() const { return subMenu_; }
 
 protected:
     void Notification(TComponent *component, TOperation operation) override;

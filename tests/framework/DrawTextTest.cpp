@@ -20,7 +20,7 @@ protected:
         canvas->Font()->SetSize(10);
         canvas->Font()->SetColor(clBlack);
         canvas->Brush()->SetStyle(bsClear);
-        lineHeight = canvas->TextHeight("Ag");
+        lineHeight = canvas->TextExtent("Ag").cy;
     }
 
     int Inked(const TRect &r) const

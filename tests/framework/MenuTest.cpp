@@ -64,9 +64,10 @@ TEST(Menu, ItemsInsertMoveAndShowOnTheBarInOrder)
     TMenuItem *contents = Item(&form, "&Contents");
     help->Add(contents);
     help->Add(Item(&form, "-"));
-    ASSERT_NE(help->SubMenu(), nullptr);
-    ASSERT_EQ(help->SubMenu()->actions().size(), 2);
-    EXPECT_TRUE(help->SubMenu()->actions()[1]->isSeparator());
+    const QMenu *submenu = help->QtAction()->menu();
+    ASSERT_NE(submenu, nullptr);
+    ASSERT_EQ(submenu->actions().size(), 2);
+    EXPECT_TRUE(submenu->actions()[1]->isSeparator());
     delete contents;
     EXPECT_EQ(help->Count(), 1);
     delete plugin;
