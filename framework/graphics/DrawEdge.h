@@ -8,10 +8,7 @@ constexpr unsigned BDR_RAISEDOUTER = 0x0001;
 constexpr unsigned BDR_SUNKENOUTER = 0x0002;
 constexpr unsigned BDR_RAISEDINNER = 0x0004;
 constexpr unsigned BDR_SUNKENINNER = 0x0008;
-constexpr unsigned EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
 constexpr unsigned EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
-constexpr unsigned EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER;
-constexpr unsigned EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
 
 constexpr unsigned BF_LEFT = 0x0001;
 constexpr unsigned BF_TOP = 0x0002;

@@ -45,8 +45,6 @@ bool WinHelp(HWND owner, const QString &file, unsigned command, quintptr data)
         hook(request);
         return true;
     }
-    if (command == HELP_QUIT)
-        return true;
     const QString page = HelpPagePath(QCoreApplication::applicationDirPath(), request);
     if (!page.isEmpty() && QFileInfo::exists(page))
         return QDesktopServices::openUrl(QUrl::fromLocalFile(page));

@@ -6,7 +6,7 @@
 #include <functional>
 
 // Help commands of the platform's help engine.
-enum : unsigned { HELP_CONTEXT = 0x1, HELP_QUIT = 0x2, HELP_FINDER = 0xB, HELP_PARTIALKEY = 0x105 };
+enum : unsigned { HELP_CONTEXT = 0x1, HELP_FINDER = 0xB, HELP_PARTIALKEY = 0x105 };
 
 struct THelpRequest {
     QString File;

@@ -39,7 +39,6 @@ TMemoryStatus ParseMemInfo(const QByteArray &text)
     if (total <= 0 || available < 0 || available > total)
         return status;
     status.TotalPhys = quint64(total);
-    status.AvailPhys = quint64(available);
     status.MemoryLoad = quint32((total - available) * 100 / total);
     return status;
 }

@@ -8,7 +8,6 @@
 struct TMemoryStatus {
     quint32 MemoryLoad = 0; // percent of physical memory in use
     quint64 TotalPhys = 0;  // bytes
-    quint64 AvailPhys = 0;  // bytes
 };
 
 // Reads the kernel's figures (/proc/meminfo); zeros when they cannot be read.

@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-enum : int { SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_NORMAL = 1 };
+enum : int { SW_SHOWNORMAL = 1 };
 
 // Opens a document or address with the desktop's handler; only the verb "open" is known. Answers whether the
 // desktop accepted it (callers that do not report failures ignore the answer).

@@ -60,8 +60,6 @@ QString FromCp1251(const char *bytes, qsizetype length)
 
 QString FromCp1251(const QByteArray &bytes) { return FromCp1251(bytes.constData(), bytes.size()); }
 
-char ToCp1251Char(QChar c) { return static_cast<char>(Encode(c.unicode())); }
-
 QByteArray ToCp1251(const QString &text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);

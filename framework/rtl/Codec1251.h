@@ -8,5 +8,4 @@ QString FromCp1251(const char *bytes, qsizetype length);
 QString FromCp1251(const QByteArray &bytes);
 // Characters outside the code page become '?'.
 QByteArray ToCp1251(const QString &text);
-char ToCp1251Char(QChar c);
 QChar FromCp1251Char(char c);

@@ -51,8 +51,6 @@ Split SplitDateTime(TDateTime value)
     return split;
 }
 
-QDate DateOf(TDateTime value) { return QDate::fromJulianDay(EpochJulianDay + SplitDateTime(value).Days); }
-
 QString Padded(int value, int digits) { return QString::number(value).rightJustified(digits, u'0'); }
 
 // Length of the run of `c` (letter case ignored) starting at i.
@@ -393,20 +391,6 @@ TDateTime EncodeTime(int hour, int minute, int second, int msec)
     if (!TryEncodeTime(hour, minute, second, msec, value))
         throw EConvertError(QStringLiteral("Invalid argument to time encode"));
     return value;
-}
-
-void DecodeDate(TDateTime value, int &year, int &month, int &day)
-{
-    DateOf(value).getDate(&year, &month, &day);
-}
-
-void DecodeTime(TDateTime value, int &hour, int &minute, int &second, int &msec)
-{
-    const qint64 ms = SplitDateTime(value).Msec;
-    hour = int(ms / 3600000);
-    minute = int(ms / 60000 % 60);
-    second = int(ms / 1000 % 60);
-    msec = int(ms % 1000);
 }
 
 QString FormatDateTime(const QString &format, TDateTime value)

@@ -13,8 +13,6 @@ using TDateTime = double;
 // not exist (years 1 to 9999; hours 0 to 23).
 TDateTime EncodeDate(int year, int month, int day);
 TDateTime EncodeTime(int hour, int minute, int second, int msec);
-void DecodeDate(TDateTime value, int &year, int &month, int &day);
-void DecodeTime(TDateTime value, int &hour, int &minute, int &second, int &msec);
 
 // Format specifiers, letter case ignored: c, d, dd, ddd, dddd, ddddd, dddddd, m, mm, mmm, mmmm, yy, yyyy,
 // h, hh, n, nn, s, ss, z, zzz, t, tt, am/pm, a/p, ampm, "/" (date separator), ":" (time separator), quoted

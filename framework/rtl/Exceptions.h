@@ -9,7 +9,6 @@ class Exception : public std::exception {
 public:
     explicit Exception(const QString &message);
     const QString &Message() const { return message_; }
-    void SetMessage(const QString &message);
     const char *what() const noexcept override { return utf8_.c_str(); }
 
 private:
@@ -26,12 +25,10 @@ private:
 ORMEL_EXCEPTION(EIntError, Exception)
 ORMEL_EXCEPTION(ERangeError, EIntError)
 ORMEL_EXCEPTION(EDivByZero, EIntError)
-ORMEL_EXCEPTION(EIntOverflow, EIntError)
 ORMEL_EXCEPTION(EMathError, Exception)
 ORMEL_EXCEPTION(EInvalidOp, EMathError)
 ORMEL_EXCEPTION(EZeroDivide, EMathError)
 ORMEL_EXCEPTION(EOverflow, EMathError)
-ORMEL_EXCEPTION(EUnderflow, EMathError)
 ORMEL_EXCEPTION(EConvertError, Exception)
 ORMEL_EXCEPTION(EInOutError, Exception)
 ORMEL_EXCEPTION(EListError, Exception)

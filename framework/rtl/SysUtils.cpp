@@ -72,19 +72,9 @@ QString AnsiUpperCase(const QString &s)
     return MapCase(s, [](char32_t c) { return QChar::toUpper(c); });
 }
 
-QString AnsiLowerCase(const QString &s)
-{
-    return MapCase(s, [](char32_t c) { return QChar::toLower(c); });
-}
-
 QString UpperCase(const QString &s)
 {
     return MapCase(s, [](char32_t c) { return c >= U'a' && c <= U'z' ? c - (U'a' - U'A') : c; });
-}
-
-QString LowerCase(const QString &s)
-{
-    return MapCase(s, [](char32_t c) { return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c; });
 }
 
 // The collation may call different texts equal (ignorable characters); those still get a fixed order, so

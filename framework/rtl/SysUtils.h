@@ -13,12 +13,10 @@ QString Trim(const QString &s);
 QString TrimLeft(const QString &s);
 QString TrimRight(const QString &s);
 
-// Locale-aware case mapping: Cyrillic letters change case as well as Latin ones.
+// Locale-aware upper-casing: Cyrillic letters change case as well as Latin ones.
 QString AnsiUpperCase(const QString &s);
-QString AnsiLowerCase(const QString &s);
-// Case mapping of the ASCII letters a..z only.
+// Upper-casing of the ASCII letters a..z only.
 QString UpperCase(const QString &s);
-QString LowerCase(const QString &s);
 // Locale comparisons: < 0, 0, > 0. The Text form ignores letter case.
 int AnsiCompareStr(const QString &a, const QString &b);
 int AnsiCompareText(const QString &a, const QString &b);

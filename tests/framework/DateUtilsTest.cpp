@@ -49,18 +49,12 @@ TEST(DateUtils, DaysCountFromTheEndOf1899AndTheFractionIsTheTimeOfDay)
     EXPECT_THROW(EncodeTime(24, 0, 0, 0), EConvertError);
     EXPECT_THROW(EncodeTime(0, 60, 0, 0), EConvertError);
 
-    int y = 0, m = 0, d = 0, h = 0, n = 0, s = 0, z = 0;
+    const QString stamp = "yyyy-mm-dd hh:nn:ss.zzz";
     // Before the epoch the day counts back and the time still counts forward from midnight.
-    DecodeDate(-1.25, y, m, d);
-    DecodeTime(-1.25, h, n, s, z);
-    EXPECT_EQ(QDate(y, m, d), QDate(1899, 12, 29));
-    EXPECT_EQ(h, 6);
+    EXPECT_EQ(FormatDateTime(stamp, -1.25), "1899-12-29 06:00:00.000");
     // A time that rounds up to midnight belongs to the next day.
-    DecodeDate(2 - 1e-10, y, m, d);
-    DecodeTime(2 - 1e-10, h, n, s, z);
-    EXPECT_EQ(QDate(y, m, d), QDate(1900, 1, 1));
-    EXPECT_EQ(h + n + s + z, 0);
-    EXPECT_THROW(DecodeDate(1e300, y, m, d), EConvertError);
+    EXPECT_EQ(FormatDateTime(stamp, 2 - 1e-10), "1900-01-01 00:00:00.000");
+    EXPECT_THROW(FormatDateTime(stamp, 1e300), EConvertError);
 }
 
 TEST(DateUtils, TextsFollowTheLocaleFormats)
