@@ -53,6 +53,20 @@ public:
 
 protected:
     virtual void Notification(TComponent *component, TOperation operation);
+    // Points the reference at the component, asking to hear of its removal and no longer of the old one's.
+    // Answers false when the reference held that component already.
+    template <class T>
+    bool SetReference(T *&reference, T *component)
+    {
+        if (component == reference)
+            return false;
+        if (reference)
+            reference->RemoveFreeNotification(this);
+        reference = component;
+        if (reference)
+            reference->FreeNotification(this);
+        return true;
+    }
 
 private:
     void Insert(TComponent *component);

@@ -176,16 +176,7 @@ void TControl::SetCursor(TCursor cursor)
         widget_->setCursor(CursorShapeOf(cursor));
 }
 
-void TControl::SetAction(TBasicAction *action)
-{
-    if (action == action_)
-        return;
-    if (action_)
-        action_->RemoveFreeNotification(this);
-    action_ = action;
-    if (action_)
-        action_->FreeNotification(this);
-}
+void TControl::SetAction(TBasicAction *action) { SetReference(action_, action); }
 
 void TControl::SetParentFont(bool parentFont)
 {
@@ -246,16 +237,7 @@ void TControl::ColorChanged()
 
 bool TControl::DialogKey(int) { return false; }
 
-void TControl::SetPopupMenu(TPopupMenu *menu)
-{
-    if (menu == popupMenu_)
-        return;
-    if (popupMenu_)
-        popupMenu_->RemoveFreeNotification(this);
-    popupMenu_ = menu;
-    if (popupMenu_)
-        popupMenu_->FreeNotification(this);
-}
+void TControl::SetPopupMenu(TPopupMenu *menu) { SetReference(popupMenu_, menu); }
 
 TPoint TControl::ScreenToClient(const TPoint &point) const
 {

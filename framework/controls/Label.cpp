@@ -40,14 +40,7 @@ void TCustomLabel::SetShowAccelChar(bool show)
     Invalidate();
 }
 
-void TCustomLabel::SetFocusControl(TWinControl *control)
-{
-    if (focusControl_)
-        focusControl_->RemoveFreeNotification(this);
-    focusControl_ = control;
-    if (focusControl_)
-        focusControl_->FreeNotification(this);
-}
+void TCustomLabel::SetFocusControl(TWinControl *control) { SetReference(focusControl_, control); }
 
 void TCustomLabel::Loaded()
 {

@@ -197,13 +197,10 @@ void TForm::SetMenu(TMainMenu *menu)
         return;
     if (menu_ && menu_->MenuBar())
         menu_->MenuBar()->setParent(nullptr);
-    menu_ = menu;
-    if (menu_) {
-        menu_->FreeNotification(this);
-        if (QMenuBar *bar = menu_->MenuBar()) {
-            bar->setParent(Widget());
-            bar->show();
-        }
+    SetReference(menu_, menu);
+    if (QMenuBar *bar = menu_ ? menu_->MenuBar() : nullptr) {
+        bar->setParent(Widget());
+        bar->show();
     }
     LayoutFrame();
 }

@@ -52,16 +52,7 @@ void TMenuItem::SetCaption(const QString &caption)
     UpdateAction();
 }
 
-void TMenuItem::SetAction(TBasicAction *action)
-{
-    if (action == action_)
-        return;
-    if (action_)
-        action_->RemoveFreeNotification(this);
-    action_ = action;
-    if (action_)
-        action_->FreeNotification(this);
-}
+void TMenuItem::SetAction(TBasicAction *action) { SetReference(action_, action); }
 
 void TMenuItem::SetChecked(bool checked)
 {
@@ -220,14 +211,8 @@ TMenu::~TMenu()
 
 void TMenu::SetImages(TImageList *images)
 {
-    if (images == images_)
-        return;
-    if (images_)
-        images_->RemoveFreeNotification(this);
-    images_ = images;
-    if (images_)
-        images_->FreeNotification(this);
-    items_->UpdateImages();
+    if (SetReference(images_, images))
+        items_->UpdateImages();
 }
 
 void TMenu::Notification(TComponent *component, TOperation operation)
