@@ -51,17 +51,7 @@ void TImage::Paint()
     const TBitmap *bitmap = picture_->Graphic();
     if (!bitmap || bitmap->Empty())
         return;
-    QImage image = bitmap->Image();
-    if (transparent_) {
-        image = image.convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = image.pixel(0, image.height() - 1);
-        for (int y = 0; y < image.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x)
-                if (line[x] == key)
-                    line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
+    const QImage image = transparent_ ? WithTransparentKey(bitmap->Image()) : bitmap->Image();
     TCanvas::TDrawScope painter(*TGraphicControl::Canvas());
     if (!painter)
         return;

@@ -9,17 +9,7 @@
 namespace {
 QIcon GlyphIcon(const TBitmap &glyph)
 {
-    if (glyph.Empty())
-        return {};
-    QImage image = glyph.Image().convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if (line[x] == key)
-                line[x] = qRgba(0, 0, 0, 0);
-    }
-    return QIcon(QPixmap::fromImage(image));
+    return glyph.Empty() ? QIcon() : QIcon(QPixmap::fromImage(WithTransparentKey(glyph.Image())));
 }
 } // namespace
 

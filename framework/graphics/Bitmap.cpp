@@ -21,6 +21,21 @@ QImage Opaque(const QImage &image)
 }
 } // namespace
 
+QImage WithTransparentKey(const QImage &image)
+{
+    if (image.isNull())
+        return image;
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed.pixel(0, keyed.height() - 1);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x)
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    return keyed;
+}
+
 TBitmap::TBitmap() : canvas_(new TCanvas)
 {
     canvas_->SetDevice(&image_);

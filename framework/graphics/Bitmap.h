@@ -25,6 +25,10 @@ public:
     using Exception::Exception;
 };
 
+// The picture with every pixel of its bottom-left colour made see-through, as transparent images and tool-button
+// glyphs show it.
+QImage WithTransparentKey(const QImage &image);
+
 // A picture of Width x Height pixels with a canvas to draw on it. A new or enlarged area is white.
 class TBitmap : public TPersistent {
     Q_OBJECT

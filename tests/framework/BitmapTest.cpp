@@ -1,3 +1,5 @@
+#include "controls/Image.h"
+#include "forms/Form.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "graphics/DrawText.h"
@@ -88,6 +90,36 @@ TEST(Bitmap, MonochromeKeepsOnlyWhiteAsSetPixels)
     bitmap.SetMonochrome(false);
     EXPECT_FALSE(bitmap.Monochrome());
     EXPECT_EQ(bitmap.Canvas()->Pixels(0, 0), clWhite);
+}
+
+TEST(Bitmap, TransparentImagesLetThePixelsOfTheirBottomLeftColourThrough)
+{
+    TBitmap bitmap;
+    bitmap.SetSize(3, 2);
+    bitmap.Canvas()->SetPixels(1, 0, clBlack);
+    bitmap.Canvas()->SetPixels(2, 0, clOlive);
+    bitmap.Canvas()->SetPixels(0, 1, clOlive);
+    const QImage keyed = WithTransparentKey(bitmap.Image());
+    EXPECT_EQ(qAlpha(keyed.pixel(0, 0)), 255);
+    EXPECT_EQ(keyed.pixel(1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(qAlpha(keyed.pixel(2, 0)), 0);
+    EXPECT_EQ(qAlpha(keyed.pixel(0, 1)), 0);
+    EXPECT_TRUE(WithTransparentKey(QImage()).isNull());
+
+    // A transparent image on a form shows the form where its picture has the key colour.
+    TForm form(nullptr);
+    form.SetColor(clRed);
+    form.SetBounds(0, 0, 40, 30);
+    auto *image = new TImage(&form);
+    image->SetParent(&form);
+    image->SetBounds(0, 0, 3, 2);
+    image->Picture()->Assign(&bitmap);
+    image->SetTransparent(true);
+    const QImage shown = form.Snapshot();
+    EXPECT_EQ(shown.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(shown.pixel(1, 0) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(shown.pixel(2, 0) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(shown.pixel(0, 1) & 0xFFFFFF, 0xFF0000u);
 }
 
 TEST(Bitmap, HandleHandsTheBitmapObjectOverToItsNewOwner)
