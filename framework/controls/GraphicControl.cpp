@@ -5,55 +5,37 @@
 
 #include <QPainter>
 
-namespace {
-template <class Control>
-void PaintControl(Control *control, TCanvas *canvas, QPainter &painter, void (Control::*paint)())
+TSelfPainting::TSelfPainting(TControl *control) : control_(control), canvas_(new TCanvas)
 {
-    canvas->SetPainter(&painter);
-    canvas->SetFont(control->Font());
-    CallHandler(control, [&] { (control->*paint)(); });
-    canvas->SetPainter(nullptr);
-}
-} // namespace
-
-TGraphicControl::TGraphicControl(TComponent *owner) : TControl(owner, new TPaintWidget), canvas_(new TCanvas)
-{
-    static_cast<TPaintWidget *>(Widget())->SetPaintProc([this](QPainter &painter) { PaintWith(painter); });
-    canvas_->SetFont(Font());
+    canvas_->SetFont(control->Font());
+    static_cast<TPaintWidget *>(control->Widget())->SetPaintProc([this](QPainter &painter) {
+        canvas_->SetPainter(&painter);
+        canvas_->SetFont(control_->Font());
+        CallHandler(control_, [this] { Paint(); });
+        canvas_->SetPainter(nullptr);
+    });
 }
 
-TGraphicControl::~TGraphicControl()
+TSelfPainting::~TSelfPainting()
 {
-    if (Widget())
-        static_cast<TPaintWidget *>(Widget())->SetPaintProc({});
+    if (QWidget *widget = control_->Widget())
+        static_cast<TPaintWidget *>(widget)->SetPaintProc({});
 }
 
-void TGraphicControl::PaintWith(QPainter &painter) { PaintControl(this, canvas_.get(), painter, &TGraphicControl::Paint); }
+TGraphicControl::TGraphicControl(TComponent *owner) : TControl(owner, new TPaintWidget), TSelfPainting(this) {}
 
 void TGraphicControl::FontChanged()
 {
-    canvas_->SetFont(Font());
+    Canvas()->SetFont(Font());
     Invalidate();
 }
 
-TCustomControl::TCustomControl(TComponent *owner) : TWinControl(owner, new TPaintWidget), canvas_(new TCanvas)
-{
-    static_cast<TPaintWidget *>(Widget())->SetPaintProc([this](QPainter &painter) { PaintWith(painter); });
-    canvas_->SetFont(Font());
-}
-
-TCustomControl::~TCustomControl()
-{
-    if (Widget())
-        static_cast<TPaintWidget *>(Widget())->SetPaintProc({});
-}
-
-void TCustomControl::PaintWith(QPainter &painter) { PaintControl(this, canvas_.get(), painter, &TCustomControl::Paint); }
+TCustomControl::TCustomControl(TComponent *owner) : TWinControl(owner, new TPaintWidget), TSelfPainting(this) {}
 
 void TCustomControl::FontChanged()
 {
     TWinControl::FontChanged();
-    canvas_->SetFont(Font());
+    Canvas()->SetFont(Font());
 }
 
 void Frame3D(TCanvas *canvas, TRect &rect, TColor topColor, TColor bottomColor, int width)

@@ -6,43 +6,43 @@
 
 #include <memory>
 
-class QPainter;
-
-// A control that draws itself on its canvas in Paint (labels, images, bevels). The canvas draws on the control
-// only while it paints; between paints it still measures text in the control's font.
-class TGraphicControl : public TControl {
-    Q_OBJECT
+// What a control that draws itself has: Paint, which does the drawing, and the canvas it draws on. The canvas
+// draws on the control only while it paints; between paints it still measures text in the control's font.
+class TSelfPainting {
 public:
-    explicit TGraphicControl(TComponent *owner);
-    ~TGraphicControl() override;
     TCanvas *Canvas() const { return canvas_.get(); }
 
 protected:
+    // The control's widget must be a paint widget.
+    explicit TSelfPainting(TControl *control);
+    virtual ~TSelfPainting();
     virtual void Paint() {}
-    void FontChanged() override;
-    void ColorChanged() override { Invalidate(); }
 
 private:
-    void PaintWith(QPainter &painter);
+    TControl *control_;
     std::unique_ptr<TCanvas> canvas_;
 };
 
+// A control drawn on its parent (labels, images, bevels).
+class TGraphicControl : public TControl, public TSelfPainting {
+    Q_OBJECT
+public:
+    explicit TGraphicControl(TComponent *owner);
+
+protected:
+    void FontChanged() override;
+    void ColorChanged() override { Invalidate(); }
+};
+
 // A windowed control that draws itself (panels, status bars).
-class TCustomControl : public TWinControl {
+class TCustomControl : public TWinControl, public TSelfPainting {
     Q_OBJECT
 public:
     explicit TCustomControl(TComponent *owner);
-    ~TCustomControl() override;
-    TCanvas *Canvas() const { return canvas_.get(); }
 
 protected:
-    virtual void Paint() {}
     void FontChanged() override;
     void ColorChanged() override { Invalidate(); }
-
-private:
-    void PaintWith(QPainter &painter);
-    std::unique_ptr<TCanvas> canvas_;
 };
 
 // Draws the rectangle's one-pixel frame: top and left in one colour, bottom and right in the other, then shrinks
