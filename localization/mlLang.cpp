@@ -1,6 +1,8 @@
 #include "mlLang.h"
 
 #include "mlFields.h"
+#include "mlFormStorage.h"
+#include "mlLabel.h"
 #include "mlLangSupport.h"
 #include "mlLangTables.h"
 #include "mlPropInfo.h"
@@ -618,4 +620,6 @@ void RegisterLanguageMetaTypes()
     qRegisterMetaType<TmlLangDispatcher *>();
     qRegisterMetaType<TmlCustomLang *>();
     qRegisterMetaType<TTranslateType>();
+    qRegisterMetaType<TMyHKeyType>();
+    qRegisterMetaType<TTextStyle>();
 }
