@@ -314,14 +314,8 @@ void TmlCustomLang::FillDlgsCaptions()
 void TmlCustomLang::ReplaceDelimiter(QChar oldChar, QChar newChar)
 {
     for (int kind = 0; kind < StringsTypeCount; ++kind) {
-        TStrings *list = GetKindList(TStringsType(kind));
-        if (!list)
-            continue;
-        for (int i = 0; i < list->Count(); ++i) {
-            const QString entry = list->Strings(i);
-            if (entry.contains(oldChar))
-                list->SetStrings(i, QString(entry).replace(oldChar, newChar));
-        }
+        if (TStrings *list = GetKindList(TStringsType(kind)))
+            ReplaceInEntries(*list, oldChar, newChar);
     }
 }
 
@@ -340,9 +334,7 @@ QString TmlCustomLang::GetNamedEntryText(TStrings *list, const QString &name, in
     const QString key = AnsiUpperCase(name);
     for (int i = 0; i < list->Count(); ++i) {
         const QString entry = list->Strings(i);
-        const qsizetype end = entry.indexOf(d);
-        const QString entryName = end < 0 ? QString() : entry.left(end);
-        if (AnsiUpperCase(entryName) == key)
+        if (AnsiUpperCase(TextBeforeChar(entry, d)) == key)
             return ExtractField(language + 1, entry, QString(d));
     }
     return QString();

@@ -1,6 +1,7 @@
 #include "mlLang.h"
 
 #include "MemIni.h"
+#include "mlLangSupport.h"
 #include "mlLangTables.h"
 
 #include "rtl/SysUtils.h"
@@ -51,7 +52,7 @@ int TmlCustomLang::SaveKindToFile(TStringsType kind, const QString &fileName, co
     for (int i = 0; i < list->Count(); ++i) {
         const QString entry = list->Strings(i);
         const qsizetype first = entry.indexOf(d);
-        QString name = first < 0 ? entry : entry.left(first);
+        QString name = TextBefore(entry, d);
         if (HasBracketedNames(kind))
             name.replace(u'[', u'-').replace(u']', u'+');
         QString value = first < 0 ? QString() : entry.mid(first + 1);

@@ -3,8 +3,10 @@
 #include "mlLangTables.h"
 #include "mlPropInfo.h"
 
+#include "classes/Strings.h"
 #include "controls/Control.h"
 #include "forms/Form.h"
+#include "rtl/Exceptions.h"
 
 #include <algorithm>
 
@@ -14,15 +16,44 @@ QString TextBefore(const QString &entry, QChar delimiter)
     return end < 0 ? entry : entry.left(end);
 }
 
+QString TextBeforeChar(const QString &text, QChar c)
+{
+    const qsizetype end = text.indexOf(c);
+    return end < 0 ? QString() : text.left(end);
+}
+
+void ReplaceInEntries(TStrings &list, QChar oldChar, QChar newChar)
+{
+    for (int i = 0; i < list.Count(); ++i) {
+        const QString entry = list.Strings(i);
+        if (entry.contains(oldChar))
+            list.SetStrings(i, QString(entry).replace(oldChar, newChar));
+    }
+}
+
+QString ReadStrProp(const TPropInfo &property, const QObject *instance)
+{
+    try {
+        return property.GetStrProp(instance);
+    } catch (const Exception &) {
+        return QString();
+    }
+}
+
 bool IsForm(const TComponent *component) { return dynamic_cast<const TForm *>(component) != nullptr; }
 
 bool HasAssignedAction(const TComponent *component)
 {
     if (const auto *control = dynamic_cast<const TControl *>(component); control && control->Action())
         return true;
-    const TmlPropInfoList properties(component);
+    return HasAssignedActionProperty(component);
+}
+
+bool HasAssignedActionProperty(const QObject *object)
+{
+    const TmlPropInfoList properties(object);
     const TPropInfo *action = properties.Find(QStringLiteral("Action"));
-    return action && action->Kind() == tkClass && action->GetObjectProp(component) != nullptr;
+    return action && action->Kind() == tkClass && action->GetObjectProp(object) != nullptr;
 }
 
 QString CharsetName(int charset)
