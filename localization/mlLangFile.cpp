@@ -23,7 +23,8 @@ const QString LanguageNamesSection = QStringLiteral("Language names - for intern
 const QString OldLanguageNamesSection = QStringLiteral("Language names - for intenal use only!");
 constexpr QChar StoredCR = QChar(25);
 constexpr QChar StoredLF = QChar(26);
-// Never a character of a file's text: marks a key whose value could not be read.
+// Marks a key whose value could not be read. No text of a file holds it, so a text made of the single letter
+// whose code is 255 is read like any other.
 constexpr QChar Unreadable = QChar(0xFFFF);
 
 bool HasBracketedNames(TStringsType kind) { return kind == stCollections || kind == stListView_TreeView_Items; }
