@@ -93,6 +93,8 @@ void TmlCustomLang::CollectFormEntries(const TForm &form)
     const TFont *font = form.Font();
     const QString charset = CharsetName(font->Charset());
     RekeyOwnEntry(charSets_, charset.isEmpty() ? UnnamedCharset : charset);
+    // The own character-set entry goes first, also in a list that holds only components' entries: the sweeps
+    // keep the first entry of a form's list and would hold any later one of the form's class name.
     if (UpdateOwnEntry(fonts_, font->Name()) && !IsExcluded(QStringLiteral("Charset"))) {
         const QString own = Owner()->ClassName() + Delim() + charset + QString(numOfLanguages_, Delim());
         if (charSets_.Count() == 0)
