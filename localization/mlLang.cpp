@@ -17,7 +17,6 @@
 
 namespace {
 const QString VersionText = QStringLiteral("v4.9.3");
-const QString FirstLanguageName = QStringLiteral("Language N1");
 constexpr QChar Tab = u'\t';
 
 // The kinds' list properties: the TStringsType names without their "st".
@@ -83,8 +82,8 @@ TComponent *TmlCustomLang::RequireSoleLanguageComponent(TComponent *owner)
 
 TmlCustomLang::TmlCustomLang(TComponent *owner) : TComponent(RequireSoleLanguageComponent(owner)), version_(VersionText)
 {
-    langNames_.Add(FirstLanguageName);
-    language_ = FirstLanguageName;
+    langNames_.Add(GeneratedLanguageName(1));
+    language_ = langNames_.Strings(0);
     const QChar d = Delim();
     for (int i = 0; i < DefaultDlgsCaptionCount; ++i)
         dlgsCaptions_.Add(DialogCaptionEntry(DefaultDlgsCaptions[i], d));
@@ -212,10 +211,7 @@ void TmlCustomLang::SetNumOfLanguages(int value)
         throw ELanguageError(IntToStr(value) + QStringLiteral(" - is not a valid property value !\r") +
                              QStringLiteral("Value must be more than ZERO !"));
     numOfLanguages_ = value;
-    while (langNames_.Count() < value)
-        langNames_.Add(QStringLiteral("Language N") + IntToStr(langNames_.Count() + 1));
-    while (langNames_.Count() > value)
-        langNames_.Delete(langNames_.Count() - 1);
+    FitLanguageNames(langNames_, value);
 }
 
 void TmlCustomLang::SetLangDelim(quint8 value)

@@ -1,12 +1,12 @@
 #include "mlLangDispatcher.h"
 
 #include "mlLang.h"
+#include "mlLangSupport.h"
 
-#include "rtl/SysUtils.h"
 
 TmlLangDispatcher::TmlLangDispatcher(TComponent *owner) : TComponent(owner)
 {
-    langNames_.Add(QStringLiteral("Language N1"));
+    langNames_.Add(GeneratedLanguageName(1));
 }
 
 TmlLangDispatcher::~TmlLangDispatcher()
@@ -74,10 +74,7 @@ void TmlLangDispatcher::SetActiveLanguage(int value)
 void TmlLangDispatcher::SetNumOfLanguages(int value)
 {
     numOfLanguages_ = value;
-    while (langNames_.Count() < value)
-        langNames_.Add(QStringLiteral("Language N") + IntToStr(langNames_.Count() + 1));
-    while (langNames_.Count() > value)
-        langNames_.Delete(langNames_.Count() - 1);
+    FitLanguageNames(langNames_, value);
     ForEachLangComponent([value](TmlCustomLang *component) { component->SetNumOfLanguages(value); });
 }
 

@@ -43,7 +43,7 @@ int TmlCustomLang::SaveKindToFile(TStringsType kind, const QString &fileName, co
     for (int i = 1; i <= numOfLanguages_; ++i) {
         const QString name = i <= langNames_.Count() ? langNames_.Strings(i - 1) : QString();
         ini.WriteString(LanguageNamesSection, LanguageKey(i),
-                        name.isEmpty() ? QStringLiteral("Language N") + IntToStr(i) : name);
+                        name.isEmpty() ? GeneratedLanguageName(i) : name);
     }
     ini.EraseSection(OldLanguageNamesSection);
 

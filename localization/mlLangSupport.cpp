@@ -7,6 +7,7 @@
 #include "controls/Control.h"
 #include "forms/Form.h"
 #include "rtl/Exceptions.h"
+#include "rtl/SysUtils.h"
 
 #include <algorithm>
 
@@ -20,6 +21,16 @@ QString TextBeforeChar(const QString &text, QChar c)
 {
     const qsizetype end = text.indexOf(c);
     return end < 0 ? QString() : text.left(end);
+}
+
+QString GeneratedLanguageName(int language) { return QStringLiteral("Language N") + IntToStr(language); }
+
+void FitLanguageNames(TStrings &names, int count)
+{
+    while (names.Count() < count)
+        names.Add(GeneratedLanguageName(names.Count() + 1));
+    while (names.Count() > count)
+        names.Delete(names.Count() - 1);
 }
 
 void ReplaceInEntries(TStrings &list, QChar oldChar, QChar newChar)

@@ -15,6 +15,11 @@ QString TextBefore(const QString &entry, QChar delimiter);
 // The text before the first occurrence of the character; empty when it does not occur.
 QString TextBeforeChar(const QString &text, QChar c);
 
+// The name of a language (1-based) that was given none: "Language N" and the number.
+QString GeneratedLanguageName(int language);
+// Appends generated names, or drops the last ones, until the list holds count names.
+void FitLanguageNames(TStrings &names, int count);
+
 // Every occurrence of one character in every entry of the list becomes the other.
 void ReplaceInEntries(TStrings &list, QChar oldChar, QChar newChar);
 
