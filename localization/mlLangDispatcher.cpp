@@ -3,7 +3,6 @@
 #include "mlLang.h"
 #include "mlLangSupport.h"
 
-
 TmlLangDispatcher::TmlLangDispatcher(TComponent *owner) : TComponent(owner)
 {
     langNames_.Add(GeneratedLanguageName(1));
