@@ -115,12 +115,15 @@ void TOrmelDataManager::ReadJournal()
     if (!journal.exists() || journal.isDir())
         return;
     ReadJournalLines(DataFileName, [this](QByteArrayView line) {
+        const qint64 held = HeldRecords();
         try {
             if (ParseLine(line) == TLineOutcome::Unknown)
                 unreadLines_.append(line.toByteArray());
         } catch (const Exception &) {
             ++ErrorCount;
-            unreadLines_.append(line.toByteArray());
+            // A change routine that fails raises after the record was stored, and a rewrite writes it anyway.
+            if (HeldRecords() == held)
+                unreadLines_.append(line.toByteArray());
         }
     });
 }
@@ -220,6 +223,11 @@ void TOrmelDataManager::Append(TDynArray<Message *> &list, qint32 &count, Messag
     list.SetLength(count + 1);
     list[count] = owned.release();
     ++count;
+}
+
+qint64 TOrmelDataManager::HeldRecords() const
+{
+    return qint64(TuningCount) + ImageCount + ZeltCount + JDCount;
 }
 
 void TOrmelDataManager::NotifyChange()

@@ -57,6 +57,7 @@ private:
     };
 
     void ReadJournal();
+    qint64 HeldRecords() const;
     void NotifyChange();
     template <class Message>
     void Append(TDynArray<Message *> &list, qint32 &count, Message *message);

@@ -8,7 +8,6 @@
 #include "common_u.h"
 #include "rtl/SysUtils.h"
 
-#include <cstring>
 
 namespace {
 // Widths of the fixed text fields of a journal line.
@@ -16,29 +15,24 @@ constexpr qsizetype NameWidth = 40;
 constexpr qsizetype CommentsWidth = 100;
 constexpr qsizetype ControlMadeWidth = 60;
 
-// Stores the pairs of Text into BitImage one by one, as far as they are valid, and raises at the first fault.
+// Sets the length of BitImage to the number of pairs (keeping its leading bytes), then stores the pairs one by
+// one and raises at the first fault; the bytes from a bad pair on keep what they held.
 template <typename Char>
 void HexPairsToBytes(const Char *text, qsizetype length, TDynArray<quint8> &bytes)
 {
     const qsizetype pairs = length / 2;
     bytes.SetLength(int(pairs));
     quint8 *out = bytes.Data();
-    quint8 faults = 0;
     for (qsizetype k = 0; k < pairs; ++k) {
         const quint8 high = HexDigitValue(text[2 * k]);
         const quint8 low = HexDigitValue(text[2 * k + 1]);
-        faults |= high | low;
+        if ((high | low) & NotAHexDigit) {
+            QString pair;
+            pair += QChar(text[2 * k]);
+            pair += QChar(text[2 * k + 1]);
+            throw EConvertError(QString("'$%1' is not a valid integer value").arg(pair));
+        }
         out[k] = quint8(high << 4 | low);
-    }
-    if (faults & NotAHexDigit) {
-        qsizetype bad = 0;
-        while (!((HexDigitValue(text[2 * bad]) | HexDigitValue(text[2 * bad + 1])) & NotAHexDigit))
-            ++bad;
-        std::memset(out + bad, 0, size_t(pairs - bad));
-        QString pair;
-        pair += QChar(text[2 * bad]);
-        pair += QChar(text[2 * bad + 1]);
-        throw EConvertError(QString("'$%1' is not a valid integer value").arg(pair));
     }
     if (length % 2)
         throw ERangeError("Range check error");
