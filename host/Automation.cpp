@@ -93,6 +93,8 @@ void ReportMainWindow()
         Report(QStringLiteral("toolbar"), {{"index", QString::number(t)},
                                            {"caption", toolBar->Caption()},
                                            {"exit", Flag(toolBar == form->ExitToolBar)},
+                                           {"left", QString::number(toolBar->Left())},
+                                           {"top", QString::number(toolBar->Top())},
                                            {"width", QString::number(toolBar->Width())},
                                            {"height", QString::number(toolBar->Height())}});
         const auto *bar = dynamic_cast<const TWinControl *>(toolBar);

@@ -47,7 +47,8 @@ TMenuItem *NewMenuItem(TComponent *owner, const QString &name, TMenuItem *parent
     return item;
 }
 
-// A plug-in's small tool bar, or the exit button's: a borderless form put on the panel at the left.
+// A plug-in's small tool bar, or the exit button's: a borderless form put on the panel at the left, after the
+// tool bars already there (left-aligned controls keep the order of their positions).
 void DockToolBar(TForm *toolBar, int width, TPanel *panel)
 {
     toolBar->SetUndockWidth(width);
@@ -55,6 +56,10 @@ void DockToolBar(TForm *toolBar, int width, TPanel *panel)
     toolBar->SetBorderStyle(bsNone);
     toolBar->SetAlign(alLeft);
     toolBar->SetWidth(width);
+    int right = 0;
+    for (int i = 0; i < panel->ControlCount(); ++i)
+        right = qMax(right, panel->Controls(i)->Left() + panel->Controls(i)->Width());
+    toolBar->SetLeft(right);
     toolBar->SetParent(panel);
     toolBar->Show();
 }

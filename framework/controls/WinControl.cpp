@@ -83,6 +83,7 @@ void TWinControl::AlignControls()
         return;
     aligning_ = true;
     QRect rest(QPoint(0, 0), client->size());
+    AdjustClientRect(rest);
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
         QList<TControl *> aligned;
         for (TControl *control : controls_)
