@@ -91,8 +91,10 @@ void TMenuItem::UpdateAction()
 {
     if (!qaction_)
         return;
-    qaction_->setSeparator(caption_ == QLatin1String("-"));
-    qaction_->setText(caption_);
+    const bool separator = caption_ == QLatin1String("-");
+    qaction_->setSeparator(separator);
+    // Menus draw a separator's text as a heading.
+    qaction_->setText(separator ? QString() : caption_);
     qaction_->setCheckable(checked_);
     qaction_->setChecked(checked_);
     qaction_->setEnabled(enabled_);

@@ -67,6 +67,9 @@ TEST(Menu, ItemsInsertMoveAndShowOnTheBarInOrder)
     ASSERT_NE(help->SubMenu(), nullptr);
     ASSERT_EQ(help->SubMenu()->actions().size(), 2);
     EXPECT_TRUE(help->SubMenu()->actions()[1]->isSeparator());
+    // A separator is a plain line: a text on it would be drawn as a heading.
+    EXPECT_TRUE(help->SubMenu()->actions()[1]->text().isEmpty());
+    EXPECT_EQ(help->Items(1)->Caption(), "-");
     delete contents;
     EXPECT_EQ(help->Count(), 1);
     delete plugin;
