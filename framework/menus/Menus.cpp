@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -188,6 +189,7 @@ void TMenuItem::RebuildEntries()
             delete subMenu_.data();
         } else if (!items_.isEmpty() && !subMenu_) {
             subMenu_ = new QMenu;
+            subMenu_->installEventFilter(this);
             qaction_->setMenu(subMenu_);
         }
         container = subMenu_;
@@ -199,6 +201,30 @@ void TMenuItem::RebuildEntries()
     for (TMenuItem *item : items_)
         if (item->qaction_)
             container->addAction(item->qaction_);
+}
+
+bool TMenuItem::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == subMenu_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            CallHandler(this, [this] { ShowEntryHelp(); });
+            return true;
+        }
+    }
+    return TComponent::eventFilter(watched, event);
+}
+
+void TMenuItem::ShowEntryHelp() const
+{
+    const TMenuItem *item = this;
+    for (const TMenuItem *entry : items_)
+        if (entry->qaction_ && entry->qaction_ == subMenu_->activeAction())
+            item = entry;
+    while (item && item->helpContext_ == 0)
+        item = item->parent_;
+    if (item)
+        Application->HelpContext(item->helpContext_);
 }
 
 void TMenuItem::Notification(TComponent *component, TOperation operation)
