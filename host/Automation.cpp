@@ -17,11 +17,13 @@
 #include "splash.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
 #include <utility>
@@ -141,6 +143,17 @@ TControl *ToolButton(const QStringList &args)
     return toolBar->Controls(args.value(2).toInt());
 }
 
+// A key typed where the window's focus is, or into the window itself.
+void PressKey(QWidget *window, const QString &name)
+{
+    const int key = name == QLatin1String("F1") ? int(Qt::Key_F1) : name.isEmpty() ? 0 : name[0].toUpper().unicode();
+    QWidget *target = QApplication::focusWidget();
+    if (!target || !window->isAncestorOf(target))
+        target = window;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_F1 ? QString() : name);
+    QCoreApplication::sendEvent(target, &press);
+}
+
 void Press(TComponent *component)
 {
     if (auto *item = dynamic_cast<TMenuItem *>(component))
@@ -218,6 +231,8 @@ private:
             Press(MenuEntry(args));
         else if (command == QLatin1String("click-tool"))
             Press(ToolButton(args));
+        else if (command == QLatin1String("key"))
+            PressKey(frmMain->Widget(), args.value(1));
         else if (command == QLatin1String("hover-menu"))
             MenuEntry(args)->QtAction()->hover();
         else if (command == QLatin1String("hover-tool")) {
@@ -282,6 +297,9 @@ private:
         if (target == QLatin1String("file")) {
             if (auto *dialog = qobject_cast<QFileDialog *>(request.Window))
                 dialog->selectFile(value);
+        } else if (target == QLatin1String("key")) {
+            if (form)
+                PressKey(form->Widget(), value);
         } else if (target == QLatin1String("click")) {
             if (form)
                 Press(form->FindComponent(value));

@@ -146,3 +146,20 @@ TEST(HostDialogs, OptionsAndTheirFileDialogSpeakTheActiveLanguage)
     EXPECT_EQ(texts["open"], "&Open");
     EXPECT_EQ((*run.Find("component", "name", "Button2"))["caption"], "&Cancel");
 }
+
+TEST(HostDialogs, TheHelpKeyShowsTheTopicOfEachWindow)
+{
+    THostSession session;
+    const QStringList script{Line({"key", "F1"}), Answer({"1", "key=F1"}), Line({"click", "About1"}),
+                             Answer({"2", "key=F1"}), Line({"click", "Options1"})};
+    TRunResult run = session.Run(script);
+    EXPECT_EQ(run.Column("help", "command"), (QStringList{"1", "1", "1"}));
+    EXPECT_EQ(run.Column("help", "data"), (QStringList{"10", "20", "10"}));
+    EXPECT_EQ(run.Column("help", "file"), (QStringList{"ROSTREL.hlp", "ROSTREL.HLP", "ROSTREL.HLP"}));
+
+    // The main window names the help file of its language; the dialogs name none and use the program's.
+    session.SetInteger("Language", 2);
+    run = session.Run(script);
+    EXPECT_EQ(run.Column("help", "data"), (QStringList{"10", "20", "10"}));
+    EXPECT_EQ(run.Column("help", "file"), (QStringList{"rostrel_ru.hlp", "ROSTREL.HLP", "ROSTREL.HLP"}));
+}
