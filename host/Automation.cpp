@@ -11,6 +11,7 @@
 #include "forms/ModalHook.h"
 #include "main.h"
 #include "menus/Menus.h"
+#include "mlLang.h"
 #include "platform/Help.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
@@ -233,7 +234,16 @@ private:
             Press(ToolButton(args));
         else if (command == QLatin1String("key"))
             PressKey(frmMain->Widget(), args.value(1));
-        else if (command == QLatin1String("hover-menu"))
+        else if (command == QLatin1String("lookup")) {
+            TmlLang *lang = frmMain->mlLang1;
+            const QString &list = args.value(1);
+            TStrings *entries = list == QLatin1String("Locales")        ? lang->Locales()
+                                : list == QLatin1String("DlgsCaptions") ? lang->DlgsCaptions()
+                                                                        : lang->Strings();
+            Report(QStringLiteral("lookup"), {{"list", list},
+                                              {"name", args.value(2)},
+                                              {"text", lang->LookupListEntry(entries, args.value(2), true)}});
+        } else if (command == QLatin1String("hover-menu"))
             MenuEntry(args)->QtAction()->hover();
         else if (command == QLatin1String("hover-tool")) {
             QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));

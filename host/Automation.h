@@ -12,6 +12,8 @@
 //   hover-menu I J            highlights entry J of the menu bar's entry I
 //   hover-tool T B            moves the mouse onto button B of tool bar T
 //   key KEY                   presses the key (F1, or one letter) in the main window
+//   lookup LIST NAME          the main window's text of that name in its Strings, DlgsCaptions or Locales list,
+//                             in the active language (the first language's where that one is empty)
 //   memory BYTES PERCENT      the machine's memory figures from now on
 //   answer RESULT [ACTION...] answers the next modal window: a form's modal result, a message box's button,
 //                             1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value" sets a

@@ -211,6 +211,9 @@ void TfrmMain::FillLanguageTexts()
     const auto add = [this](TStrings *list, const QString &name, const QString &english, const QString &russian) {
         AddLangEntry(mlLang1, list, name, english, russian);
     };
+    // The locale texts stay those the component recorded at its creation, in the first language, but split by
+    // this window's delimiter like every other entry.
+    mlLang1->ReplaceDelimiter(QChar(1), QChar(mlLang1->LangDelim()));
     TStrings *captions = mlLang1->Captions();
     add(captions, "TfrmMain", "Ormel Software Environment", "Ormel Software Environment");
     add(captions, "Tools1", "&Tools", "&Сервис");
