@@ -11,6 +11,15 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace {
+// No entry is highlighted once a menu is closed, so nothing of it is left in the status line.
+void ClearHintOnClose(QMenu *menu, TComponent *owner)
+{
+    QObject::connect(menu, &QMenu::aboutToHide, owner,
+                     [owner] { CallHandler(owner, [] { Application->SetHint(QString()); }); });
+}
+} // namespace
+
 QString StripHotkey(const QString &caption)
 {
     QString result;
@@ -190,6 +199,7 @@ void TMenuItem::RebuildEntries()
         } else if (!items_.isEmpty() && !subMenu_) {
             subMenu_ = new QMenu;
             subMenu_->installEventFilter(this);
+            ClearHintOnClose(subMenu_, this);
             qaction_->setMenu(subMenu_);
         }
         container = subMenu_;
@@ -274,7 +284,7 @@ TMainMenu::TMainMenu(TComponent *owner) : TMenu(owner, new QMenuBar) {}
 
 QMenuBar *TMainMenu::MenuBar() const { return static_cast<QMenuBar *>(Container()); }
 
-TPopupMenu::TPopupMenu(TComponent *owner) : TMenu(owner, new QMenu) {}
+TPopupMenu::TPopupMenu(TComponent *owner) : TMenu(owner, new QMenu) { ClearHintOnClose(Menu(), this); }
 
 QMenu *TPopupMenu::Menu() const { return static_cast<QMenu *>(Container()); }
 
