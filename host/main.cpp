@@ -484,7 +484,8 @@ void TfrmMain::Options1Click(TObject *)
     if (options->ShowModal() != mrOk)
         return;
     const QString fileName = options->edFile->Text();
-    if (!fileName.isEmpty() && !QFileInfo::exists(fileName)) {
+    // A folder of that name is no file: making the file there fails and is reported.
+    if (!fileName.isEmpty() && !QFileInfo(fileName).isFile()) {
         QFile file(fileName);
         if (!file.open(QIODevice::WriteOnly))
             throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));

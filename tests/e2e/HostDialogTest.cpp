@@ -3,6 +3,7 @@
 #include "HostSession.h"
 #include "QtPrint.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -60,6 +61,14 @@ TEST(HostDialogs, ADataFileThatCannotBeMadeIsReportedAndNotStored)
     EXPECT_FALSE(session.String("DataFile"));
     // The program goes on.
     EXPECT_FALSE(run.Of("window").isEmpty());
+
+    // A folder is no data file either.
+    QDir(session.Folder()).mkdir("journals");
+    const QString folder = session.File("journals");
+    const TRunResult second = session.Run({Answer({"1", "edFile.Text=" + folder}), Line({"click", "Options1"})});
+    ASSERT_TRUE(second.Find("modal", "kind", "message"));
+    EXPECT_TRUE((*second.Find("modal", "kind", "message"))["text"].contains(folder));
+    EXPECT_FALSE(session.String("DataFile"));
 }
 
 TEST(HostDialogs, BrowsePicksTheFileAndHelpShowsTheDialogsTopic)
