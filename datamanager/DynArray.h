@@ -36,3 +36,13 @@ public:
 private:
     std::vector<T> items_;
 };
+
+// Frees the objects of entries 0 to count - 1 of a list that owns them, then empties it.
+template <typename T>
+void FreeAll(TDynArray<T *> &list, qint32 &count)
+{
+    for (qint32 i = 0; i < count; ++i)
+        delete list[i];
+    list.Clear();
+    count = 0;
+}

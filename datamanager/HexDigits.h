@@ -22,3 +22,12 @@ inline quint8 HexDigitValue(char c) { return HexDigitValues[quint8(c)]; }
 inline quint8 HexDigitValue(QChar c) { return c.unicode() < 256 ? HexDigitValues[c.unicode()] : NotAHexDigit; }
 
 inline constexpr char UpperHexDigits[] = "0123456789ABCDEF";
+
+// Two upper-case hexadecimal digits a byte, high digit first, from `out` on.
+inline void WriteHexBytes(QChar *out, const quint8 *bytes, qsizetype count)
+{
+    for (qsizetype k = 0; k < count; ++k) {
+        out[2 * k] = QLatin1Char(UpperHexDigits[bytes[k] >> 4]);
+        out[2 * k + 1] = QLatin1Char(UpperHexDigits[bytes[k] & 15]);
+    }
+}

@@ -76,9 +76,16 @@ void ReadJournalLines(const QString &fileName, const TJournalLineHandler &handle
 void AppendJournalLine(const QString &fileName, QByteArrayView line)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::ReadWrite))
         FileError("Cannot open file", fileName, file.errorString());
-    if (file.write(line.data(), line.size()) != line.size() || file.write("\r\n", 2) != 2 || !file.flush())
+    // A last line without line end would take the new line in as its own end: close it first.
+    char last = '\n';
+    if (file.size() > 0 && !(file.seek(file.size() - 1) && file.getChar(&last)))
+        FileError("Cannot read file", fileName, file.errorString());
+    const QByteArray lineEnd = "\r\n";
+    const QByteArray head = last == '\n' || last == '\r' ? QByteArray() : lineEnd;
+    if (!file.seek(file.size()) || file.write(head) != head.size() || file.write(line.data(), line.size()) != line.size()
+        || file.write(lineEnd) != lineEnd.size() || !file.flush())
         FileError("Cannot write file", fileName, file.errorString());
 }
 

@@ -18,7 +18,8 @@ qsizetype SplitJournalLines(QByteArrayView bytes, bool atEnd, const TJournalLine
 // opened or read.
 void ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler);
 
-// Adds one line and its CR LF at the end of the journal, creating it when missing. Raises EInOutError.
+// Adds one line and its CR LF at the end of the journal, creating it when missing; a last line without line end
+// is ended first. Raises EInOutError.
 void AppendJournalLine(const QString &fileName, QByteArrayView line);
 
 using TJournalLineSink = std::function<void(QByteArrayView line)>;

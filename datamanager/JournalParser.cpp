@@ -1,13 +1,10 @@
 #include "JournalParser.h"
 
+#include "JournalText.h"
 #include "JournalTokens.h"
 #include "common_u.h"
 
 namespace {
-constexpr qsizetype RecordNameWidth = 40;
-constexpr qsizetype CommentsWidth = 100;
-constexpr qsizetype ControlMadeWidth = 60;
-
 // The rest of a line as the reader walks through it, token by token.
 class TLineCursor {
 public:

@@ -2,6 +2,11 @@
 
 #include <QString>
 
+// Widths of the fixed text fields of tuning and image lines, in code-page bytes.
+constexpr qsizetype RecordNameWidth = 40;
+constexpr qsizetype CommentsWidth = 100;
+constexpr qsizetype ControlMadeWidth = 60;
+
 // A record text as its journal line carries it: a line break (CR LF, CR or LF) becomes one blank, so one
 // record always stays one line.
 QString OneLine(const QString &text);

@@ -5,7 +5,6 @@
 #include "rtl/Math.h"
 #include "rtl/SysUtils.h"
 
-
 namespace {
 // Level of an amplitude against the reference 80, in decibels; an amplitude of 0 has none and raises.
 double AmplitudeDb(quint8 amplitude) { return 20 * Log10(amplitude / 80.0); }
@@ -62,11 +61,9 @@ QString TObodMessage::FormatLine() const
     QString line = FormatHeader(1)
                    + Format(" %.2d %.2d %.2d %.4x %.4x %.4x %.2x %.2x %.2d %.2d %.2d %.2x ",
                             {T9, T10, T11, T12, T13, T14, LevelOffset, Amplitude, T17, T18, T19, T20});
-    line.reserve(line.size() + 2 * RimBlockSize);
-    for (const quint8 byte : Block.Data) {
-        line += QLatin1Char(UpperHexDigits[byte >> 4]);
-        line += QLatin1Char(UpperHexDigits[byte & 15]);
-    }
+    const qsizetype blockAt = line.size();
+    line.resize(blockAt + 2 * RimBlockSize);
+    WriteHexBytes(line.data() + blockAt, Block.Data, RimBlockSize);
     return line;
 }
 

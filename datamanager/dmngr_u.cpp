@@ -20,6 +20,31 @@ quint64 JDKey(quint16 word2, quint16 word1, qint32 number)
     return quint64(word2) << 48 | quint64(word1) << 32 | quint32(number);
 }
 
+quint64 JDKey(const UDJDHeaderRecord &header)
+{
+    return JDKey(header.HeaderWord2, header.HeaderWord1, header.HeaderNumber);
+}
+
+// The five integers a ZELT-T message is found by, in the order the finder takes them.
+std::array<qint32, 5> ZeltKey(const TCheckedArray<qint32, 0, 7> &ints)
+{
+    return {ints[0], ints[5], ints[4], ints[1], ints[3]};
+}
+
+// Stores the message that `make` builds as the list's new last entry, unless a record of the same key is held.
+template <class Keys, class Message, class Make>
+bool AddNew(Keys &keys, const typename Keys::key_type &key, TDynArray<Message *> &list, qint32 &count, Make make)
+{
+    if (keys.contains(key))
+        return false;
+    std::unique_ptr<Message> message(make());
+    list.SetLength(count + 1);
+    list[count] = message.release();
+    ++count;
+    keys.insert(key);
+    return true;
+}
+
 template <class... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
@@ -38,14 +63,6 @@ Message *FindFirst(TDynArray<Message *> &list, qint32 count, Predicate matches)
     return nullptr;
 }
 
-template <class Message>
-void FreeAll(TDynArray<Message *> &list, qint32 &count)
-{
-    for (qint32 i = 0; i < count; ++i)
-        delete list[i];
-    list.Clear();
-    count = 0;
-}
 } // namespace
 
 size_t TOrmelDataManager::TZeltKeyHash::operator()(const TZeltKey &key) const
@@ -66,11 +83,7 @@ quint32 TOrmelDataManager::KeyOf(const TLumbraImageMessage *message)
     return NumberKey(message->DeviceNumber, message->ImageID);
 }
 
-TOrmelDataManager::TZeltKey TOrmelDataManager::KeyOf(const TZeltMessage *message)
-{
-    const auto &ints = message->Ints;
-    return {ints[0], ints[5], ints[4], ints[1], ints[3]};
-}
+TOrmelDataManager::TZeltKey TOrmelDataManager::KeyOf(const TZeltMessage *message) { return ZeltKey(message->Ints); }
 
 quint64 TOrmelDataManager::KeyOf(const TCustomUDJDMessage *message)
 {
@@ -115,12 +128,15 @@ void TOrmelDataManager::ReadJournal()
     if (!journal.exists() || journal.isDir())
         return;
     ReadJournalLines(DataFileName, [this](QByteArrayView line) {
+        const qint64 held = HeldRecords();
         try {
             if (ParseLine(line) == TLineOutcome::Unknown)
                 unreadLines_.append(line.toByteArray());
         } catch (const Exception &) {
             ++ErrorCount;
-            unreadLines_.append(line.toByteArray());
+            // A change routine that fails raises after the record was stored, and a rewrite writes it anyway.
+            if (HeldRecords() == held)
+                unreadLines_.append(line.toByteArray());
         }
     });
 }
@@ -162,48 +178,30 @@ TOrmelDataManager::TLineOutcome TOrmelDataManager::ParseLine(QByteArrayView line
         Overloaded{
             [](std::monostate) { return false; },
             [this](const ZeltMessageRecord &record) {
-                const TZeltKey key{record.Ints[0], record.Ints[5], record.Ints[4], record.Ints[1], record.Ints[3]};
-                if (zeltKeys_.contains(key))
-                    return false;
-                Append(ZeltMessages, ZeltCount, new TZeltMessage(record));
-                zeltKeys_.insert(key);
-                return true;
+                return AddNew(zeltKeys_, ZeltKey(record.Ints), ZeltMessages, ZeltCount,
+                              [&] { return new TZeltMessage(record); });
             },
             [this](const RimMessageRecord &record) {
-                const quint64 key = JDKey(record.Header.HeaderWord2, record.Header.HeaderWord1,
-                                          record.Header.HeaderNumber);
-                if (jdKeys_.contains(key))
-                    return false;
-                Append(JDMessages, JDCount, static_cast<TCustomUDJDMessage *>(new TObodMessage(record)));
-                jdKeys_.insert(key);
-                return true;
+                return AddNew(jdKeys_, JDKey(record.Header), JDMessages, JDCount,
+                              [&] { return new TObodMessage(record); });
             },
             [this](const ShaftMessageRecord &record) {
-                const quint64 key = JDKey(record.Header.HeaderWord2, record.Header.HeaderWord1,
-                                          record.Header.HeaderNumber);
-                if (jdKeys_.contains(key))
-                    return false;
-                Append(JDMessages, JDCount, static_cast<TCustomUDJDMessage *>(new TShaftMessage(record)));
-                jdKeys_.insert(key);
-                return true;
+                return AddNew(jdKeys_, JDKey(record.Header), JDMessages, JDCount,
+                              [&] { return new TShaftMessage(record); });
             },
             [this](const TuningMessageRecord &record) {
-                const quint32 key = NumberKey(record.DeviceNumber, record.TuningID);
-                if (tuningKeys_.contains(key))
-                    return false;
-                Append(TuningMessages, TuningCount,
-                       NewObject<TLumbraTuningMessage>(&TLumbraTuningMessage::CreateFromRecord, record));
-                tuningKeys_.insert(key);
-                return true;
+                return AddNew(tuningKeys_, NumberKey(record.DeviceNumber, record.TuningID), TuningMessages,
+                              TuningCount, [&] {
+                                  return NewObject<TLumbraTuningMessage>(&TLumbraTuningMessage::CreateFromRecord,
+                                                                         record);
+                              });
             },
             [this](const ImageMessageRecord &record) {
-                const quint32 key = NumberKey(record.DeviceNumber, record.ImageID);
-                if (imageKeys_.contains(key))
-                    return false;
-                Append(ImageMessages, ImageCount,
-                       NewObject<TLumbraImageMessage>(&TLumbraImageMessage::CreateFromRecord, record));
-                imageKeys_.insert(key);
-                return true;
+                return AddNew(imageKeys_, NumberKey(record.DeviceNumber, record.ImageID), ImageMessages,
+                              ImageCount, [&] {
+                                  return NewObject<TLumbraImageMessage>(&TLumbraImageMessage::CreateFromRecord,
+                                                                        record);
+                              });
             },
         },
         parsed.Record);
@@ -213,13 +211,9 @@ TOrmelDataManager::TLineOutcome TOrmelDataManager::ParseLine(QByteArrayView line
     return TLineOutcome::Added;
 }
 
-template <class Message>
-void TOrmelDataManager::Append(TDynArray<Message *> &list, qint32 &count, Message *message)
+qint64 TOrmelDataManager::HeldRecords() const
 {
-    std::unique_ptr<Message> owned(message);
-    list.SetLength(count + 1);
-    list[count] = owned.release();
-    ++count;
+    return qint64(TuningCount) + ImageCount + ZeltCount + JDCount;
 }
 
 void TOrmelDataManager::NotifyChange()

@@ -57,9 +57,8 @@ private:
     };
 
     void ReadJournal();
+    qint64 HeldRecords() const;
     void NotifyChange();
-    template <class Message>
-    void Append(TDynArray<Message *> &list, qint32 &count, Message *message);
     template <class Message>
     bool DeleteByIdentity(TDynArray<Message *> &list, qint32 &count, Message *message);
     TCustomLumbraMessage *FindHeld(const TCustomLumbraMessage *message);

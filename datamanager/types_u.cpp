@@ -8,37 +8,26 @@
 #include "common_u.h"
 #include "rtl/SysUtils.h"
 
-#include <cstring>
 
 namespace {
-// Widths of the fixed text fields of a journal line.
-constexpr qsizetype NameWidth = 40;
-constexpr qsizetype CommentsWidth = 100;
-constexpr qsizetype ControlMadeWidth = 60;
-
-// Stores the pairs of Text into BitImage one by one, as far as they are valid, and raises at the first fault.
+// Sets the length of BitImage to the number of pairs (keeping its leading bytes), then stores the pairs one by
+// one and raises at the first fault; the bytes from a bad pair on keep what they held.
 template <typename Char>
 void HexPairsToBytes(const Char *text, qsizetype length, TDynArray<quint8> &bytes)
 {
     const qsizetype pairs = length / 2;
     bytes.SetLength(int(pairs));
     quint8 *out = bytes.Data();
-    quint8 faults = 0;
     for (qsizetype k = 0; k < pairs; ++k) {
         const quint8 high = HexDigitValue(text[2 * k]);
         const quint8 low = HexDigitValue(text[2 * k + 1]);
-        faults |= high | low;
+        if ((high | low) & NotAHexDigit) {
+            QString pair;
+            pair += QChar(text[2 * k]);
+            pair += QChar(text[2 * k + 1]);
+            throw EConvertError(QString("'$%1' is not a valid integer value").arg(pair));
+        }
         out[k] = quint8(high << 4 | low);
-    }
-    if (faults & NotAHexDigit) {
-        qsizetype bad = 0;
-        while (!((HexDigitValue(text[2 * bad]) | HexDigitValue(text[2 * bad + 1])) & NotAHexDigit))
-            ++bad;
-        std::memset(out + bad, 0, size_t(pairs - bad));
-        QString pair;
-        pair += QChar(text[2 * bad]);
-        pair += QChar(text[2 * bad + 1]);
-        throw EConvertError(QString("'$%1' is not a valid integer value").arg(pair));
     }
     if (length % 2)
         throw ERangeError("Range check error");
@@ -60,12 +49,7 @@ void TCustomLumbraMessage::Create()
 QString TCustomLumbraMessage::BitImageToHex() const
 {
     QString text(qsizetype(BitImage.Length()) * 2, Qt::Uninitialized);
-    QChar *out = text.data();
-    const quint8 *bytes = BitImage.Data();
-    for (int k = 0; k < BitImage.Length(); ++k) {
-        out[2 * k] = QLatin1Char(UpperHexDigits[bytes[k] >> 4]);
-        out[2 * k + 1] = QLatin1Char(UpperHexDigits[bytes[k] & 15]);
-    }
+    WriteHexBytes(text.data(), BitImage.Data(), BitImage.Length());
     return text;
 }
 
@@ -121,15 +105,15 @@ void TLumbraTuningMessage::CreateFromRecord(const TuningMessageRecord &Record)
     SetAmplitude(Record.Amplitude);
     SetPeriod(Record.Period);
     HexToBitImage(Record.BitImageHex);
-    Comments = Record.Comments.left(100);
+    Comments = Record.Comments.left(CommentsWidth);
 }
 
 QString TLumbraTuningMessage::FormatLine() const
 {
     return Format("%.2x %.2x %.4x %.4x %-40s %.4x %.2x %.4x %.4x %.2x %.4x %.2x%.2x %.2x %.2x %.2x %.2x %.2x %.2x "
                   "%s %-100s",
-                  {DeviceCodes[1], MessageKinds[0], DeviceNumber, TuningID, FieldText(GetRecordName(), NameWidth),
-                   TransducerID, Attenuation, StartPoint, EndPoint, Day, Month, Year / 100, Year % 100, Hour, Minute,
+                  {DeviceCodes[1], MessageKinds[0], DeviceNumber, TuningID,
+                   FieldText(GetRecordName(), RecordNameWidth), TransducerID, Attenuation, StartPoint, EndPoint, Day, Month, Year / 100, Year % 100, Hour, Minute,
                    Second, Frequency, Amplitude, Period, BitImageToHex(), FieldText(Comments, CommentsWidth)});
 }
 
@@ -169,8 +153,8 @@ void TLumbraImageMessage::CreateFromRecord(const ImageMessageRecord &Record)
     SetWidth(120);
     SetHeight(120);
     HexToBitImage(Record.BitImageHex);
-    Comments = Record.Comments.left(100);
-    ControlMade = Record.ControlMade.left(60);
+    Comments = Record.Comments.left(CommentsWidth);
+    ControlMade = Record.ControlMade.left(ControlMadeWidth);
     Conclusion = Record.Conclusion;
 }
 
@@ -179,31 +163,22 @@ QString TLumbraImageMessage::FormatLine() const
     return Format("%.2x %.2x %.4x %.4x %.4x %-40s %.2x %.2x %.2x%.2x %.2x %.2x %.2x %.2x %.2x %.2x%.2x %.2x %.2x %.2x "
                   "%.4x %.4x %.2x %.2x %.2x %s %-100s %-60s %s",
                   {DeviceCodes[1], MessageKinds[1], DeviceNumber, ImageID, TuningID,
-                   FieldText(GetRecordName(), NameWidth), BeginDay, BeginMonth, BeginYear / 100, BeginYear % 100, BeginHour, BeginMinute, BeginSecond,
-                   EndDay, EndMonth, EndYear / 100, EndYear % 100, EndHour, EndMinute, EndSecond, SizeX, SizeY,
+                   FieldText(GetRecordName(), RecordNameWidth), BeginDay, BeginMonth, BeginYear / 100, BeginYear % 100,
+                   BeginHour, BeginMinute, BeginSecond, EndDay, EndMonth, EndYear / 100, EndYear % 100, EndHour, EndMinute, EndSecond, SizeX, SizeY,
                    StepX, StepY, ImageType, BitImageToHex(), FieldText(Comments, CommentsWidth),
                    FieldText(ControlMade, ControlMadeWidth), OneLine(Conclusion)});
 }
 
 namespace {
-template <typename T>
-void FreeAll(TDynArray<T *> &list)
-{
-    for (int i = 0; i < list.Length(); ++i)
-        delete list[i];
-    list.Clear();
-}
-
 [[noreturn]] void AbstractCall() { throw EAbstractError("Abstract Error"); }
 } // namespace
 
 TDataManager::~TDataManager()
 {
-    FreeAll(TuningMessages);
-    FreeAll(ImageMessages);
-    FreeAll(ZeltMessages);
-    FreeAll(JDMessages);
-    TuningCount = ImageCount = ZeltCount = JDCount = 0;
+    FreeAll(TuningMessages, TuningCount);
+    FreeAll(ImageMessages, ImageCount);
+    FreeAll(ZeltMessages, ZeltCount);
+    FreeAll(JDMessages, JDCount);
     delete Strings;
 }
 

@@ -1,6 +1,8 @@
 #include "mlLang.h"
 
 #include "mlFields.h"
+#include "mlFormStorage.h"
+#include "mlLabel.h"
 #include "mlLangSupport.h"
 #include "mlLangTables.h"
 #include "mlPropInfo.h"
@@ -15,7 +17,6 @@
 
 namespace {
 const QString VersionText = QStringLiteral("v4.9.3");
-const QString FirstLanguageName = QStringLiteral("Language N1");
 constexpr QChar Tab = u'\t';
 
 // The kinds' list properties: the TStringsType names without their "st".
@@ -81,8 +82,8 @@ TComponent *TmlCustomLang::RequireSoleLanguageComponent(TComponent *owner)
 
 TmlCustomLang::TmlCustomLang(TComponent *owner) : TComponent(RequireSoleLanguageComponent(owner)), version_(VersionText)
 {
-    langNames_.Add(FirstLanguageName);
-    language_ = FirstLanguageName;
+    langNames_.Add(GeneratedLanguageName(1));
+    language_ = langNames_.Strings(0);
     const QChar d = Delim();
     for (int i = 0; i < DefaultDlgsCaptionCount; ++i)
         dlgsCaptions_.Add(DialogCaptionEntry(DefaultDlgsCaptions[i], d));
@@ -210,10 +211,7 @@ void TmlCustomLang::SetNumOfLanguages(int value)
         throw ELanguageError(IntToStr(value) + QStringLiteral(" - is not a valid property value !\r") +
                              QStringLiteral("Value must be more than ZERO !"));
     numOfLanguages_ = value;
-    while (langNames_.Count() < value)
-        langNames_.Add(QStringLiteral("Language N") + IntToStr(langNames_.Count() + 1));
-    while (langNames_.Count() > value)
-        langNames_.Delete(langNames_.Count() - 1);
+    FitLanguageNames(langNames_, value);
 }
 
 void TmlCustomLang::SetLangDelim(quint8 value)
@@ -312,14 +310,8 @@ void TmlCustomLang::FillDlgsCaptions()
 void TmlCustomLang::ReplaceDelimiter(QChar oldChar, QChar newChar)
 {
     for (int kind = 0; kind < StringsTypeCount; ++kind) {
-        TStrings *list = GetKindList(TStringsType(kind));
-        if (!list)
-            continue;
-        for (int i = 0; i < list->Count(); ++i) {
-            const QString entry = list->Strings(i);
-            if (entry.contains(oldChar))
-                list->SetStrings(i, QString(entry).replace(oldChar, newChar));
-        }
+        if (TStrings *list = GetKindList(TStringsType(kind)))
+            ReplaceInEntries(*list, oldChar, newChar);
     }
 }
 
@@ -338,9 +330,7 @@ QString TmlCustomLang::GetNamedEntryText(TStrings *list, const QString &name, in
     const QString key = AnsiUpperCase(name);
     for (int i = 0; i < list->Count(); ++i) {
         const QString entry = list->Strings(i);
-        const qsizetype end = entry.indexOf(d);
-        const QString entryName = end < 0 ? QString() : entry.left(end);
-        if (AnsiUpperCase(entryName) == key)
+        if (AnsiUpperCase(TextBeforeChar(entry, d)) == key)
             return ExtractField(language + 1, entry, QString(d));
     }
     return QString();
@@ -618,4 +608,6 @@ void RegisterLanguageMetaTypes()
     qRegisterMetaType<TmlLangDispatcher *>();
     qRegisterMetaType<TmlCustomLang *>();
     qRegisterMetaType<TTranslateType>();
+    qRegisterMetaType<TMyHKeyType>();
+    qRegisterMetaType<TTextStyle>();
 }

@@ -321,6 +321,6 @@ public:
     using TmlCustomLang::TmlCustomLang;
 };
 
-// Registers the types of the language components' published properties with Qt's process-wide type registry;
-// the host calls it before it loads a plug-in (see RegisterFrameworkMetaTypes).
+// Registers the types of the published properties of the language, form-state and label components with Qt's
+// process-wide type registry; the host calls it before it loads a plug-in (see RegisterFrameworkMetaTypes).
 void RegisterLanguageMetaTypes();

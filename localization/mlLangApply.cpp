@@ -39,13 +39,6 @@ private:
     bool replaced_ = false;
 };
 
-// The text before the first occurrence of the character; empty when it does not occur.
-QString TextBeforeChar(const QString &text, QChar c)
-{
-    const qsizetype end = text.indexOf(c);
-    return end < 0 ? QString() : text.left(end);
-}
-
 // The full path of a file name against the current folder, with "." and ".." resolved.
 QString ExpandFileName(const QString &name)
 {
@@ -344,16 +337,9 @@ void TmlCustomLang::ApplyCollections(TStrings *list)
             list->Delete(i);
             continue;
         }
-        if (!text.isEmpty()) {
-            bool differs = true;
-            try {
-                differs = itemProperty->GetStrProp(item) != text;
-            } catch (const Exception &) {
-                // An unreadable text counts as a different one.
-            }
-            if (differs)
-                itemProperty->SetStrProp(item, text);
-        }
+        // An unreadable text reads empty, so it differs from the entry's.
+        if (!text.isEmpty() && ReadStrProp(*itemProperty, item) != text)
+            itemProperty->SetStrProp(item, text);
         ++i;
     }
 }

@@ -21,15 +21,6 @@ namespace {
 // Stands in for the character set of a form font that has no name in the table when the first entry is re-keyed.
 const QString UnnamedCharset = QStringLiteral("eee");
 
-QString ReadString(const TPropInfo &property, const QObject *instance)
-{
-    try {
-        return property.GetStrProp(instance);
-    } catch (const Exception &) {
-        return QString();
-    }
-}
-
 bool IsSimpleProperty(const QString &name)
 {
     return std::any_of(SimplePropertyNames.begin(), SimplePropertyNames.end(),
@@ -40,13 +31,6 @@ bool IsMenuSeparator(const QObject *component, const QString &caption)
 {
     const auto *named = dynamic_cast<const TObject *>(component);
     return named && named->ClassName() == QLatin1String("TMenuItem") && caption == QLatin1String("-");
-}
-
-bool HasAssignedActionProperty(const QObject *component)
-{
-    const TmlPropInfoList properties(component);
-    const TPropInfo *action = properties.Find(QStringLiteral("Action"));
-    return action && action->Kind() == tkClass && action->GetObjectProp(component) != nullptr;
 }
 
 int FindEntryBeginning(const TStrings &list, const QString &prefix)
@@ -109,6 +93,8 @@ void TmlCustomLang::CollectFormEntries(const TForm &form)
     const TFont *font = form.Font();
     const QString charset = CharsetName(font->Charset());
     RekeyOwnEntry(charSets_, charset.isEmpty() ? UnnamedCharset : charset);
+    // The own character-set entry goes first, also in a list that holds only components' entries: the sweeps
+    // keep the first entry of a form's list and would hold any later one of the form's class name.
     if (UpdateOwnEntry(fonts_, font->Name()) && !IsExcluded(QStringLiteral("Charset"))) {
         const QString own = Owner()->ClassName() + Delim() + charset + QString(numOfLanguages_, Delim());
         if (charSets_.Count() == 0)
@@ -127,7 +113,7 @@ void TmlCustomLang::RekeyOwnEntry(TStrings &list, const QString &value)
     const QString entry = list.Strings(0);
     const qsizetype end = entry.indexOf(Delim());
     const QString rest = end < 0 ? QString() : entry.mid(end);
-    QString name = end < 0 ? entry : entry.left(end);
+    QString name = TextBefore(entry, Delim());
     if (name != className && name != formName) {
         name = ExtractField(2, entry, QString(Delim()));
         if (name == value)
@@ -186,7 +172,7 @@ void TmlCustomLang::CollectComponent(TStrings &list, TStringsType kind, QObject 
         case stHints:
         case stDisplayLabels:
             if (name == KindNames[kind]) {
-                const QString value = ReadString(property, component);
+                const QString value = ReadStrProp(property, component);
                 if (kind == stCaptions && IsMenuSeparator(component, value))
                     break;
                 CollectValue(list, kind, component, walkName, walkName, value);
@@ -210,7 +196,7 @@ void TmlCustomLang::CollectComponent(TStrings &list, TStringsType kind, QObject 
         case stOtherStrings:
             if (property.Kind() == tkString && name != QLatin1String("Name") && !IsSimpleProperty(name) &&
                 !IsExcluded(name))
-                CollectValue(list, kind, component, walkName, walkName + u'.' + name, ReadString(property, component));
+                CollectValue(list, kind, component, walkName, walkName + u'.' + name, ReadStrProp(property, component));
             break;
         case stCollections:
             if (property.Kind() == tkClass && !IsExcluded(name)) {
@@ -234,7 +220,7 @@ void TmlCustomLang::CollectCollection(TStrings &list, const TCollection &collect
             const TPropInfo &property = properties.Items(p);
             if (property.Kind() == tkString)
                 CollectValue(list, stCollections, item, QString(), itemPrefix + property.Name(),
-                             ReadString(property, item));
+                             ReadStrProp(property, item));
         }
     }
 }

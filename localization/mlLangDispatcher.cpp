@@ -1,12 +1,11 @@
 #include "mlLangDispatcher.h"
 
 #include "mlLang.h"
-
-#include "rtl/SysUtils.h"
+#include "mlLangSupport.h"
 
 TmlLangDispatcher::TmlLangDispatcher(TComponent *owner) : TComponent(owner)
 {
-    langNames_.Add(QStringLiteral("Language N1"));
+    langNames_.Add(GeneratedLanguageName(1));
 }
 
 TmlLangDispatcher::~TmlLangDispatcher()
@@ -53,11 +52,20 @@ void TmlLangDispatcher::Notification(TComponent *component, TOperation operation
             }
 }
 
+template <typename Action>
+void TmlLangDispatcher::ForEachLangComponent(Action action)
+{
+    // A component's language handler may take another off the list, or free its window, while the walk runs.
+    const QList<TmlCustomLang *> registered = langComponents_;
+    for (TmlCustomLang *component : registered)
+        if (langComponents_.contains(component))
+            action(component);
+}
+
 void TmlLangDispatcher::SetActiveLanguage(int value)
 {
     ActiveLanguage = value;
-    for (TmlCustomLang *component : QList<TmlCustomLang *>(langComponents_))
-        component->SetActiveLanguage(value);
+    ForEachLangComponent([value](TmlCustomLang *component) { component->SetActiveLanguage(value); });
     if (!HasState(csLoading) && value >= 1 && value <= langNames_.Count())
         language_ = langNames_.Strings(value - 1);
 }
@@ -65,12 +73,8 @@ void TmlLangDispatcher::SetActiveLanguage(int value)
 void TmlLangDispatcher::SetNumOfLanguages(int value)
 {
     numOfLanguages_ = value;
-    while (langNames_.Count() < value)
-        langNames_.Add(QStringLiteral("Language N") + IntToStr(langNames_.Count() + 1));
-    while (langNames_.Count() > value)
-        langNames_.Delete(langNames_.Count() - 1);
-    for (TmlCustomLang *component : QList<TmlCustomLang *>(langComponents_))
-        component->SetNumOfLanguages(value);
+    FitLanguageNames(langNames_, value);
+    ForEachLangComponent([value](TmlCustomLang *component) { component->SetNumOfLanguages(value); });
 }
 
 void TmlLangDispatcher::SetLangNames(TStrings *names)
@@ -80,10 +84,10 @@ void TmlLangDispatcher::SetLangNames(TStrings *names)
     TmlCustomLang::CopyLines(langNames_, names);
     if (langNames_.Count() > 0)
         language_ = langNames_.Strings(ActiveLanguage - 1);
-    for (TmlCustomLang *component : QList<TmlCustomLang *>(langComponents_)) {
+    ForEachLangComponent([this](TmlCustomLang *component) {
         component->langNames_.Assign(langNames_);
         component->SetLanguage(language_);
-    }
+    });
     SetNumOfLanguages(langNames_.Count() > 0 ? langNames_.Count() : 1);
 }
 

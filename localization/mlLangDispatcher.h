@@ -48,6 +48,10 @@ protected:
     void Notification(TComponent *component, TOperation operation) override;
 
 private:
+    // Runs the action on each registered component in registration order, skipping those that left meanwhile.
+    template <typename Action>
+    void ForEachLangComponent(Action action);
+
     QList<TmlCustomLang *> langComponents_;
 
 public:

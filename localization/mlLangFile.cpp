@@ -1,6 +1,7 @@
 #include "mlLang.h"
 
 #include "MemIni.h"
+#include "mlLangSupport.h"
 #include "mlLangTables.h"
 
 #include "rtl/SysUtils.h"
@@ -22,7 +23,8 @@ const QString LanguageNamesSection = QStringLiteral("Language names - for intern
 const QString OldLanguageNamesSection = QStringLiteral("Language names - for intenal use only!");
 constexpr QChar StoredCR = QChar(25);
 constexpr QChar StoredLF = QChar(26);
-// Never a character of a file's text: marks a key whose value could not be read.
+// Marks a key whose value could not be read. No text of a file holds it, so a text made of the single letter
+// whose code is 255 is read like any other.
 constexpr QChar Unreadable = QChar(0xFFFF);
 
 bool HasBracketedNames(TStringsType kind) { return kind == stCollections || kind == stListView_TreeView_Items; }
@@ -41,7 +43,7 @@ int TmlCustomLang::SaveKindToFile(TStringsType kind, const QString &fileName, co
     for (int i = 1; i <= numOfLanguages_; ++i) {
         const QString name = i <= langNames_.Count() ? langNames_.Strings(i - 1) : QString();
         ini.WriteString(LanguageNamesSection, LanguageKey(i),
-                        name.isEmpty() ? QStringLiteral("Language N") + IntToStr(i) : name);
+                        name.isEmpty() ? GeneratedLanguageName(i) : name);
     }
     ini.EraseSection(OldLanguageNamesSection);
 
@@ -51,7 +53,7 @@ int TmlCustomLang::SaveKindToFile(TStringsType kind, const QString &fileName, co
     for (int i = 0; i < list->Count(); ++i) {
         const QString entry = list->Strings(i);
         const qsizetype first = entry.indexOf(d);
-        QString name = first < 0 ? entry : entry.left(first);
+        QString name = TextBefore(entry, d);
         if (HasBracketedNames(kind))
             name.replace(u'[', u'-').replace(u']', u'+');
         QString value = first < 0 ? QString() : entry.mid(first + 1);

@@ -1,14 +1,12 @@
 #include "mlLngLnk.h"
 
+#include "mlLangSupport.h"
+
 namespace {
 void CopyEntries(TStrings &own, const TStrings &source, QChar sourceDelimiter, QChar ownDelimiter)
 {
     own.Assign(source);
-    for (int i = 0; i < own.Count(); ++i) {
-        const QString entry = own.Strings(i);
-        if (entry.contains(sourceDelimiter))
-            own.SetStrings(i, QString(entry).replace(sourceDelimiter, ownDelimiter));
-    }
+    ReplaceInEntries(own, sourceDelimiter, ownDelimiter);
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "SampleJournal.h"
 
+#include "JournalText.h"
 #include "SamplePictures.h"
 #include "SampleRandom.h"
 #include "_jdtypes.h"
@@ -17,11 +18,8 @@
 namespace {
 using Kind = TSampleLineKind;
 
-constexpr int RecordNameWidth = 40;
-constexpr int CommentsWidth = 100;
-constexpr int ControlMadeWidth = 60;
-constexpr int ZeltTextWidth = 20;
-constexpr int HeaderTextWidth = 10;
+constexpr int ZeltTextWidth = TCustomZeltMessage::TextWidth;
+constexpr int HeaderTextWidth = TCustomUDJDMessage::HeaderTextWidth;
 constexpr int KindsOfBrokenLine = 12;
 constexpr int KindsOfDuplicate = 5;
 

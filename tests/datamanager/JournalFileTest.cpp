@@ -115,6 +115,37 @@ TEST_F(JournalFile, AppendingNewRecords)
     EXPECT_EQ(Manager->TuningCount, 2);
 }
 
+TEST_F(JournalFile, AppendingAfterALastLineWithoutLineEnd)
+{
+    // Glued to the last line, the new record would be read as part of that line's comment.
+    const QByteArray last = TuningLine{.Id = 1}.Line();
+    Manager = Load(last);
+    const QByteArray added = TuningLine{.Id = 2}.Line();
+    Manager->AddDataLine(added.constData(), qint32(added.size()));
+    EXPECT_EQ(JournalBytes(), last + "\r\n" + added + "\r\n");
+    EXPECT_EQ(Load(JournalBytes())->TuningCount, 2);
+
+    // A journal that ends with a line end of any kind gets none in between.
+    for (const QByteArray &end : {QByteArray("\n"), QByteArray("\r")}) {
+        Manager = Load(last + end);
+        Manager->AddDataLine(added.constData(), qint32(added.size()));
+        EXPECT_EQ(JournalBytes(), last + end + added + "\r\n");
+    }
+}
+
+TEST_F(JournalFile, ARecordWhoseChangeRoutineFailsIsCountedAndWrittenBackOnce)
+{
+    const QByteArray tuning = TuningLine().Line();
+    Dir.Write("ormeldata.txt", CrLfLines({tuning}));
+    Manager->OnChangeData = [] { throw EConvertError("the subscriber failed"); };
+    Manager->LoadDataFile(Journal);
+    EXPECT_EQ(Manager->ErrorCount, 1);
+    EXPECT_EQ(Manager->TuningCount, 1);
+    EXPECT_TRUE(Manager->UnreadLines().isEmpty());
+    Manager->SaveDataFile();
+    EXPECT_EQ(JournalBytes(), CrLfLines({tuning}));
+}
+
 TEST_F(JournalFile, RewritingKeepsUnreadLinesAndOneLinePerRecord)
 {
     const QByteArray broken = TuningLine{.Id = 3, .Attenuation = 0x100}.Line();

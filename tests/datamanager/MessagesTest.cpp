@@ -68,6 +68,13 @@ TEST(LumbraMessage, PictureHexadecimalText)
     EXPECT_THROW(tuning->HexToBitImage(QByteArrayView("12G45678")), EConvertError);
     EXPECT_EQ(Bytes(tuning->BitImage), QByteArray("\x12\x00\x00\x00", 4));
     EXPECT_THROW(tuning->HexToBitImage(QString(QChar(0x0430)) + "1"), EConvertError);
+    // The length is set first, keeping the leading bytes; a bad pair stops the filling, and every byte from it
+    // on keeps what it held.
+    tuning->HexToBitImage(QString("0102030405"));
+    EXPECT_THROW(tuning->HexToBitImage(QString("AAbbXX0000")), EConvertError);
+    EXPECT_EQ(Bytes(tuning->BitImage), QByteArray("\xaa\xbb\x03\x04\x05", 5));
+    EXPECT_THROW(tuning->HexToBitImage(QByteArrayView("11 2")), EConvertError);
+    EXPECT_EQ(Bytes(tuning->BitImage), QByteArray("\x11\xbb", 2));
 
     tuning->HexToBitImage(QString());
     EXPECT_EQ(tuning->BitImage.Length(), 0);

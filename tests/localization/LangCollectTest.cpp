@@ -67,6 +67,15 @@ TEST(LangCollect, TheFormsOwnEntriesComeFirstUnderItsClassName)
     EXPECT_EQ(Lines(lang->Captions()).mid(0, 2),
               QStringList({Entry({"TfrmLangTest", "Test form", ""}), Entry({"Button1", "OK", "Да"})}));
 
+    // A new own font entry brings its character-set entry to the front, where the sweeps keep it, also when
+    // only the components have character-set entries.
+    lang->Fonts()->Clear();
+    SetLines(lang->CharSets(), {Entry({"Button1", "RUSSIAN_CHARSET"})});
+    lang->CollectStrings();
+    EXPECT_EQ(lang->Fonts()->Strings(0), Entry({"TfrmLangTest", "MS Sans Serif", ""}));
+    EXPECT_EQ(Lines(lang->CharSets()).mid(0, 2),
+              QStringList({Entry({"TfrmLangTest", "DEFAULT_CHARSET", ""}), Entry({"Button1", "RUSSIAN_CHARSET"})}));
+
     // At run time the form's own entry takes the current caption in the active language, also an empty text.
     lang->SetActiveLanguage(2);
     form.SetCaption("Changed");

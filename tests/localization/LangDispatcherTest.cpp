@@ -196,6 +196,40 @@ TEST(LangDispatcher, FreeingEitherSideEndsTheRegistration)
     EXPECT_EQ(form.Lang->LangDispatcher(), nullptr);
 }
 
+TEST(LangDispatcher, AComponentThatLeavesDuringASwitchIsNotReachedAgain)
+{
+    TComponent host(nullptr);
+    TmlLangDispatcher dispatcher(&host);
+    const auto names = Names({"ENGLISH", "RUSSIAN"});
+    dispatcher.SetLangNames(names.get());
+
+    // The first window's language handler takes the second window off the dispatcher, then frees the third.
+    struct Leaving {
+        TmlCustomLang *Unregistered;
+        TForm *Freed;
+    };
+    TfrmLangTest first;
+    TfrmOther second;
+    auto *third = new TfrmLangTest;
+    first.Lang->SetLangDispatcher(&dispatcher);
+    second.Lang->SetLangDispatcher(&dispatcher);
+    third->Lang->SetLangDispatcher(&dispatcher);
+    Leaving leaving{second.Lang, third};
+    first.Lang->SetOnChangeLanguage({[](void *data, TObject *) {
+                                         auto *leave = static_cast<Leaving *>(data);
+                                         leave->Unregistered->SetLangDispatcher(nullptr);
+                                         delete leave->Freed;
+                                         leave->Freed = nullptr;
+                                     },
+                                     &leaving});
+
+    dispatcher.SetActiveLanguage(2);
+    EXPECT_EQ(first.Lang->ActiveLanguage(), 2);
+    EXPECT_EQ(second.Lang->ActiveLanguage(), 1);
+    ASSERT_EQ(dispatcher.LangComponentCount(), 1);
+    EXPECT_EQ(dispatcher.LangComponents(0), first.Lang);
+}
+
 TEST(LangSwitch, SetActiveLanguageChecksTheRangeAndNamesTheLanguage)
 {
     TfrmLangTest form;

@@ -117,6 +117,11 @@ TEST(LangFile, ReadingRules)
     EXPECT_EQ(Lines(lang->Strings()), QStringList{Entry({"IDS_0", "one", "two", "three"})});
     EXPECT_EQ(lang->NumOfLanguages(), 3);
     EXPECT_EQ(Lines(lang->LangNames()), QStringList({"A", "B", "C"}));
+
+    // The single letter whose code is 255 is a text like any other, not the mark of an unreadable key.
+    dir.Write("ya.lng", "[Captions]\r\nTfrmLangTest.Button1=" + Cp("я") + "\r\n");
+    EXPECT_EQ(lang->LoadKindFromFile(stCaptions, dir.File("ya.lng"), true), 1);
+    EXPECT_EQ(Lines(lang->Captions()), QStringList{Entry({"Button1", Ru("я")}) + Ru("я")});
 }
 
 TEST(LangFile, SavingReplacesTheFormsKeysAndOldNameForms)
