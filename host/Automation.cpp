@@ -11,17 +11,20 @@
 #include "forms/ModalHook.h"
 #include "main.h"
 #include "menus/Menus.h"
+#include "mlLang.h"
 #include "platform/Help.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
 #include "splash.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
 #include <utility>
@@ -93,6 +96,8 @@ void ReportMainWindow()
         Report(QStringLiteral("toolbar"), {{"index", QString::number(t)},
                                            {"caption", toolBar->Caption()},
                                            {"exit", Flag(toolBar == form->ExitToolBar)},
+                                           {"left", QString::number(toolBar->Left())},
+                                           {"top", QString::number(toolBar->Top())},
                                            {"width", QString::number(toolBar->Width())},
                                            {"height", QString::number(toolBar->Height())}});
         const auto *bar = dynamic_cast<const TWinControl *>(toolBar);
@@ -137,6 +142,17 @@ TControl *ToolButton(const QStringList &args)
 {
     auto *toolBar = dynamic_cast<TWinControl *>(frmMain->Panel1->Controls(args.value(1).toInt()));
     return toolBar->Controls(args.value(2).toInt());
+}
+
+// A key typed where the window's focus is, or into the window itself.
+void PressKey(QWidget *window, const QString &name)
+{
+    const int key = name == QLatin1String("F1") ? int(Qt::Key_F1) : name.isEmpty() ? 0 : name[0].toUpper().unicode();
+    QWidget *target = QApplication::focusWidget();
+    if (!target || !window->isAncestorOf(target))
+        target = window;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_F1 ? QString() : name);
+    QCoreApplication::sendEvent(target, &press);
 }
 
 void Press(TComponent *component)
@@ -216,7 +232,18 @@ private:
             Press(MenuEntry(args));
         else if (command == QLatin1String("click-tool"))
             Press(ToolButton(args));
-        else if (command == QLatin1String("hover-menu"))
+        else if (command == QLatin1String("key"))
+            PressKey(frmMain->Widget(), args.value(1));
+        else if (command == QLatin1String("lookup")) {
+            TmlLang *lang = frmMain->mlLang1;
+            const QString &list = args.value(1);
+            TStrings *entries = list == QLatin1String("Locales")        ? lang->Locales()
+                                : list == QLatin1String("DlgsCaptions") ? lang->DlgsCaptions()
+                                                                        : lang->Strings();
+            Report(QStringLiteral("lookup"), {{"list", list},
+                                              {"name", args.value(2)},
+                                              {"text", lang->LookupListEntry(entries, args.value(2), true)}});
+        } else if (command == QLatin1String("hover-menu"))
             MenuEntry(args)->QtAction()->hover();
         else if (command == QLatin1String("hover-tool")) {
             QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
@@ -280,6 +307,9 @@ private:
         if (target == QLatin1String("file")) {
             if (auto *dialog = qobject_cast<QFileDialog *>(request.Window))
                 dialog->selectFile(value);
+        } else if (target == QLatin1String("key")) {
+            if (form)
+                PressKey(form->Widget(), value);
         } else if (target == QLatin1String("click")) {
             if (form)
                 Press(form->FindComponent(value));

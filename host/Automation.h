@@ -11,11 +11,14 @@
 //   click-tool T B            presses button B of tool bar T on the tool-bar panel
 //   hover-menu I J            highlights entry J of the menu bar's entry I
 //   hover-tool T B            moves the mouse onto button B of tool bar T
+//   key KEY                   presses the key (F1, or one letter) in the main window
+//   lookup LIST NAME          the main window's text of that name in its Strings, DlgsCaptions or Locales list,
+//                             in the active language (the first language's where that one is empty)
 //   memory BYTES PERCENT      the machine's memory figures from now on
 //   answer RESULT [ACTION...] answers the next modal window: a form's modal result, a message box's button,
 //                             1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value" sets a
 //                             property of the form's component, "click=Name" presses its button,
-//                             "file=PATH" picks the file in a file dialog
+//                             "key=KEY" presses the key in the form, "file=PATH" picks the file in a file dialog
 //   wait MS                   lets the program run on its own for MS milliseconds
 //   close                     closes the main window
 // Every modal window, help request, shell request and progress line of the splash window is reported too.

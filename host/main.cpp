@@ -47,7 +47,8 @@ TMenuItem *NewMenuItem(TComponent *owner, const QString &name, TMenuItem *parent
     return item;
 }
 
-// A plug-in's small tool bar, or the exit button's: a borderless form put on the panel at the left.
+// A plug-in's small tool bar, or the exit button's: a borderless form put on the panel at the left, after the
+// tool bars already there (left-aligned controls keep the order of their positions).
 void DockToolBar(TForm *toolBar, int width, TPanel *panel)
 {
     toolBar->SetUndockWidth(width);
@@ -55,6 +56,10 @@ void DockToolBar(TForm *toolBar, int width, TPanel *panel)
     toolBar->SetBorderStyle(bsNone);
     toolBar->SetAlign(alLeft);
     toolBar->SetWidth(width);
+    int right = 0;
+    for (int i = 0; i < panel->ControlCount(); ++i)
+        right = qMax(right, panel->Controls(i)->Left() + panel->Controls(i)->Width());
+    toolBar->SetLeft(right);
     toolBar->SetParent(panel);
     toolBar->Show();
 }
@@ -206,6 +211,9 @@ void TfrmMain::FillLanguageTexts()
     const auto add = [this](TStrings *list, const QString &name, const QString &english, const QString &russian) {
         AddLangEntry(mlLang1, list, name, english, russian);
     };
+    // The locale texts stay those the component recorded at its creation, in the first language, but split by
+    // this window's delimiter like every other entry.
+    mlLang1->ReplaceDelimiter(QChar(1), QChar(mlLang1->LangDelim()));
     TStrings *captions = mlLang1->Captions();
     add(captions, "TfrmMain", "Ormel Software Environment", "Ormel Software Environment");
     add(captions, "Tools1", "&Tools", "&Сервис");
@@ -476,7 +484,8 @@ void TfrmMain::Options1Click(TObject *)
     if (options->ShowModal() != mrOk)
         return;
     const QString fileName = options->edFile->Text();
-    if (!fileName.isEmpty() && !QFileInfo::exists(fileName)) {
+    // A folder of that name is no file: making the file there fails and is reported.
+    if (!fileName.isEmpty() && !QFileInfo(fileName).isFile()) {
         QFile file(fileName);
         if (!file.open(QIODevice::WriteOnly))
             throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));

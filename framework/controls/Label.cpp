@@ -1,6 +1,10 @@
 #include "controls/Label.h"
 
+#include "forms/Application.h"
 #include "graphics/DrawText.h"
+
+#include <QKeySequence>
+#include <QShortcut>
 
 TCustomLabel::TCustomLabel(TComponent *owner) : TGraphicControl(owner)
 {
@@ -38,9 +42,30 @@ void TCustomLabel::SetShowAccelChar(bool show)
     showAccelChar_ = show;
     AdjustBounds();
     Invalidate();
+    UpdateAccelerator();
 }
 
-void TCustomLabel::SetFocusControl(TWinControl *control) { SetReference(focusControl_, control); }
+void TCustomLabel::SetFocusControl(TWinControl *control)
+{
+    SetReference(focusControl_, control);
+    UpdateAccelerator();
+}
+
+void TCustomLabel::UpdateAccelerator()
+{
+    delete accelerator_.data();
+    const QKeySequence key = focusControl_ && showAccelChar_ ? QKeySequence::mnemonic(Caption()) : QKeySequence();
+    if (key.isEmpty() || !Widget())
+        return;
+    accelerator_ = new QShortcut(key, Widget(), this, [this] { CallHandler(this, [this] { Accelerate(); }); },
+                                 Qt::WindowShortcut);
+}
+
+void TCustomLabel::Accelerate()
+{
+    if (focusControl_ && focusControl_->CanFocus())
+        focusControl_->SetFocus();
+}
 
 void TCustomLabel::Loaded()
 {
@@ -51,14 +76,17 @@ void TCustomLabel::Loaded()
 void TCustomLabel::Notification(TComponent *component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == focusControl_)
+    if (operation == TOperation::opRemove && component == focusControl_) {
         focusControl_ = nullptr;
+        UpdateAccelerator();
+    }
 }
 
 void TCustomLabel::TextChanged()
 {
     AdjustBounds();
     Invalidate();
+    UpdateAccelerator();
 }
 
 void TCustomLabel::FontChanged()

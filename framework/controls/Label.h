@@ -3,9 +3,14 @@
 #include "controls/GraphicControl.h"
 #include "controls/Panel.h"
 
+#include <QPointer>
+
+class QShortcut;
+
 // A text label drawn on its parent. A label that is not transparent fills its area with its colour first;
 // with AutoSize it takes the size of its text (with WordWrap only its height follows). A disabled label draws
-// its text embossed. Paint is the place for labels that draw their text in other ways.
+// its text embossed. Paint is the place for labels that draw their text in other ways. The accelerator of its
+// caption (Alt and the letter after "&") puts the focus into its FocusControl.
 class TCustomLabel : public TGraphicControl {
     Q_OBJECT
 public:
@@ -36,12 +41,16 @@ protected:
     void AdjustBounds();
 
 private:
+    void UpdateAccelerator();
+    void Accelerate();
+
     TAlignment alignment_ = taLeftJustify;
     bool autoSize_ = true;
     bool transparent_ = false;
     bool wordWrap_ = false;
     bool showAccelChar_ = true;
     TWinControl *focusControl_ = nullptr;
+    QPointer<QShortcut> accelerator_;
 };
 
 class TLabel : public TCustomLabel {

@@ -13,25 +13,36 @@ void TPanel::SetAlignment(TAlignment alignment)
 void TPanel::SetBevelInner(TPanelBevel bevel)
 {
     bevelInner_ = bevel;
+    AlignControls();
     Invalidate();
 }
 
 void TPanel::SetBevelOuter(TPanelBevel bevel)
 {
     bevelOuter_ = bevel;
+    AlignControls();
     Invalidate();
 }
 
 void TPanel::SetBevelWidth(int width)
 {
     bevelWidth_ = width;
+    AlignControls();
     Invalidate();
 }
 
 void TPanel::SetBorderWidth(int width)
 {
     borderWidth_ = width;
+    AlignControls();
     Invalidate();
+}
+
+void TPanel::AdjustClientRect(QRect &rect) const
+{
+    const int bevels = (bevelOuter_ != bvNone ? bevelWidth_ : 0) + (bevelInner_ != bvNone ? bevelWidth_ : 0);
+    const int frame = borderWidth_ + bevels;
+    rect.adjust(frame, frame, -frame, -frame);
 }
 
 void TPanel::Paint()

@@ -7,7 +7,7 @@ enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // A panel: an outer bevel, a border, an inner bevel, and its caption in the middle. It holds other controls
-// and, as a dock site, the tool bars put on it.
+// and, as a dock site, the tool bars put on it; those aligned to its sides stay inside its frame.
 class TPanel : public TCustomControl {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -39,6 +39,8 @@ public:
 
 protected:
     void Paint() override;
+    // Aligned controls stay inside the bevels and the border.
+    void AdjustClientRect(QRect &rect) const override;
     void TextChanged() override { Invalidate(); }
 
 private:

@@ -44,6 +44,14 @@ void TWinControl::SetFocus()
         Widget()->setFocus(Qt::OtherFocusReason);
 }
 
+bool TWinControl::CanFocus() const
+{
+    for (const TControl *control = this; control; control = control->Parent())
+        if (!control->Visible() || !control->Enabled())
+            return false;
+    return true;
+}
+
 void TWinControl::Resized()
 {
     TControl::Resized();
@@ -77,6 +85,7 @@ void TWinControl::AlignControls()
         return;
     aligning_ = true;
     QRect rest(QPoint(0, 0), client->size());
+    AdjustClientRect(rest);
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
         QList<TControl *> aligned;
         for (TControl *control : controls_)

@@ -4,6 +4,7 @@
 #include "platform/Handle.h"
 
 #include <QList>
+#include <QRect>
 
 // A control that holds other controls and can take the keyboard focus. Its aligned controls fill its client
 // area in the order top, bottom, left, right, client.
@@ -26,6 +27,8 @@ public:
     void SetHelpContext(int context) { helpContext_ = context; }
 
     void SetFocus();
+    // Visible and enabled, with every parent.
+    bool CanFocus() const;
 
     void AlignControls();
 
@@ -36,6 +39,8 @@ public:
 protected:
     void Resized() override;
     void FontChanged() override;
+    // The part of the client area that aligned controls share; a control with a frame of its own keeps it free.
+    virtual void AdjustClientRect(QRect &) const {}
     // Offers the key to every control inside, depth first, until one takes it.
     bool BroadcastDialogKey(int key);
 

@@ -380,8 +380,33 @@ bool TForm::WidgetEvent(QEvent *event)
     }
 }
 
+int TForm::FocusedHelpContext() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    int context = HelpContext();
+    for (const TWinControl *holder = this; holder && focus;) {
+        const TWinControl *inner = nullptr;
+        for (int i = 0; i < holder->ControlCount() && !inner; ++i) {
+            const auto *control = dynamic_cast<const TWinControl *>(holder->Controls(i));
+            if (control && control->Widget()
+                && (control->Widget() == focus || control->Widget()->isAncestorOf(focus)))
+                inner = control;
+        }
+        if (inner && inner->HelpContext() != 0)
+            context = inner->HelpContext();
+        holder = inner;
+    }
+    return context;
+}
+
 bool TForm::KeyPress(QKeyEvent *event)
 {
+    // The help key shows the topic of what has the focus; a tool bar on another window leaves it to that window.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier && !Parent()) {
+        if (const int context = FocusedHelpContext())
+            Application->HelpContext(context);
+        return true;
+    }
     int key = event->key();
     if (key == Qt::Key_Enter)
         key = Qt::Key_Return;

@@ -155,6 +155,9 @@ private:
     int MenuHeight() const;
     TCloseAction AskClose(TCloseAction action);
     bool KeyPress(QKeyEvent *event);
+    // The help context of the focused control, else of the nearest control around it that has one, else the
+    // form's own.
+    int FocusedHelpContext() const;
 
     std::unique_ptr<TCanvas> canvas_;
     QWidget *client_ = nullptr;

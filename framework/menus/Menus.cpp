@@ -7,8 +7,18 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+
+namespace {
+// No entry is highlighted once a menu is closed, so nothing of it is left in the status line.
+void ClearHintOnClose(QMenu *menu, TComponent *owner)
+{
+    QObject::connect(menu, &QMenu::aboutToHide, owner,
+                     [owner] { CallHandler(owner, [] { Application->SetHint(QString()); }); });
+}
+} // namespace
 
 QString StripHotkey(const QString &caption)
 {
@@ -82,8 +92,10 @@ void TMenuItem::UpdateAction()
 {
     if (!qaction_)
         return;
-    qaction_->setSeparator(caption_ == QLatin1String("-"));
-    qaction_->setText(caption_);
+    const bool separator = caption_ == QLatin1String("-");
+    qaction_->setSeparator(separator);
+    // Menus draw a separator's text as a heading.
+    qaction_->setText(separator ? QString() : caption_);
     qaction_->setCheckable(checked_);
     qaction_->setChecked(checked_);
     qaction_->setEnabled(enabled_);
@@ -175,6 +187,8 @@ void TMenuItem::RebuildEntries()
             delete subMenu_.data();
         } else if (!items_.isEmpty() && !subMenu_) {
             subMenu_ = new QMenu;
+            subMenu_->installEventFilter(this);
+            ClearHintOnClose(subMenu_, this);
             qaction_->setMenu(subMenu_);
         }
         container = subMenu_;
@@ -186,6 +200,30 @@ void TMenuItem::RebuildEntries()
     for (TMenuItem *item : items_)
         if (item->qaction_)
             container->addAction(item->qaction_);
+}
+
+bool TMenuItem::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == subMenu_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            CallHandler(this, [this] { ShowEntryHelp(); });
+            return true;
+        }
+    }
+    return TComponent::eventFilter(watched, event);
+}
+
+void TMenuItem::ShowEntryHelp() const
+{
+    const TMenuItem *item = this;
+    for (const TMenuItem *entry : items_)
+        if (entry->qaction_ && entry->qaction_ == subMenu_->activeAction())
+            item = entry;
+    while (item && item->helpContext_ == 0)
+        item = item->parent_;
+    if (item)
+        Application->HelpContext(item->helpContext_);
 }
 
 void TMenuItem::Notification(TComponent *component, TOperation operation)
@@ -229,7 +267,7 @@ TMainMenu::TMainMenu(TComponent *owner) : TMenu(owner, new QMenuBar) {}
 
 QMenuBar *TMainMenu::MenuBar() const { return static_cast<QMenuBar *>(Container()); }
 
-TPopupMenu::TPopupMenu(TComponent *owner) : TMenu(owner, new QMenu) {}
+TPopupMenu::TPopupMenu(TComponent *owner) : TMenu(owner, new QMenu) { ClearHintOnClose(Menu(), this); }
 
 QMenu *TPopupMenu::Menu() const { return static_cast<QMenu *>(Container()); }
 

@@ -18,7 +18,8 @@ class TMenu;
 QString StripHotkey(const QString &caption);
 
 // An entry of a menu; an entry with entries of its own opens a submenu, a caption of "-" is a separator. The
-// hint goes to the application's hint while the entry is highlighted. Freeing an entry frees its entries.
+// hint goes to the application's hint while the entry is highlighted; the help key shows its help context.
+// Freeing an entry frees its entries.
 class TMenuItem : public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -72,9 +73,13 @@ public:
 
 protected:
     void Notification(TComponent *component, TOperation operation) override;
+    // The help key on an open submenu shows the topic of the highlighted entry, or of the nearest entry above it
+    // that has one.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class TMenu;
+    void ShowEntryHelp() const;
     void RebuildEntries();
     void UpdateAction();
     void UpdateImage();

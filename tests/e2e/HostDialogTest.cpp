@@ -3,6 +3,7 @@
 #include "HostSession.h"
 #include "QtPrint.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -60,6 +61,14 @@ TEST(HostDialogs, ADataFileThatCannotBeMadeIsReportedAndNotStored)
     EXPECT_FALSE(session.String("DataFile"));
     // The program goes on.
     EXPECT_FALSE(run.Of("window").isEmpty());
+
+    // A folder is no data file either.
+    QDir(session.Folder()).mkdir("journals");
+    const QString folder = session.File("journals");
+    const TRunResult second = session.Run({Answer({"1", "edFile.Text=" + folder}), Line({"click", "Options1"})});
+    ASSERT_TRUE(second.Find("modal", "kind", "message"));
+    EXPECT_TRUE((*second.Find("modal", "kind", "message"))["text"].contains(folder));
+    EXPECT_FALSE(session.String("DataFile"));
 }
 
 TEST(HostDialogs, BrowsePicksTheFileAndHelpShowsTheDialogsTopic)
@@ -145,4 +154,21 @@ TEST(HostDialogs, OptionsAndTheirFileDialogSpeakTheActiveLanguage)
     EXPECT_EQ(texts["filetype"], "Files of &type:");
     EXPECT_EQ(texts["open"], "&Open");
     EXPECT_EQ((*run.Find("component", "name", "Button2"))["caption"], "&Cancel");
+}
+
+TEST(HostDialogs, TheHelpKeyShowsTheTopicOfEachWindow)
+{
+    THostSession session;
+    const QStringList script{Line({"key", "F1"}), Answer({"1", "key=F1"}), Line({"click", "About1"}),
+                             Answer({"2", "key=F1"}), Line({"click", "Options1"})};
+    TRunResult run = session.Run(script);
+    EXPECT_EQ(run.Column("help", "command"), (QStringList{"1", "1", "1"}));
+    EXPECT_EQ(run.Column("help", "data"), (QStringList{"10", "20", "10"}));
+    EXPECT_EQ(run.Column("help", "file"), (QStringList{"ROSTREL.hlp", "ROSTREL.HLP", "ROSTREL.HLP"}));
+
+    // The main window names the help file of its language; the dialogs name none and use the program's.
+    session.SetInteger("Language", 2);
+    run = session.Run(script);
+    EXPECT_EQ(run.Column("help", "data"), (QStringList{"10", "20", "10"}));
+    EXPECT_EQ(run.Column("help", "file"), (QStringList{"rostrel_ru.hlp", "ROSTREL.HLP", "ROSTREL.HLP"}));
 }

@@ -30,13 +30,25 @@ TEST(HostPlugins, AProbeGetsAMenuAndAToolBarBeforeTheHostsOwnMenus)
     ASSERT_EQ(toolBars.size(), 2);
     EXPECT_EQ(toolBars[0]["caption"], "Probe 1");
     EXPECT_EQ(toolBars[0]["width"], QString::number(28 * 2 + 25));
-    EXPECT_EQ(toolBars[0]["height"], "35");
+    EXPECT_EQ(toolBars[0]["height"], "31");
     EXPECT_EQ(toolBars[1]["exit"], "1");
     EXPECT_EQ(run.Column("button", "left"), (QStringList{"3", "31", "3"}));
     EXPECT_EQ(run.Column("button", "hint"), (QStringList{"Probe hint 1", "Probe hint 2",
                                                           "Exit from Ormel Software Environment"}));
     EXPECT_EQ(run.Column("button", "glyph"), (QStringList{"16x16", "16x16", "16x16"}));
     EXPECT_EQ(run.Column("button", "width"), (QStringList{"25", "25", "25"}));
+}
+
+TEST(HostPlugins, ToolBarsLineUpInsideThePanelsBevelsInRegistrationOrderWithTheExitButtonLast)
+{
+    THostSession session({"korvath.so", "data_probe.so", "menu_probe.so"});
+    const TRunResult run = session.Run({Line({"dump"})});
+    EXPECT_EQ(run.Column("toolbar", "caption"), (QStringList{"Probe 1", "Probe 2", ""}));
+    EXPECT_EQ(run.Column("toolbar", "width"), (QStringList{"81", "109", "53"}));
+    // Side by side, none over another and none over the panel's raised and lowered edges.
+    EXPECT_EQ(run.Column("toolbar", "left"), (QStringList{"2", "83", "192"}));
+    EXPECT_EQ(run.Column("toolbar", "top"), (QStringList{"2", "2", "2"}));
+    EXPECT_EQ(run.Column("toolbar", "height"), (QStringList{"31", "31", "31"}));
 }
 
 TEST(HostPlugins, APluginWithABlankNameGetsNoMenuAndIsNeverAskedForItems)

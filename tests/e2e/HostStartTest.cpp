@@ -108,3 +108,28 @@ TEST(HostStart, APluginThatFailsWhileLoadingEndsTheStart)
     EXPECT_EQ(boxes[0]["kind"], "message");
     EXPECT_EQ(boxes[0]["text"], "no order");
 }
+
+TEST(HostStart, TheWindowsNamedTextsAreFoundInEitherLanguage)
+{
+    THostSession session;
+    const QStringList script{Line({"lookup", "Strings", "ids_1"}), Line({"lookup", "DlgsCaptions", "Yes"}),
+                             Line({"lookup", "DlgsCaptions", "Save"}),
+                             Line({"lookup", "Locales", "Decimal Separator"}),
+                             Line({"lookup", "Locales", "Long Month Names"})};
+    TRunResult run = session.Run(script);
+    QStringList texts = run.Column("lookup", "text");
+    ASSERT_EQ(texts.size(), 5);
+    EXPECT_EQ(texts.mid(0, 3), (QStringList{"Loading plugin: ", "&Yes", "&Save"}));
+    // The locale texts of the first language, as the program found them.
+    EXPECT_EQ(texts[3].size(), 1);
+    EXPECT_EQ(texts[4].count(u','), 11);
+
+    session.SetInteger("Language", 2);
+    run = session.Run(script);
+    texts = run.Column("lookup", "text");
+    ASSERT_EQ(texts.size(), 5);
+    // A Russian text that is empty falls back to the English one.
+    EXPECT_EQ(texts.mid(0, 3), (QStringList{QString::fromUtf8("Загрузка модуля: "), QString::fromUtf8("&Да"),
+                                            "&Save"}));
+    EXPECT_EQ(texts[3].size(), 1);
+}

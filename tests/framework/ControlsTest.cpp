@@ -158,9 +158,21 @@ TEST(Controls, AlignedControlsShareTheClientAreaAndFollowItsSize)
     tool2->SetWidth(53);
     tool2->SetParent(panel);
     tool2->Show();
-    EXPECT_EQ(tool1->Left(), 0);
-    EXPECT_EQ(tool2->Left(), 81);
-    EXPECT_EQ(tool2->Height(), 35);
+    // Inside the panel's raised edge.
+    EXPECT_EQ(tool1->Left(), 1);
+    EXPECT_EQ(tool2->Left(), 82);
+    EXPECT_EQ(tool2->Top(), 1);
+    EXPECT_EQ(tool2->Height(), 33);
+    // Both bevels and the border keep their room.
+    panel->SetBevelInner(bvRaised);
+    panel->SetBevelOuter(bvLowered);
+    panel->SetBorderWidth(1);
+    EXPECT_EQ(tool1->Left(), 3);
+    EXPECT_EQ(tool2->Left(), 84);
+    EXPECT_EQ(tool2->Height(), 29);
+    panel->SetBorderWidth(0);
+    EXPECT_EQ(tool1->Left(), 2);
+    EXPECT_EQ(tool2->Height(), 31);
     form.SetWidth(700);
     EXPECT_EQ(panel->Width(), 700);
     form.SetHeight(150);

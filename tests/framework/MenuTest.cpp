@@ -68,6 +68,9 @@ TEST(Menu, ItemsInsertMoveAndShowOnTheBarInOrder)
     ASSERT_NE(submenu, nullptr);
     ASSERT_EQ(submenu->actions().size(), 2);
     EXPECT_TRUE(submenu->actions()[1]->isSeparator());
+    // A separator is a plain line: a text on it would be drawn as a heading.
+    EXPECT_TRUE(submenu->actions()[1]->text().isEmpty());
+    EXPECT_EQ(help->Items(1)->Caption(), "-");
     delete contents;
     EXPECT_EQ(help->Count(), 1);
     delete plugin;
@@ -120,11 +123,29 @@ TEST(Menu, ChoosingAnEntryRunsItsHandlerWithTheEntryAsSenderBehindTheExceptionBa
     failing->QtAction()->trigger();
     EXPECT_EQ(boxes, QStringList({"TMenuItem - List index out of bounds (3)"}));
 
-    // Highlighting an entry shows its hint as the application's hint.
+    // Highlighting an entry shows its hint as the application's hint, until its menu closes.
     failing->SetHint("Change options");
     failing->QtAction()->hover();
     EXPECT_EQ(Application->Hint(), "Change options");
     Application->SetHint("");
+    TMenuItem *tools = Item(&form, "&Tools");
+    menu.Items()->Add(tools);
+    TMenuItem *options = Item(&form, "&Options");
+    options->SetHint("Change options");
+    tools->Add(options);
+    tools->QtAction()->menu()->popup(QPoint(0, 0));
+    options->QtAction()->hover();
+    EXPECT_EQ(Application->Hint(), "Change options");
+    tools->QtAction()->menu()->hide();
+    EXPECT_EQ(Application->Hint(), "");
+    auto *popup = new TPopupMenu(&form);
+    popup->Items()->Add(Item(&form, "&Delete"));
+    popup->Items()->Items(0)->SetHint("Delete the row");
+    popup->Popup(0, 0);
+    popup->Items()->Items(0)->QtAction()->hover();
+    EXPECT_EQ(Application->Hint(), "Delete the row");
+    popup->Menu()->hide();
+    EXPECT_EQ(Application->Hint(), "");
 }
 
 TEST(Menu, ImageListMasksAndEntriesShowTheirImages)
