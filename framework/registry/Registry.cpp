@@ -62,12 +62,26 @@ bool TRegistry::OpenKey(const QString &key, bool canCreate)
         });
         return true;
     });
-    if (opened)
+    if (opened) {
         openKey_ = path->mid(1);
+        readOnly_ = false;
+    }
     return opened;
 }
 
-void TRegistry::CloseKey() { openKey_.clear(); }
+bool TRegistry::OpenKeyReadOnly(const QString &key)
+{
+    if (!OpenKey(key, false))
+        return false;
+    readOnly_ = true;
+    return true;
+}
+
+void TRegistry::CloseKey()
+{
+    openKey_.clear();
+    readOnly_ = false;
+}
 
 bool TRegistry::KeyExists(const QString &key) const
 {
@@ -81,7 +95,7 @@ bool TRegistry::KeyExists(const QString &key) const
 bool TRegistry::DeleteKey(const QString &key)
 {
     const std::optional<QStringList> path = Resolve(key);
-    if (!path || path->size() < 2)
+    if (!path || path->size() < 2 || readOnly_)
         return false;
     return Answer([&] {
         bool deleted = false;
@@ -99,6 +113,21 @@ bool TRegistry::ValueExists(const QString &name) const
     return Answer([&] {
         TRegistryKey tree = ReadRegistryStore();
         return FindValue(tree, name) != nullptr;
+    });
+}
+
+bool TRegistry::DeleteValue(const QString &name)
+{
+    if (readOnly_ || RootKeyName(rootKey_).isEmpty())
+        return false;
+    return Answer([&] {
+        bool deleted = false;
+        UpdateRegistryStore([&](TRegistryKey &tree) {
+            TRegistryKey *key = Locate(tree, OpenPath());
+            deleted = key && key->RemoveValue(name);
+            return deleted;
+        });
+        return deleted;
     });
 }
 
@@ -166,6 +195,8 @@ const TRegistryValue *TRegistry::FindValue(TRegistryKey &tree, const QString &na
 
 void TRegistry::Write(const QString &name, const TRegistryData &data)
 {
+    if (readOnly_)
+        throw SetDataFailed(name, "the key is open for reading only");
     if (RootKeyName(rootKey_).isEmpty())
         throw SetDataFailed(name, "no such root key");
     UpdateRegistryStore([&](TRegistryKey &tree) {

@@ -23,12 +23,15 @@ public:
 
     // False when the key is missing (and may not be created), the path is no key path or the store fails.
     bool OpenKey(const QString &key, bool canCreate);
+    // As OpenKey without creating; the key's values can then be read but not written or deleted.
+    bool OpenKeyReadOnly(const QString &key);
     void CloseKey();
     bool KeyExists(const QString &key) const;
     // Removes the key with all its sub-keys and values; false when there was none.
     bool DeleteKey(const QString &key);
 
     bool ValueExists(const QString &name) const;
+    bool DeleteValue(const QString &name);
     // Empty when the value is missing; a value of another type raises, as in every read.
     QString ReadString(const QString &name) const;
     // A missing value raises.
@@ -49,4 +52,5 @@ private:
 
     HKEY rootKey_ = HKEY_CURRENT_USER;
     QStringList openKey_; // below the root key; empty when none is open
+    bool readOnly_ = false;
 };

@@ -57,3 +57,15 @@ void TRegistryKey::SetValue(const QString &name, const TRegistryData &data)
     valueIndex_.insert(folded, values_.size());
     values_.push_back({name, data});
 }
+
+bool TRegistryKey::RemoveValue(const QString &name)
+{
+    const auto it = valueIndex_.constFind(name.toCaseFolded());
+    if (it == valueIndex_.cend())
+        return false;
+    values_.erase(values_.begin() + *it);
+    valueIndex_.clear();
+    for (size_t i = 0; i < values_.size(); ++i)
+        valueIndex_.insert(values_[i].Name.toCaseFolded(), i);
+    return true;
+}

@@ -37,6 +37,7 @@ public:
     const std::vector<TRegistryValue> &Values() const { return values_; }
     const TRegistryValue *Value(const QString &name) const;
     void SetValue(const QString &name, const TRegistryData &data);
+    bool RemoveValue(const QString &name);
 
 private:
     QString name_;

@@ -81,7 +81,30 @@ TEST_F(RegistryTest, ValuesAreTypedAndNamedWithoutRegardToCase)
     EXPECT_TRUE(StoreText().contains("\"DoWarnings\"=dword:00000001\n"));
 }
 
-TEST_F(RegistryTest, DeletingKeysWithEverythingBelowThem)
+TEST_F(RegistryTest, AKeyOpenedReadOnlyCannotBeChanged)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("\\Software\\Kelmar", true));
+    reg.WriteString("State", "Normal");
+    EXPECT_FALSE(reg.OpenKeyReadOnly("\\Software\\Missing"));
+    EXPECT_FALSE(reg.KeyExists("\\Software\\Missing"));
+
+    ASSERT_TRUE(reg.OpenKeyReadOnly("\\Software\\Kelmar"));
+    EXPECT_EQ(reg.ReadString("State"), "Normal");
+    const QByteArray before = dir.Read("registry.txt");
+    EXPECT_THROW(reg.WriteString("State", "Maximized"), ERegistryException);
+    EXPECT_THROW(reg.WriteInteger("Top", 1), ERegistryException);
+    EXPECT_THROW(reg.WriteBool("DoWarnings", true), ERegistryException);
+    EXPECT_FALSE(reg.DeleteValue("State"));
+    EXPECT_FALSE(reg.DeleteKey("\\Software\\Kelmar"));
+    EXPECT_EQ(dir.Read("registry.txt"), before);
+
+    ASSERT_TRUE(reg.OpenKey("\\Software\\Kelmar", false));
+    reg.WriteString("State", "Maximized");
+    EXPECT_EQ(reg.ReadString("State"), "Maximized");
+}
+
+TEST_F(RegistryTest, DeletingValuesAndKeysWithEverythingBelowThem)
 {
     TRegistry reg;
     ASSERT_TRUE(reg.OpenKey("\\Software\\Kelmar\\OrmelSW\\LUMBRA\\FieldsSettings\\Tunings", true));
@@ -89,6 +112,11 @@ TEST_F(RegistryTest, DeletingKeysWithEverythingBelowThem)
     ASSERT_TRUE(reg.OpenKey("\\Software\\Kelmar\\OrmelSW", false));
     reg.WriteInteger("Language", 1);
     reg.WriteString("DataFile", "x");
+
+    EXPECT_TRUE(reg.DeleteValue("LANGUAGE"));
+    EXPECT_FALSE(reg.DeleteValue("Language"));
+    EXPECT_FALSE(reg.ValueExists("Language"));
+    EXPECT_EQ(reg.ReadString("DataFile"), "x");
 
     EXPECT_TRUE(reg.DeleteKey("lumbra"));
     EXPECT_FALSE(reg.KeyExists("\\Software\\Kelmar\\OrmelSW\\LUMBRA\\FieldsSettings"));
