@@ -1,10 +1,10 @@
 #include "JournalFile.h"
 
+#include "classes/SaveFile.h"
 #include "rtl/Exceptions.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <cstring>
 
 namespace {
@@ -91,8 +91,8 @@ void AppendJournalLine(const QString &fileName, QByteArrayView line)
 
 void RewriteJournal(const QString &fileName, const std::function<void(const TJournalLineSink &)> &writeLines)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    TSaveFile file(fileName);
+    if (!file.OpenForWriting())
         FileError("Cannot create file", fileName, file.errorString());
     // One block of lines at a time: a journal of any size needs no more memory than that.
     QByteArray block;

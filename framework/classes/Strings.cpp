@@ -1,12 +1,13 @@
 #include "classes/Strings.h"
 
+#include "classes/SaveFile.h"
+
 #include "rtl/Codec1251.h"
 #include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <exception>
 
 namespace {
@@ -294,14 +295,11 @@ void TStrings::LoadFromFile(const QString &fileName)
     SetText(FromCp1251(bytes));
 }
 
-// The file is replaced only once the whole text is written, so a failure leaves the old file as it was.
-// Unbuffered: a buffered save file commits a short write (full disk) as if it had succeeded.
 void TStrings::SaveToFile(const QString &fileName) const
 {
-    QSaveFile file(fileName);
+    TSaveFile file(fileName);
     const QByteArray bytes = ToCp1251(Text());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
-        !file.commit())
+    if (!file.OpenForWriting() || file.write(bytes) != bytes.size() || !file.commit())
         throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2")
                               .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }

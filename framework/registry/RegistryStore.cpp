@@ -1,12 +1,12 @@
 #include "registry/RegistryStore.h"
 
+#include "classes/SaveFile.h"
 #include "registry/RegistryText.h"
 #include "rtl/Exceptions.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -113,9 +113,7 @@ void UpdateRegistryStore(const std::function<bool(TRegistryKey &tree)> &change)
     if (text.Damaged)
         KeepDamagedCopy(path);
     const QByteArray bytes = FormatRegistryText(text.Tree);
-    // Unbuffered: a buffered save file commits a short write (full disk) as if it had succeeded.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() ||
-        !file.commit())
+    TSaveFile file(path);
+    if (!file.OpenForWriting() || file.write(bytes) != bytes.size() || !file.commit())
         throw ERegistryException(QString("Cannot write the settings file %1: %2").arg(path, file.errorString()));
 }

@@ -1,4 +1,5 @@
 #include "JournalFile.h"
+#include "FileSizeLimit.h"
 #include "JournalSamples.h"
 #include "ManagerFixture.h"
 #include "_jdtypes.h"
@@ -186,7 +187,17 @@ TEST_F(JournalFile, FailedRewriteLeavesTheOldJournal)
     EXPECT_EQ(JournalBytes(), journal);
     EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files), QStringList{"ormeldata.txt"});
 
+    // A full disk fails the rewrite instead of installing a cut-off journal.
     Manager->ClearTunings();
+    Manager->ImageMessages[0]->SetComments(QString(90, u'x'));
+    Manager->SetModified(true);
+    {
+        FileSizeLimit limit(journal.size() / 2);
+        EXPECT_THROW(Manager->SaveDataFile(), EInOutError);
+    }
+    EXPECT_EQ(JournalBytes(), journal);
+    EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files), QStringList{"ormeldata.txt"});
+
     Manager->DataFileName = Dir.File("no/such/folder/journal.txt");
     EXPECT_THROW(Manager->SaveDataFile(), EInOutError);
 }
