@@ -1,0 +1,82 @@
+#include "FieldSettings.h"
+
+#include "registry/Registry.h"
+#include "rtl/SysUtils.h"
+
+#include <optional>
+
+namespace {
+
+const QString fieldsKey = "\\Software\\Kelmar\\OrmelSW\\LUMBRA\\FieldsSettings";
+
+void OpenSection(TRegistry &reg, const QString &section)
+{
+    if (!reg.OpenKey(fieldsKey + "\\" + section, true))
+        throw ERegistryException("Failed to get data for '" + section + "'");
+}
+
+// The store keeps every value as text; one that is missing, of another type or no decimal integer leaves the
+// current value, so the load never fails on what the store holds.
+std::optional<QString> ReadText(const TRegistry &reg, const QString &name)
+{
+    if (!reg.ValueExists(name))
+        return std::nullopt;
+    try {
+        return reg.ReadString(name);
+    } catch (const ERegistryException &) {
+        return std::nullopt;
+    }
+}
+
+void ReadNumber(const TRegistry &reg, const QString &name, int &value)
+{
+    const std::optional<QString> text = ReadText(reg, name);
+    int number;
+    if (text && !text->contains('$') && TryStrToInt(*text, number))
+        value = number;
+}
+
+} // namespace
+
+void ResetFieldSettings(TFieldSettings &items, int high)
+{
+    for (int i = 0; i <= high; ++i)
+        items.at(i) = TFieldSetting{};
+}
+
+void LoadFieldSettings(const QString &section, TFieldSettings &items, int high)
+{
+    TRegistry reg;
+    OpenSection(reg, section);
+    for (int i = 0; i <= high; ++i) {
+        TFieldSetting &item = items.at(i);
+        const QString n = IntToStr(i);
+        int visible = item.IsVisible ? 1 : 0;
+        ReadNumber(reg, "IsVisible" + n, visible);
+        item.IsVisible = visible != 0;
+        int bg = int(item.BGColor), txt = int(item.TxtColor), operation = item.DataOperation;
+        ReadNumber(reg, "BGColor" + n, bg);
+        ReadNumber(reg, "TxtColor" + n, txt);
+        ReadNumber(reg, "DataOperation" + n, operation);
+        item.BGColor = TColor(bg);
+        item.TxtColor = TColor(txt);
+        item.DataOperation = std::uint8_t(operation);
+        if (const std::optional<QString> value = ReadText(reg, "DataValue" + n))
+            item.DataValue = *value;
+    }
+}
+
+void SaveFieldSettings(const QString &section, const TFieldSettings &items, int high)
+{
+    TRegistry reg;
+    OpenSection(reg, section);
+    for (int i = 0; i <= high; ++i) {
+        const TFieldSetting &item = items.at(i);
+        const QString n = IntToStr(i);
+        reg.WriteString("IsVisible" + n, item.IsVisible ? "1" : "0");
+        reg.WriteString("BGColor" + n, IntToStr(qint32(item.BGColor)));
+        reg.WriteString("TxtColor" + n, IntToStr(qint32(item.TxtColor)));
+        reg.WriteString("DataOperation" + n, IntToStr(item.DataOperation));
+        reg.WriteString("DataValue" + n, item.DataValue);
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "graphics/Color.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+// One table column's look and filter, kept per user in the settings store under
+// \Software\Kelmar\OrmelSW\LUMBRA\FieldsSettings\<Tunings|Images>.
+struct TFieldSetting {
+    bool IsVisible = true;
+    TColor BGColor = clWindow;
+    TColor TxtColor = clWindowText;
+    std::uint8_t DataOperation = 0;
+    QString DataValue;
+};
+using TFieldSettings = std::vector<TFieldSetting>;
+
+// Entries 0 .. high of items.
+void ResetFieldSettings(TFieldSettings &items, int high);
+void LoadFieldSettings(const QString &section, TFieldSettings &items, int high);
+void SaveFieldSettings(const QString &section, const TFieldSettings &items, int high);
