@@ -13,7 +13,6 @@
 #include "mlLangDispatcher.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
-#include "rtl/SysUtils.h"
 
 namespace {
 TLabel *NewLabel(TForm *form, const QString &name, int left, int top, const QString &caption)
@@ -123,8 +122,8 @@ void TfrmAbout::FormCreate(TObject *)
 {
     TMemoryStatus status;
     GlobalMemoryStatus(status);
-    PhysMem->SetCaption(FormatFloat(QStringLiteral("#,###"), double(status.TotalPhys) / 1024) + QStringLiteral(" KB"));
-    FreeRes->SetCaption(Format(QStringLiteral("%d %%"), {status.MemoryLoad}));
+    PhysMem->SetCaption(PhysMemText(status));
+    FreeRes->SetCaption(MemoryLoadText(status));
 }
 
 void TfrmAbout::Label5Click(TObject *)
