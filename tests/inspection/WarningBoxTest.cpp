@@ -12,12 +12,12 @@
 #include "platform/SystemResources.h"
 
 #include <QList>
+#include <QStringList>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
-// The plug-in's main window as the warning box sees it: a language component of two languages on a dispatcher,
-// and the DoWarnings setting with every value written to it.
+// The plug-in's main window as the warning box sees it: a language component on a dispatcher, and the DoWarnings
+// setting with every value written to it.
 struct MainWindow {
     MainWindow()
     {
@@ -27,12 +27,8 @@ struct MainWindow {
         dispatcher = new TmlLangDispatcher(&form);
         dispatcher->SetNumOfLanguages(2);
         lang->SetLangDispatcher(dispatcher);
-        LinkWarnings({[this] { return doWarnings; },
-                      [this](bool value) {
-                          doWarnings = value;
-                          written << value;
-                      },
-                      lang});
+        const auto setDoWarnings = [this](bool value) { written << (doWarnings = value); };
+        LinkWarnings({[this] { return doWarnings; }, setDoWarnings, lang});
     }
     ~MainWindow() { LinkWarnings({}); }
 
@@ -43,97 +39,59 @@ struct MainWindow {
     QList<bool> written;
 };
 
-// What the user saw of each warning box; the answer runs while the box is up.
-struct Boxes {
-    struct Seen {
-        QString caption, message, choice, button;
-        bool choiceVisible, iconIsExclamation, buttonDefaultAndCancel;
-    };
-    explicit Boxes(std::function<void(TfrmMessage *)> answer = {})
-        : scope([this, answer](const TModalRequest &request) {
-              auto *box = dynamic_cast<TfrmMessage *>(request.Source);
-              EXPECT_TRUE(box);
-              seen.push_back({request.Caption, box->lbMessage->Caption(), box->CheckBox1->Caption(),
-                              box->Button1->Caption(), box->CheckBox1->Visible(),
-                              box->Image1->Picture()->Graphic()->Image() == LoadIcon(IDI_EXCLAMATION),
-                              box->Button1->Default() && box->Button1->Cancel()});
-              if (answer)
-                  answer(box);
-              box->Button1->Click();
-              return int(mrNone);
-          })
-    {
-    }
-    std::vector<Seen> seen;
-    TModalHookScope scope;
-};
+// Each box the user saw as "caption | message | choice" ("-" for none); the answer runs before OK is clicked.
+QStringList ShowWarning(bool forced, const std::function<void(TfrmMessage *)> &answer = {})
+{
+    QStringList seen;
+    TModalHookScope scope([&](const TModalRequest &request) {
+        auto *box = dynamic_cast<TfrmMessage *>(request.Source);
+        EXPECT_EQ(box->Image1->Picture()->Graphic()->Image(), LoadIcon(IDI_EXCLAMATION));
+        EXPECT_TRUE(box->Button1->Default() && box->Button1->Cancel());
+        seen << request.Caption + " | " + box->lbMessage->Caption() + " | " +
+                    (box->CheckBox1->Visible() ? box->CheckBox1->Caption() : "-");
+        if (answer)
+            answer(box);
+        box->Button1->Click();
+        EXPECT_EQ(box->ModalResult(), mrOk);
+        return int(mrNone);
+    });
+    ShowNoTuningWarning(forced);
+    return seen;
+}
 } // namespace
 
-TEST(WarningBox, ShowsUnlessWarningsAreOffAndItsChoiceWritesDoWarnings)
+TEST(WarningBox, ShowsUnlessWarningsAreOffItsChoiceSetsDoWarningsAndItSpeaksTheMainWindowsLanguage)
 {
-    MainWindow main;
+    const QString english = "Warning | Fail to find an appropriate tuning for the selected image!";
     {
-        Boxes boxes([](TfrmMessage *box) { box->CheckBox1->SetChecked(true); });
-        ShowNoTuningWarning(false);
-        ASSERT_EQ(boxes.seen.size(), 1u);
-        const Boxes::Seen &box = boxes.seen[0];
-        EXPECT_EQ(box.caption, "Warning");
-        EXPECT_EQ(box.message, "Fail to find an appropriate tuning for the selected image!");
-        EXPECT_EQ(box.choice, "Don't show again");
-        EXPECT_EQ(box.button, "&OK");
-        EXPECT_TRUE(box.choiceVisible);
-        EXPECT_TRUE(box.iconIsExclamation);
-        EXPECT_TRUE(box.buttonDefaultAndCancel);
-    }
-    EXPECT_FALSE(main.doWarnings);
-    EXPECT_EQ(main.written, QList<bool>({false}));
+        MainWindow main;
+        const auto check = [](TfrmMessage *box) { box->CheckBox1->SetChecked(true); };
+        EXPECT_EQ(ShowWarning(false, check), QStringList({english + " | Don't show again"}));
+        EXPECT_EQ(main.written, QList<bool>({false}));
+        // Warnings off: only a forced warning shows, and without the choice.
+        EXPECT_TRUE(ShowWarning(false).isEmpty());
+        EXPECT_EQ(ShowWarning(true), QStringList({english + " | -"}));
 
-    // Warnings off: only the forced warning shows, and without the choice.
-    {
-        Boxes boxes;
-        ShowNoTuningWarning(false);
-        EXPECT_TRUE(boxes.seen.empty());
-        ShowNoTuningWarning(true);
-        ASSERT_EQ(boxes.seen.size(), 1u);
-        EXPECT_FALSE(boxes.seen[0].choiceVisible);
-    }
-
-    // Checking and then unchecking the choice leaves warnings on.
-    main.doWarnings = true;
-    main.written.clear();
-    {
-        Boxes boxes([](TfrmMessage *box) {
+        // Checking and then unchecking the choice leaves warnings on.
+        main.doWarnings = true;
+        ShowWarning(false, [](TfrmMessage *box) {
             box->CheckBox1->SetChecked(true);
             box->CheckBox1->SetChecked(false);
         });
-        ShowNoTuningWarning(false);
-        EXPECT_EQ(boxes.seen.size(), 1u);
-    }
-    EXPECT_TRUE(main.doWarnings);
-    EXPECT_EQ(main.written, QList<bool>({false, true}));
-}
+        EXPECT_TRUE(main.doWarnings);
+        EXPECT_EQ(main.written, QList<bool>({false, false, true}));
 
-TEST(WarningBox, SpeaksTheMainWindowsLanguageWithItsCommonTextsAndWithoutAMainWindowEnglishWithoutChoice)
-{
-    {
-        MainWindow main;
+        // Russian, with the main window's dialog captions; the box leaves the dispatcher when it goes.
         main.dispatcher->SetActiveLanguage(2);
-        Boxes boxes([](TfrmMessage *box) {
-            EXPECT_EQ(box->mlLangLinked1->LookupListEntry(box->mlLangLinked1->DlgsCaptions(), "Yes", true), "&Да");
-        });
-        ShowNoTuningWarning(false);
-        ASSERT_EQ(boxes.seen.size(), 1u);
-        EXPECT_EQ(boxes.seen[0].caption, "Предупреждение");
-        EXPECT_EQ(boxes.seen[0].message, "Настройка, при которой было получено данное изображение, не найдена!");
-        EXPECT_EQ(boxes.seen[0].choice, "Не показывать далее");
-        EXPECT_EQ(boxes.seen[0].button, "&OK");
-        // The box leaves the dispatcher when it goes.
+        EXPECT_EQ(ShowWarning(false,
+                              [](TfrmMessage *box) {
+                                  TmlLangLinked *lang = box->mlLangLinked1;
+                                  EXPECT_EQ(lang->LookupListEntry(lang->DlgsCaptions(), "Yes", true), "&Да");
+                              }),
+                  QStringList({"Предупреждение | Настройка, при которой было получено данное изображение, не "
+                               "найдена! | Не показывать далее"}));
         EXPECT_EQ(main.dispatcher->LangComponentCount(), 1);
     }
-
-    Boxes boxes;
-    ShowNoTuningWarning(false);
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].message, "Fail to find an appropriate tuning for the selected image!");
-    EXPECT_FALSE(boxes.seen[0].choiceVisible);
+    // Without a main window: shown in English, with no choice to store.
+    EXPECT_EQ(ShowWarning(false), QStringList({english + " | -"}));
 }
