@@ -68,12 +68,12 @@ std::vector<TCriterion> ActiveCriteria(const TStringGrid *grid, const TFieldSett
     return criteria;
 }
 
-bool Keeps(const TCriterion &criterion, const QString &cell, int row)
+bool Keeps(const TCriterion &criterion, const TStringGrid *grid, int row)
 {
     if (criterion.Operation == opContains)
-        return cell.contains(criterion.Value);
+        return grid->Cells(criterion.Col, row).contains(criterion.Value);
     if (criterion.NonIntegers > 0)
-        return Holds(criterion.Operation, CompareCellTexts(cell, criterion.Value));
+        return Holds(criterion.Operation, CompareCellTexts(grid->Cells(criterion.Col, row), criterion.Value));
     if (!criterion.ValueIsInteger)
         return true;
     const int value = criterion.Ints[row];
@@ -96,7 +96,7 @@ void ApplyCriteria(TStringGrid *grid, const TFieldSettings &settings)
     std::vector<int> rejected;
     for (int row = grid->RowCount() - 1; row >= 1 && !criteria.empty(); --row) {
         const auto failing = std::find_if(criteria.begin(), criteria.end(), [&](const TCriterion &criterion) {
-            return !Keeps(criterion, grid->Cells(criterion.Col, row), row);
+            return !Keeps(criterion, grid, row);
         });
         if (failing == criteria.end())
             continue;
