@@ -58,6 +58,9 @@ TEST(StringGrid, CellsObjectsCountsAndWidthsAreCheckedAndKept)
     EXPECT_EQ(grid->Col(), 1);
 
     grid = TableGrid(form, 3, 4);
+    grid->SetName("sgTunings");
+    grid->Loaded();
+    EXPECT_EQ(grid->View()->objectName(), "sgTunings");
     EXPECT_EQ(grid->View()->model()->rowCount(), 3);
     grid->SetCells(2, 0, "Title");
     grid->SetCells(1, 3, "last");
@@ -100,12 +103,17 @@ TEST(StringGrid, CellsObjectsCountsAndWidthsAreCheckedAndKept)
     EXPECT_TRUE(grid->View()->isColumnHidden(0));
     EXPECT_EQ(grid->View()->columnWidth(1), 31);
 
+    // A column the user sizes keeps its new width.
+    grid->View()->horizontalHeader()->resizeSection(2, 51);
+    EXPECT_EQ(grid->ColWidths(2), 50);
+
     // Fewer columns drop the texts beyond; new ones start empty with the default width.
     grid->SetCells(2, 2, "gone");
     grid->SetColCount(2);
     grid->SetColCount(3);
     EXPECT_EQ(grid->Cells(2, 2), "");
     EXPECT_EQ(grid->ColWidths(2), 30);
+    EXPECT_EQ(grid->View()->columnWidth(2), 31);
 
     // The header row is kept only while there is a row below it; the table always keeps one row.
     grid->SetRowCount(1);
@@ -146,8 +154,9 @@ TEST(StringGrid, RowsMoveDeleteAndReorderWithTheCurrentRowFollowing)
     EXPECT_EQ(Column(grid, 0), QStringList({"T", "c", "e", "d", "a", "b"}));
     EXPECT_EQ(grid->Row(), 1);
     EXPECT_EQ(grid->Objects(1, 1), grid);
-    for (const std::vector<int> &bad : std::vector<std::vector<int>>{{1, 2, 3, 4}, {1, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {1, 2, 3, 4, 6}})
-        EXPECT_THROW(grid->PermuteRows(bad), ERangeError);
+    const std::vector<std::vector<int>> bad{{1, 2, 3, 4}, {1, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {1, 2, 3, 4, 6}};
+    for (const std::vector<int> &order : bad)
+        EXPECT_THROW(grid->PermuteRows(order), ERangeError);
     EXPECT_EQ(Column(grid, 0), QStringList({"T", "c", "e", "d", "a", "b"}));
 
     // Deleting: the current row keeps its row, or the one taking its place, within the table.
@@ -243,7 +252,10 @@ struct TGridEvents {
             grid->Canvas()->FillRect(grid->CellRect(col, row));
         }
     }
-    void MouseUp(TObject *, TMouseButton, TShiftState, int x, int y) { mouse << QStringLiteral("up %1,%2").arg(x).arg(y); }
+    void MouseUp(TObject *, TMouseButton, TShiftState, int x, int y)
+    {
+        mouse << QStringLiteral("up %1,%2").arg(x).arg(y);
+    }
     void DblClick(TObject *) { ++doubleClicks; }
 };
 
