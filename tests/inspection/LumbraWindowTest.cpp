@@ -265,8 +265,9 @@ TEST_F(LumbraWindow, LanguageSwitchRefreshesTheTables)
     EXPECT_EQ(Status(1), "Images: 2 (0 hidden)");
 }
 
-// A manager whose count exceeds its list fails the refresh, which is reported, not passed on.
-TEST_F(LumbraWindow, FailedRefreshIsReportedFromLumbra)
+// A manager whose count exceeds its list fails the refresh, which is reported, not passed on. A table whose
+// records are all gone keeps one blank row that holds no record, not the first record it showed before.
+TEST_F(LumbraWindow, RefreshReportsFailuresAndKeepsNoStaleRecord)
 {
     Manager.TuningCount = 4;
     QString reported;
@@ -277,7 +278,19 @@ TEST_F(LumbraWindow, FailedRefreshIsReportedFromLumbra)
         });
         Open();
     }
-    Manager.TuningCount = 3;
     EXPECT_TRUE(reported.startsWith("From LUMBRA-C:")) << qPrintable(reported);
     EXPECT_GT(reported.size(), QString("From LUMBRA-C:").size());
+
+    Manager.TuningCount = 3;
+    Open();
+    ASSERT_EQ(Form->sgTunings->Objects(0, 1), Manager.TuningMessages[0]);
+    Manager.TuningCount = 0;
+    lumbra_u::OnDataUpdate();
+    Manager.TuningCount = 3;
+    EXPECT_EQ(Form->sgTunings->RowCount(), 2);
+    EXPECT_FALSE(Form->sgTunings->Objects(0, 1));
+    EXPECT_EQ(Form->sgTunings->Cells(3, 1), "");
+    bool canSelect = true;
+    Form->sgTuningsSelectCell(Form->sgTunings, 0, 1, canSelect);
+    EXPECT_TRUE(TuningsFlags.NoRecord);
 }
