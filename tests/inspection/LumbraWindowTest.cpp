@@ -18,6 +18,7 @@
 #include "platform/Help.h"
 #include "registry/Registry.h"
 
+#include <QAbstractButton>
 #include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -170,6 +171,16 @@ TEST_F(LumbraWindow, ShowsSortsPreviewsFindsAndStoresItsSettings)
     tunings->SetRow(1);
     Form->edTunSrch->SetText("P?m*");
     EXPECT_EQ(tunings->Row(), 3);
+    // The images' find button takes the one panel over to its bar; its second click closes it.
+    auto *imagesFind = static_cast<QAbstractButton *>(Form->sbImgSearch->Widget());
+    imagesFind->click();
+    EXPECT_EQ(Form->pnTunSearch->Parent(), Form->pnImgBar);
+    EXPECT_TRUE(Form->pnTunSearch->Visible());
+    EXPECT_FALSE(Form->sbTunSearch->Down());
+    EXPECT_EQ(Form->cbTunSrchCol->Items()->Count(), 15);
+    imagesFind->click();
+    EXPECT_FALSE(Form->pnTunSearch->Visible());
+    Form->TunFind1->Click();
     Form->pnTunSearchExit(Form->pnTunSearch);
     EXPECT_FALSE(Form->pnTunSearch->Visible());
     EXPECT_FALSE(Form->sbTunSearch->Down());
