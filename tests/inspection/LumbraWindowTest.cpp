@@ -309,7 +309,8 @@ TEST_F(LumbraWindow, LanguageSwitchRefreshesTheTables)
 }
 
 // A manager whose count exceeds its list fails the refresh, which is reported, not passed on. A table whose
-// records are all gone keeps one blank row that holds no record, not the first record it showed before.
+// records are all gone keeps one blank row that holds no record, not the first record it showed before. Without
+// a data manager the window opens empty.
 TEST_F(LumbraWindow, RefreshReportsFailuresAndKeepsNoStaleRecord)
 {
     Manager.TuningCount = 4;
@@ -336,4 +337,12 @@ TEST_F(LumbraWindow, RefreshReportsFailuresAndKeepsNoStaleRecord)
     bool canSelect = true;
     Form->sgTuningsSelectCell(Form->sgTunings, 0, 1, canSelect);
     EXPECT_TRUE(TuningsFlags.NoRecord);
+
+    // Registered before any data manager, the plug-in opens its window with nothing in it.
+    TDataManager *none = nullptr;
+    std::uint8_t isDataManager = 1;
+    RegisterLumbra(nullptr, &isDataManager, &none, nullptr);
+    EXPECT_NO_THROW(Open());
+    EXPECT_TRUE(frmLumbra->Visible());
+    EXPECT_FALSE(frmLumbra->sgTunings->Objects(0, 1));
 }
