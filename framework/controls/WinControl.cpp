@@ -1,7 +1,9 @@
 #include "controls/WinControl.h"
 
+#include "forms/Application.h"
 #include "rtl/Exceptions.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <algorithm>
 
@@ -42,6 +44,25 @@ void TWinControl::SetFocus()
 {
     if (Widget())
         Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TWinControl::SetOnExit(TNotifyEvent event)
+{
+    onExit_ = event;
+    if (watchingFocus_ || !Widget())
+        return;
+    watchingFocus_ = true;
+    const auto inside = [this](const QWidget *widget) {
+        return widget && (widget == Widget() || Widget()->isAncestorOf(widget));
+    };
+    // Focus that goes to a drop-down list comes back; focus that leaves the program goes nowhere in it. A form
+    // being freed moves the focus as its controls go: no exit its handlers may hear of, since the controls they
+    // touch may be gone already.
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this, inside](QWidget *old, QWidget *now) {
+        const bool freeing = HasState(csDestroying) || (Owner() && Owner()->HasState(csDestroying));
+        if (Widget() && !freeing && inside(old) && now && !inside(now) && now->window()->windowType() != Qt::Popup)
+            CallHandler(this, [this] { onExit_(this); });
+    });
 }
 
 bool TWinControl::CanFocus() const
