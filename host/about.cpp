@@ -1,6 +1,7 @@
 #include "about.h"
 
 #include "LangEntry.h"
+#include "common_u.h"
 #include "controls/Bevel.h"
 #include "controls/Button.h"
 #include "controls/Image.h"
@@ -13,7 +14,6 @@
 #include "mlLangDispatcher.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
-#include "rtl/SysUtils.h"
 
 namespace {
 TLabel *NewLabel(TForm *form, const QString &name, int left, int top, const QString &caption)
@@ -54,8 +54,8 @@ TfrmAbout::TfrmAbout(TComponent *owner) : TForm(owner)
     mlLabel1->SetTransparent(true);
 
     Label3 = NewLabel(this, QStringLiteral("Label3"), 218, 100, QStringLiteral("Version 1.03"));
-    Label4 = NewLabel(this, QStringLiteral("Label4"), 218, 122, QStringLiteral("\u00A9 2026 Kelmar Instruments"));
-    Label5 = NewLabel(this, QStringLiteral("Label5"), 218, 144, QStringLiteral("https://www.kelmar.example.com/"));
+    Label4 = NewLabel(this, QStringLiteral("Label4"), 218, 122, MakerLine);
+    Label5 = NewLabel(this, QStringLiteral("Label5"), 218, 144, MakerWebAddress);
     Label5->Font()->SetColor(clBlue);
     Label5->Font()->SetStyle(fsUnderline);
     Label5->SetCursor(crHandPoint);
@@ -123,8 +123,8 @@ void TfrmAbout::FormCreate(TObject *)
 {
     TMemoryStatus status;
     GlobalMemoryStatus(status);
-    PhysMem->SetCaption(FormatFloat(QStringLiteral("#,###"), double(status.TotalPhys) / 1024) + QStringLiteral(" KB"));
-    FreeRes->SetCaption(Format(QStringLiteral("%d %%"), {status.MemoryLoad}));
+    PhysMem->SetCaption(PhysMemText(status));
+    FreeRes->SetCaption(MemoryLoadText(status));
 }
 
 void TfrmAbout::Label5Click(TObject *)

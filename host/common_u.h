@@ -16,3 +16,8 @@ extern const TCheckedArray<quint8, 0, 1> DeviceCodes;
 extern const TCheckedArray<quint8, 0, 2> MessageKinds;
 // Short tags of the LUMBRA-C instrument's record kinds: tuning and image.
 extern const TCheckedArray<QString, 0, 1> RecordKindTags;
+
+// The maker as the about boxes of the program and of its plug-ins name it: the copyright line, and the web
+// address that their link label opens.
+extern const QString MakerLine;
+extern const QString MakerWebAddress;

@@ -1,5 +1,7 @@
 #include "platform/MemoryStatus.h"
 
+#include "rtl/SysUtils.h"
+
 #include <QFile>
 #include <QList>
 
@@ -54,3 +56,10 @@ void GlobalMemoryStatus(TMemoryStatus &status)
     if (file.open(QIODevice::ReadOnly))
         status = ParseMemInfo(file.readAll());
 }
+
+QString PhysMemText(const TMemoryStatus &status)
+{
+    return FormatFloat(QStringLiteral("#,###"), double(status.TotalPhys) / 1024) + QStringLiteral(" KB");
+}
+
+QString MemoryLoadText(const TMemoryStatus &status) { return Format(QStringLiteral("%d %%"), {status.MemoryLoad}); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 #include <functional>
 
@@ -14,6 +15,11 @@ struct TMemoryStatus {
 void GlobalMemoryStatus(TMemoryStatus &status);
 // The figures of a meminfo text ("MemTotal:  524288 kB" ...).
 TMemoryStatus ParseMemInfo(const QByteArray &text);
+
+// The figures as the about boxes write them: the total physical memory in KB, rounded, with the locale's
+// thousands separator ("524,288 KB"), and the memory load in percent ("75 %").
+QString PhysMemText(const TMemoryStatus &status);
+QString MemoryLoadText(const TMemoryStatus &status);
 
 // Tests give the figures of a machine of their choice: while set, the hook fills the status.
 using TMemoryStatusHook = std::function<void(TMemoryStatus &status)>;

@@ -2,13 +2,17 @@
 #include "forms/Form.h"
 #include "forms/ModalHook.h"
 #include "forms/Screen.h"
+#include "graphics/Font.h"
 #include "platform/Help.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
+#include "platform/SystemResources.h"
 
+#include "FormatSettingsGuard.h"
 #include "QtPrint.h"
 #include "TempDir.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
@@ -144,6 +148,13 @@ TEST(Platform, ShellRequestsAndMemoryFiguresAreObservable)
     EXPECT_EQ(parsed.TotalPhys, 536870912u);
     EXPECT_EQ(parsed.MemoryLoad, 75u);
     EXPECT_EQ(ParseMemInfo("garbage").TotalPhys, 0u);
+    {
+        FormatSettingsGuard guard;
+        EXPECT_EQ(PhysMemText(parsed), "524,288 KB");
+        EXPECT_EQ(MemoryLoadText(parsed), "75 %");
+        FormatSettings.ThousandSeparator = u' ';
+        EXPECT_EQ(PhysMemText({0, 1536 * 1024 + 511}), "1 536 KB");
+    }
 
     SetMemoryStatusHook([](TMemoryStatus &status) { status.TotalPhys = 42; });
     TMemoryStatus status;
@@ -152,6 +163,23 @@ TEST(Platform, ShellRequestsAndMemoryFiguresAreObservable)
     SetMemoryStatusHook({});
     GlobalMemoryStatus(status);
     EXPECT_GT(status.TotalPhys, 0u);
+}
+
+TEST(Platform, MessageIconsAndFontComeFromTheStyle)
+{
+    QList<QImage> icons;
+    for (const int id : {IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK}) {
+        const QImage icon = LoadIcon(id);
+        ASSERT_EQ(icon.size(), QSize(32, 32));
+        EXPECT_FALSE(icon.hasAlphaChannel());
+        EXPECT_FALSE(icons.contains(icon));
+        icons << icon;
+    }
+    EXPECT_TRUE(LoadIcon(32512).isNull());
+
+    TFont font;
+    ASSERT_TRUE(GetMessageFont(font));
+    EXPECT_EQ(font.Name(), QApplication::font("QMessageBox").family());
 }
 
 TEST(Application, FormsItStillOwnsWhenTheModuleEndsAreFreedBeforeTheScreen)
