@@ -9,6 +9,13 @@ TPage::TPage(TComponent *owner) : TWinControl(owner, new QWidget) {}
 
 TNotebook *TPage::Notebook() const { return dynamic_cast<TNotebook *>(Parent()); }
 
+void TPage::SetParent(TWinControl *parent)
+{
+    TWinControl::SetParent(parent);
+    if (TNotebook *notebook = Notebook())
+        notebook->ShowCurrentPage();
+}
+
 TNotebook::TNotebook(TComponent *owner) : TWinControl(owner, new QStackedWidget) { SetBounds(0, 0, 150, 150); }
 
 QStackedWidget *TNotebook::Stack() const { return static_cast<QStackedWidget *>(Widget()); }
@@ -52,6 +59,16 @@ int TNotebook::PageIndex() const
 
 void TNotebook::SetPageIndex(int index)
 {
-    if (index >= 0 && index < pages_.size())
+    if (index >= 0 && index < pages_.size()) {
         Stack()->setCurrentWidget(pages_[index]->Widget());
+        ShowCurrentPage();
+    }
+}
+
+// A control shows its widget when it gets its parent: the pages that are not current are hidden again.
+void TNotebook::ShowCurrentPage()
+{
+    const QWidget *current = Stack()->currentWidget();
+    for (TPage *page : pages_)
+        page->Widget()->setVisible(page->Widget() == current);
 }

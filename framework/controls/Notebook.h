@@ -14,6 +14,8 @@ public:
     explicit TPage(TComponent *owner);
 
     TNotebook *Notebook() const;
+    // A page joining a notebook shows only when it is the current one.
+    void SetParent(TWinControl *parent) override;
 };
 
 // Pages in one place without tabs: only the page at PageIndex shows; code chooses which.
@@ -37,6 +39,8 @@ public:
     void RemoveControl(TControl *control) override;
 
 private:
+    friend class TPage;
     QStackedWidget *Stack() const;
+    void ShowCurrentPage();
     QList<TPage *> pages_;
 };

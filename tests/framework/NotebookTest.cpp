@@ -26,8 +26,13 @@ TEST(Notebook, ShowsThePageChosenByIndexAndForgetsFreedPages)
     EXPECT_EQ(pages[2]->Notebook(), notebook);
     EXPECT_EQ(notebook->Pages(1)->Caption(), "Page1");
 
+    form.Show();
+    EXPECT_TRUE(pages[0]->Showing());
+    EXPECT_FALSE(pages[1]->Showing());
     notebook->SetPageIndex(2);
     EXPECT_EQ(notebook->PageIndex(), 2);
+    EXPECT_TRUE(pages[2]->Showing());
+    EXPECT_FALSE(pages[0]->Showing());
     EXPECT_EQ(static_cast<QStackedWidget *>(notebook->Widget())->currentWidget(), pages[2]->Widget());
     notebook->SetPageIndex(3);
     notebook->SetPageIndex(-1);
