@@ -7,8 +7,8 @@
 #include <functional>
 
 class TBitBtn;
+class TBitmap;
 class TButton;
-class TCanvas;
 class TDataManager;
 class TEdit;
 class TGroupBox;
