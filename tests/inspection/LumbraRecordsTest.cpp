@@ -11,11 +11,13 @@
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
 #include "controls/Edit.h"
+#include "controls/GroupBox.h"
 #include "controls/Image.h"
 #include "controls/Notebook.h"
+#include "controls/Panel.h"
 #include "controls/SpeedButton.h"
 #include "forms/ModalHook.h"
-#include "graphics/Canvas.h"
+#include "forms/Screen.h"
 #include "menus/Menus.h"
 #include "registry/Registry.h"
 
@@ -23,22 +25,23 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Three tunings and three images (ordinary, level, impact); the level image's tuning is not in the journal.
+// Tunings (5, 7), (5, 8), (6, 7); images 9 (ordinary, of tuning 8), 10 (level, of a tuning 99 that is not in
+// the journal) and 11 (impact).
 class LumbraRecords : public testing::Test {
 protected:
     LumbraRecords()
     {
         TRegistry().DeleteKey("\\Software\\Kelmar\\OrmelSW\\LUMBRA");
         for (const auto &[device, id] : {std::pair{5, 7}, std::pair{5, 8}, std::pair{6, 7}})
-            Samples.push_back(SampleTuning(device, id));
-        ImageSamples.push_back(SampleImage(5, 9, 8, 0));
-        ImageSamples.push_back(SampleImage(5, 10, 99, 1));
-        ImageSamples.push_back(SampleImage(5, 11, 7, 2));
-        ImageSamples[1]->BitImage.SetLength(120 * 120);
-        ImageSamples[2]->SetSizeX(4);
-        ImageSamples[2]->SetSizeY(3);
-        Journal.LoadRecords({Samples[0].get(), Samples[1].get(), Samples[2].get(), ImageSamples[0].get(),
-                             ImageSamples[1].get(), ImageSamples[2].get()});
+            Tunings.push_back(SampleTuning(device, id));
+        Images.push_back(SampleImage(5, 9, 8, 0));
+        Images.push_back(SampleImage(5, 10, 99, 1));
+        Images.push_back(SampleImage(5, 11, 7, 2));
+        Images[1]->BitImage.SetLength(120 * 120);
+        Images[2]->SetSizeX(4);
+        Images[2]->SetSizeY(3);
+        Journal.LoadRecords({Tunings[0].get(), Tunings[1].get(), Tunings[2].get(), Images[0].get(), Images[1].get(),
+                             Images[2].get()});
         Manager = Journal.Loaded.get();
         TDataManager *cell = Manager;
         std::uint8_t isDataManager = 1;
@@ -63,190 +66,179 @@ protected:
     }
 
     FormatSettingsGuard Guard;
-    std::vector<std::unique_ptr<TLumbraTuningMessage>> Samples;
-    std::vector<std::unique_ptr<TLumbraImageMessage>> ImageSamples;
+    std::vector<std::unique_ptr<TLumbraTuningMessage>> Tunings;
+    std::vector<std::unique_ptr<TLumbraImageMessage>> Images;
     JournalFixture Journal;
     TDataManager *Manager = nullptr;
     TfrmLumbra *Form = nullptr;
 };
 
-// Answers every confirmation with the given button and counts them.
-struct Confirmations {
-    explicit Confirmations(int answer)
-        : scope([this, answer](const TModalRequest &request) {
-              auto *form = dynamic_cast<TMessageForm *>(request.Source);
-              EXPECT_NE(form, nullptr);
-              if (!form)
-                  return int(mrCancel);
-              texts << form->FindComponent("Message")->property("Caption").toString();
-              buttons = form->FindComponent("Yes") && form->FindComponent("No") && form->FindComponent("Help") &&
-                        !form->FindComponent("OK");
-              return answer;
-          })
-    {
-    }
-    QStringList texts;
-    bool buttons = false;
-    TModalHookScope scope;
-};
+TfrmEditRecord *Viewer(const TModalRequest &request) { return dynamic_cast<TfrmEditRecord *>(request.Source); }
 } // namespace
 
-TEST_F(LumbraRecords, DeleteAsksRemovesExactlyThatRecordAndLeavesABlankRowWhenTheTableEmpties)
+// No keeps everything; Yes removes the row's record from the manager and the row, from either table by its
+// button or menu; the last row going leaves a blank row, a wiped preview and commands that do nothing; the
+// rewrite holds exactly the records left.
+TEST_F(LumbraRecords, DeleteRemovesExactlyTheRowsRecordAfterTheConfirmation)
 {
+    int answer = mrNo;
+    QStringList asked;
+    TModalHookScope scope([&](const TModalRequest &request) {
+        auto *dialog = dynamic_cast<TMessageForm *>(request.Source);
+        EXPECT_TRUE(dialog && dialog->FindComponent("Yes") && dialog->FindComponent("No") &&
+                    dialog->FindComponent("Help"));
+        asked << (dialog ? dialog->FindComponent("Message")->property("Caption").toString() : QString());
+        return answer;
+    });
     TStringGrid *tunings = Form->sgTunings;
     Select(tunings, 2);
-    {
-        Confirmations no(mrNo);
-        Form->sbTunDelete->Click();
-        ASSERT_EQ(no.texts.size(), 1);
-        EXPECT_EQ(no.texts[0], "This operation can't be canceled.\r\nDelete selected record?");
-        EXPECT_TRUE(no.buttons);
-    }
+    Form->sbTunDelete->Click();
+    EXPECT_EQ(asked, QStringList({"This operation can't be canceled.\r\nDelete selected record?"}));
     EXPECT_EQ(Manager->TuningCount, 3);
     EXPECT_EQ(tunings->RowCount(), 4);
     EXPECT_FALSE(Manager->Modified);
 
-    Confirmations yes(mrYes);
+    answer = mrYes;
     Form->TunDelete1->Click();
+    EXPECT_EQ(Column(tunings, 1) + Column(tunings, 2), QStringList({"5", "6", "7", "7"}));
     EXPECT_EQ(Manager->TuningCount, 2);
-    EXPECT_EQ(Column(tunings, 2), QStringList({"7", "7"}));
-    EXPECT_EQ(Column(tunings, 1), QStringList({"5", "6"}));
     EXPECT_TRUE(Manager->Modified);
-
-    // The images table deletes from the images, through its own button.
     Select(Form->sgImages, 3);
     Form->sbImgDelete->Click();
-    EXPECT_EQ(Manager->ImageCount, 2);
     EXPECT_EQ(Column(Form->sgImages, 2), QStringList({"9", "10"}));
-    EXPECT_EQ(Manager->TuningCount, 2);
+    EXPECT_EQ(Manager->ImageCount, 2);
 
-    // The last tunings go: one blank row, a wiped preview, and nothing more to delete or view.
-    Select(tunings, 1);
-    Form->sbTunDelete->Click();
-    Select(tunings, 1);
-    Form->sbTunDelete->Click();
-    EXPECT_EQ(yes.texts.size(), 4);
+    for (int i = 0; i < 2; ++i) {
+        Select(tunings, 1);
+        Form->sbTunDelete->Click();
+    }
     EXPECT_EQ(Manager->TuningCount, 0);
     ASSERT_EQ(tunings->RowCount(), 2);
     EXPECT_EQ(tunings->FixedRows(), 1);
-    EXPECT_EQ(Column(tunings, 0), QStringList({""}));
-    EXPECT_EQ(Column(tunings, 12), QStringList({""}));
+    EXPECT_EQ(Column(tunings, 0) + Column(tunings, 12), QStringList({"", ""}));
     EXPECT_EQ(tunings->Objects(0, 1), nullptr);
-    EXPECT_TRUE(TuningsFlags.NoRecord);
-    EXPECT_TRUE(TuningsFlags.Emptied);
+    EXPECT_TRUE(TuningsFlags.NoRecord && TuningsFlags.Emptied);
     const QImage &preview = Form->imgTun->Picture()->Bitmap()->Image();
     EXPECT_EQ(preview.pixel(54, 54), preview.pixel(1, 1));
     Form->sbTunDelete->Click();
     Form->sbTunEdit->Click();
-    EXPECT_EQ(yes.texts.size(), 4);
-    EXPECT_EQ(Manager->ImageCount, 2);
+    EXPECT_EQ(asked.size(), 5);
 
-    // The rewrite keeps exactly the records that were not deleted.
     Manager->SaveDataFile();
-    EXPECT_EQ(Journal.JournalBytes(), Journal.LineBytes(*ImageSamples[0]) + Journal.LineBytes(*ImageSamples[1]));
+    EXPECT_EQ(Journal.JournalBytes(), Journal.LineBytes(*Images[0]) + Journal.LineBytes(*Images[1]));
 }
 
+// Buttons, menus and a double click on a data row open the page of the current row's record with the viewer
+// origin of its table; a double click on the header opens nothing; OK rewrites the row.
 TEST_F(LumbraRecords, ViewOpensThePageOfTheRowsRecordAndOkRewritesTheRow)
 {
-    struct Opened {
-        int page, origin;
-        QString name;
-    };
-    QList<Opened> opened;
+    QList<QList<int>> opened;
     QString typed;
     TModalHookScope scope([&](const TModalRequest &request) {
-        auto *viewer = dynamic_cast<TfrmEditRecord *>(request.Source);
-        if (!viewer)
-            return int(mrCancel);
-        const int page = viewer->nbEdit->PageIndex();
-        opened << Opened{page, ViewerOrigin,
-                         (page == vpTuning ? viewer->edTunName : page == vpImage ? viewer->edImgName
-                                                                                 : viewer->Ed_impimgname)
-                             ->Text()};
-        if (typed.isEmpty())
-            return int(mrNone);
-        viewer->edComments->SetText(typed);
-        ClickWidget(viewer->btOK);
+        TfrmEditRecord *viewer = Viewer(request);
+        opened << QList<int>({viewer->nbEdit->PageIndex(), ViewerOrigin});
+        if (!typed.isEmpty()) {
+            viewer->edComments->SetText(typed);
+            ClickWidget(viewer->btOK);
+        }
         return int(mrNone);
     });
-
     Select(Form->sgTunings, 2);
     Form->sbTunEdit->Click();
     Select(Form->sgImages, 2);
     Form->ImgView1->Click();
     Select(Form->sgImages, 3);
     Form->sbImgEdit->Click();
-    ASSERT_EQ(opened.size(), 3);
-    EXPECT_EQ(opened[0].page, vpTuning);
-    EXPECT_EQ(opened[0].origin, voTuning);
-    EXPECT_EQ(opened[0].name, Samples[1]->RecordName);
-    EXPECT_EQ(opened[1].page, vpImage);
-    EXPECT_EQ(opened[1].origin, voImage);
-    EXPECT_EQ(opened[1].name, ImageSamples[1]->RecordName);
-    EXPECT_EQ(opened[2].page, vpImpactImage);
-    EXPECT_FALSE(Manager->Modified);
-
-    // OK rewrites the row from the record.
-    typed = QString::fromUtf8("Осмотрено");
-    Form->TunView1->Click();
-    EXPECT_EQ(Form->sgTunings->Cells(12, 2), typed);
-    Form->sbImgEdit->Click();
-    EXPECT_EQ(Form->sgImages->Cells(12, 3), typed);
-    EXPECT_EQ(Manager->ImageMessages[2]->Comments, typed);
-    EXPECT_TRUE(Manager->Modified);
-    typed.clear();
-
-    // A double click opens the current row's record from a data row only, never from the header.
-    opened.clear();
     for (int row : {0, 1}) {
         const TRect cell = Form->sgTunings->CellRect(1, row);
         QCursor::setPos(Form->sgTunings->Widget()->mapToGlobal(QPoint(cell.Left + 3, cell.Top + 3)));
         Form->sgTunings->OnDblClick()(Form->sgTunings);
     }
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0].name, Samples[1]->RecordName);
+    EXPECT_EQ(opened, QList<QList<int>>({{vpTuning, voTuning}, {vpImage, voImage}, {vpImpactImage, voImage},
+                                         {vpTuning, voTuning}}));
+    EXPECT_FALSE(Manager->Modified);
+
+    typed = QString::fromUtf8("Осмотрено");
+    Form->TunView1->Click();
+    Form->sbImgEdit->Click();
+    EXPECT_EQ(Form->sgTunings->Cells(12, 2), typed);
+    EXPECT_EQ(Form->sgImages->Cells(12, 3), typed);
+    EXPECT_EQ(Manager->ImageMessages[2]->Comments, typed);
+    EXPECT_TRUE(Manager->Modified);
 }
 
+// ">>" finds the image's tuning among the shown rows by both keys and opens it right of the image viewer, which
+// moves left for that time when the screen is too narrow for both; a missing tuning gives the warning although
+// warnings are off, without its choice.
 TEST_F(LumbraRecords, TheTuningOfAnImageOpensBesideItOrAForcedWarningSaysItIsMissing)
 {
     Form->DoWarnings = false;
     struct Seen {
-        int page, origin, tuningsRow;
-        bool warning, choiceVisible;
+        int page, origin, tuningsRow, left, top, width, height, expectedHeight;
+        bool choice;
     };
     QList<Seen> seen;
+    TForm *imageViewer = nullptr;
+    int callerLeftDuringTuning = 0;
     TModalHookScope scope([&](const TModalRequest &request) {
         if (auto *box = dynamic_cast<TfrmMessage *>(request.Source)) {
-            seen << Seen{-1, ViewerOrigin, Form->sgTunings->Row(), true, box->CheckBox1->Visible()};
+            seen << Seen{-1, ViewerOrigin, 0, 0, 0, 0, 0, 0, box->CheckBox1->Visible()};
             return int(mrOk);
         }
-        auto *viewer = dynamic_cast<TfrmEditRecord *>(request.Source);
-        const int page = viewer->nbEdit->PageIndex();
-        seen << Seen{page, ViewerOrigin, Form->sgTunings->Row(), false, false};
-        if (page == vpImage)
-            ClickWidget(viewer->buShowTunning);
+        TfrmEditRecord *v = Viewer(request);
+        const int page = v->nbEdit->PageIndex();
+        const int height = page == vpTuning ? v->pnTop->Height() + v->EditAttenuation->Top() +
+                                                  v->EditAttenuation->Height() + v->paBottom->Height() + 35
+                                            : v->pnTop->Height() + v->GroupBox7->Top() + v->GroupBox7->Height() +
+                                                  v->paBottom->Height() + 100;
+        seen << Seen{page,        ViewerOrigin, Form->sgTunings->Row(), v->Left(), v->Top(), v->Width(),
+                     v->Height(), height,       false};
+        if (page == vpImage) {
+            imageViewer = v;
+            ClickWidget(v->buShowTunning);
+        } else if (imageViewer) {
+            callerLeftDuringTuning = imageViewer->Left();
+        }
         return int(mrNone);
     });
     Select(Form->sgTunings, 1);
-    // Image 9 was taken with tuning 8 of device 5, in row 2.
     Select(Form->sgImages, 1);
     Form->sbImgEdit->Click();
     ASSERT_EQ(seen.size(), 2);
-    EXPECT_EQ(seen[1].page, vpTuning);
-    EXPECT_EQ(seen[1].origin, voTuning);
-    EXPECT_EQ(seen[1].tuningsRow, 2);
+    const Seen image = seen[0], tuning = seen[1];
+    EXPECT_EQ(QList<int>({image.height, tuning.height}), QList<int>({image.expectedHeight, tuning.expectedHeight}));
+    EXPECT_EQ(QList<int>({image.left, image.top}),
+              QList<int>({(Screen->Width() - image.width) / 2, (Screen->Height() - image.height) / 2}));
+    EXPECT_EQ(QList<int>({tuning.page, tuning.origin, tuning.tuningsRow, tuning.top}),
+              QList<int>({vpTuning, voTuning, 2, image.top}));
+    const bool fits = image.left + image.width + tuning.width <= Screen->Width();
+    EXPECT_EQ(callerLeftDuringTuning, fits ? image.left : Screen->Width() - image.width - tuning.width);
+    EXPECT_EQ(tuning.left, callerLeftDuringTuning + image.width);
     EXPECT_EQ(ViewerOrigin, voImage);
 
-    // Image 10's tuning 99 is nowhere: the warning comes although warnings are off, without its choice.
     seen.clear();
     Select(Form->sgImages, 2);
     Form->sbImgEdit->Click();
     ASSERT_EQ(seen.size(), 2);
-    EXPECT_TRUE(seen[1].warning);
-    EXPECT_FALSE(seen[1].choiceVisible);
-    EXPECT_FALSE(Form->DoWarnings);
+    EXPECT_EQ(seen[1].page, -1);
+    EXPECT_FALSE(seen[1].choice);
 
-    // Only the rows the table shows are searched, by both keys.
+    // A narrow caller away from the edge stays; one at the edge moves for the time of the view and comes back.
+    for (int callerLeft : {0, Screen->Width() - 100}) {
+        TForm caller(nullptr);
+        caller.SetBounds(callerLeft, 40, 100, 100);
+        imageViewer = &caller;
+        seen.clear();
+        ViewTuningRecord(ContextOf(Manager, nullptr), Manager->TuningMessages[0], &caller);
+        ASSERT_EQ(seen.size(), 1);
+        const int expected = callerLeft + 100 + seen[0].width <= Screen->Width()
+                                 ? callerLeft
+                                 : Screen->Width() - 100 - seen[0].width;
+        EXPECT_EQ(QList<int>({callerLeftDuringTuning, seen[0].left, seen[0].top, caller.Left()}),
+                  QList<int>({expected, expected + 100, 40, callerLeft}));
+    }
+
+    // Only the rows the table shows are searched.
     EXPECT_TRUE(Form->SelectTuningByIds(6, 7));
     EXPECT_EQ(Form->sgTunings->Row(), 3);
     EXPECT_FALSE(Form->SelectTuningByIds(6, 8));

@@ -66,6 +66,14 @@ std::unique_ptr<TLumbraImageMessage> SampleImage(int device, int id, int tuning,
     return image;
 }
 
+TViewerContext ContextOf(TDataManager *manager, const TLumbraImageMessage *currentImage)
+{
+    TViewerContext context;
+    context.Manager = manager;
+    context.CurrentImage = currentImage;
+    return context;
+}
+
 QByteArray JournalFixture::LineBytes(const TCustomLumbraMessage &record) const
 {
     return ToCp1251(record.FormatLine()) + "\r\n";

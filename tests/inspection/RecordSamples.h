@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ManagerFixture.h"
+#include "_edrecd.h"
 #include "types_u.h"
 
 #include <QByteArray>
@@ -16,6 +17,9 @@ class TForm;
 std::unique_ptr<TLumbraTuningMessage> SampleTuning(int device, int id);
 // A 120 x 120 picture, blank unless filled.
 std::unique_ptr<TLumbraImageMessage> SampleImage(int device, int id, int tuning, int imageType);
+
+// What a viewer needs of its window: the manager, and the images table's current record.
+TViewerContext ContextOf(TDataManager *manager, const TLumbraImageMessage *currentImage);
 
 struct JournalFixture : ManagerFixture {
     // Writes the records' lines to the journal and reads it with a new manager.
