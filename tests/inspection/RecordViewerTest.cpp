@@ -12,6 +12,8 @@
 #include "mlLang.h"
 #include "mlLangDispatcher.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,6 +45,9 @@ TEST(RecordViewer, ShowsTheRecordAndCancelChangesNothing)
     TModalHookScope scope([&](const TModalRequest &request) {
         TfrmEditRecord *v = Viewer(request);
         EXPECT_FALSE(v->btOK->Enabled());
+        // Enter reaches no disabled OK.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(v->Widget(), &enter);
         shown << (v->nbEdit->PageIndex() == vpTuning
                       ? Texts({v->edDevice, v->edDeviceID, v->EditTuningID, v->edTunName, v->EditTransducerID,
                                v->EditDate, v->EditTime, v->EditFrequency, v->EditGain, v->EditPulse,
@@ -123,10 +128,14 @@ TEST(RecordViewer, OkWritesEveryTextAndTheJournalHoldsExactlyTheEdit)
             viewer->EditControlMade->SetText(QString::fromUtf8("Петров"));
             viewer->Memo1->SetText(QString::fromUtf8("Брак\r\nв зоне 2"));
             break;
-        default:
+        default: {
+            // Typing the old text back still counts as a change; Enter takes the enabled OK.
             viewer->edComments->SetText("x");
             viewer->edComments->SetText(QString::fromUtf8("Комментарий"));
-            break;
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(viewer->Widget(), &enter);
+            return int(mrNone);
+        }
         }
         ClickWidget(viewer->btOK);
         return int(mrNone);
