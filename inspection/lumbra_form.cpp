@@ -97,8 +97,8 @@ constexpr TLangPair DeleteCaption{"&Delete", "&Удалить"};
 
 const TMenuEntry MenuEntries[] = {
     {&F::Tunings1, "Tunings1", nullptr, 1, {"&Tunings", "&Настройки"}, {}},
-    {&F::TunView1, "TunView1", &F::Tunings1, 1, ViewCaption, ViewHint},
-    {&F::TunDelete1, "TunDelete1", &F::Tunings1, 1, DeleteCaption, DeleteHint},
+    {&F::TunView1, "TunView1", &F::Tunings1, 1, ViewCaption, ViewHint, Handler<&F::sbTunEditClick>},
+    {&F::TunDelete1, "TunDelete1", &F::Tunings1, 1, DeleteCaption, DeleteHint, Handler<&F::sbTunDeleteClick>},
     {&F::N1, "N1", &F::Tunings1, 0, Separator, {}},
     {&F::TunPrint1, "TunPrint1", &F::Tunings1, 1, PrintCaption, {}},
     {&F::TunPrintAll1, "TunPrintAll1", &F::Tunings1, 1, PrintAllCaption, {}},
@@ -107,8 +107,8 @@ const TMenuEntry MenuEntries[] = {
     {&F::N3, "N3", &F::Tunings1, 0, Separator, {}},
     {&F::TunFind1, "TunFind1", &F::Tunings1, 1, FindCaption, FindHint, Handler<&F::sbTunSearchClick>},
     {&F::Images1, "Images1", nullptr, 2, {"&Images", "&Изображения"}, {}},
-    {&F::ImgView1, "ImgView1", &F::Images1, 2, ViewCaption, ViewHint},
-    {&F::ImgDelete1, "ImgDelete1", &F::Images1, 2, DeleteCaption, DeleteHint},
+    {&F::ImgView1, "ImgView1", &F::Images1, 2, ViewCaption, ViewHint, Handler<&F::sbTunEditClick>},
+    {&F::ImgDelete1, "ImgDelete1", &F::Images1, 2, DeleteCaption, DeleteHint, Handler<&F::sbTunDeleteClick>},
     {&F::N4, "N4", &F::Images1, 0, Separator, {}},
     {&F::ImgPrint1, "ImgPrint1", &F::Images1, 2, PrintCaption, {}},
     {&F::ImgPrintAll1, "ImgPrintAll1", &F::Images1, 2, PrintAllCaption, {}},
@@ -201,6 +201,10 @@ void TfrmLumbra::BuildComponents()
     }
     for (TSpeedButton *button : {sbTunCrit, sbImgCrit})
         button->SetOnClick(MakeEvent<&F::sbTunCritClick>(this));
+    for (TSpeedButton *button : {sbTunEdit, sbImgEdit})
+        button->SetOnClick(MakeEvent<&F::sbTunEditClick>(this));
+    for (TSpeedButton *button : {sbTunDelete, sbImgDelete})
+        button->SetOnClick(MakeEvent<&F::sbTunDeleteClick>(this));
     sbCompositeImages->SetVisible(false);
 
     for (TPanel *panel : {pnTunBar, pnImgBar, pnTunSearch, paImage, pnDynImg, paColor}) {
@@ -226,6 +230,7 @@ void TfrmLumbra::BuildComponents()
         grid->SetOnMouseDown(MakeEvent<&F::sgTuningsMouseDown>(this));
         grid->SetOnMouseUp(MakeEvent<&F::sgTuningsMouseUp>(this));
         grid->SetOnMouseMove(MakeEvent<&F::pnTunBarMouseMove>(this));
+        grid->SetOnDblClick(MakeEvent<&F::sbTunEditClick>(this));
     }
 
     Panel1->SetBevelOuter(bvLowered);

@@ -28,6 +28,8 @@ class TStatusBar;
 class TmlFormStorage;
 class TmlLangDispatcher;
 class TmlLangLinked;
+class TfrmEditRecord;
+struct TViewerContext;
 
 // One cell of the composite-images window: where a preview goes and which image it shows.
 struct TCompositeSlot {
@@ -155,8 +157,20 @@ public:
     void Contents1Click(TObject *sender);
     void Index1Click(TObject *sender);
 
+    // Deleting and viewing the record of the current row; the table is the one of the sender's Tag.
+    void sbTunDeleteClick(TObject *sender);
+    void sbTunEditClick(TObject *sender);
+    // The record viewer on the current row's record; OK rewrites the row. A tuning asked for by an image's
+    // viewer (caller) stands beside it.
+    void ViewTuning(TForm *caller);
+    void ViewImage();
+    void ViewImpactImage();
+    // Makes the first tunings row with a record of these keys the current row; false when none is shown.
+    bool SelectTuningByIds(int deviceNumber, int tuningId);
+
 private:
     void BuildComponents();
+    TViewerContext ViewerContext();
     void BuildMenu();
     void FillLanguageTexts();
     // The header cell of the column under the point, when a left press or release there means a header click.
