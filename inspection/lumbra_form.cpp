@@ -3,6 +3,7 @@
 #include "FormBuilder.h"
 #include "lumbra_texts.h"
 #include "lumbra_u.h"
+#include "msg_u.h"
 
 #include "controls/ComboBox.h"
 #include "controls/Edit.h"
@@ -122,7 +123,8 @@ const TMenuEntry MenuEntries[] = {
     {&F::Index1, "Index1", &F::Help1, 0, {"&Index", "&Индекс"}, {"Display help index", "Поиск справки"},
      Handler<&F::Index1Click>},
     {&F::N7, "N7", &F::Help1, 0, Separator, {}},
-    {&F::About1, "About1", &F::Help1, 0, {"&About...", "&О..."}, {"Display about box", "О программе"}},
+    {&F::About1, "About1", &F::Help1, 0, {"&About...", "&О..."}, {"Display about box", "О программе"},
+     Handler<&F::About1Click>},
 };
 
 TmlLangLinked *NewLangComponent(F *form)
@@ -178,6 +180,10 @@ TfrmLumbra::TfrmLumbra(TComponent *owner) : TForm(owner)
     SetOnClose(MakeEvent<&F::FormClose>(this));
     EndLoading();
 }
+
+// The warning box must not reach a window that is gone.
+TfrmLumbra::~TfrmLumbra() { LinkWarnings({}); }
+
 
 void TfrmLumbra::BuildComponents()
 {

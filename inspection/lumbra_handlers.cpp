@@ -5,6 +5,8 @@
 #include "PaletteStore.h"
 #include "lumbra_texts.h"
 #include "lumbra_u.h"
+#include "lumbraab_u.h"
+#include "msg_u.h"
 
 #include "controls/ComboBox.h"
 #include "controls/Edit.h"
@@ -74,6 +76,7 @@ void TfrmLumbra::FormCreate(TObject *)
     } catch (const Exception &) {
         DoWarnings = true;
     }
+    LinkWarnings({[this] { return DoWarnings; }, [this](bool value) { SetDoWarnings(value); }, mlLangLinked1});
     LoadPalette(Palette);
     CompositeSlots.Reset();
     TuningsFlags.NoRecord = false;
@@ -279,6 +282,18 @@ void TfrmLumbra::pnTunSearchExit(TObject *)
 }
 
 void TfrmLumbra::Contents1Click(TObject *) { Application->HelpCommand(HELP_FINDER, 0); }
+
+void TfrmLumbra::About1Click(TObject *) { ShowLumbraAbout(mlLangLinked1); }
+
+void TfrmLumbra::SetDoWarnings(bool value)
+{
+    if (value == DoWarnings)
+        return;
+    DoWarnings = value;
+    TRegistry registry;
+    if (registry.OpenKey(SettingsKey, true))
+        registry.WriteBool(QStringLiteral("DoWarnings"), value);
+}
 
 void TfrmLumbra::Index1Click(TObject *)
 {

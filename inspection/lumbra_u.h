@@ -59,6 +59,7 @@ class TfrmLumbra : public TForm {
     Q_OBJECT
 public:
     explicit TfrmLumbra(TComponent *owner);
+    ~TfrmLumbra() override;
 
     TGroupBox *GroupBox1;
     TPanel *pnTunBar;
@@ -156,6 +157,9 @@ public:
     void mlLangLinked1ChangeLanguage(TObject *sender);
     void Contents1Click(TObject *sender);
     void Index1Click(TObject *sender);
+    void About1Click(TObject *sender);
+    // Stores a changed choice in the settings store.
+    void SetDoWarnings(bool value);
 
     // Deleting and viewing the record of the current row; the table is the one of the sender's Tag.
     void sbTunDeleteClick(TObject *sender);

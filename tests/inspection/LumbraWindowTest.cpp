@@ -3,6 +3,7 @@
 #include "FormatSettingsGuard.h"
 #include "crit_u.h"
 #include "lumbra_u.h"
+#include "msg_u.h"
 
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
@@ -345,4 +346,34 @@ TEST_F(LumbraWindow, RefreshReportsFailuresAndKeepsNoStaleRecord)
     EXPECT_NO_THROW(Open());
     EXPECT_TRUE(frmLumbra->Visible());
     EXPECT_FALSE(frmLumbra->sgTunings->Objects(0, 1));
+}
+
+// The Help menu's About entry shows the plug-in's about box; the warning box's "Don't show again" reaches the
+// window's DoWarnings and the settings store, and the next start reads it back.
+TEST_F(LumbraWindow, AboutEntryAndWarningChoiceGoThroughTheWindow)
+{
+    QStringList shown;
+    {
+        TModalHookScope scope([&](const TModalRequest &request) {
+            shown << request.Source->ClassName();
+            if (auto *box = dynamic_cast<TfrmMessage *>(request.Source))
+                box->CheckBox1->SetChecked(true);
+            return int(mrOk);
+        });
+        Form->About1->Click();
+        ShowNoTuningWarning(false);
+        ShowNoTuningWarning(false);
+    }
+    EXPECT_EQ(shown, QStringList({"TfrmLumbraAbout", "TfrmMessage"}));
+    EXPECT_FALSE(Form->DoWarnings);
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(LumbraKey, false));
+    EXPECT_FALSE(reg.ReadBool("DoWarnings"));
+
+    UnregisterLumbra();
+    TDataManager *cell = &Manager;
+    std::uint8_t isDataManager = 1;
+    RegisterLumbra(nullptr, &isDataManager, &cell, nullptr);
+    Form = frmLumbra;
+    EXPECT_FALSE(Form->DoWarnings);
 }
