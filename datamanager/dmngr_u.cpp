@@ -109,7 +109,7 @@ quint64 TOrmelDataManager::KeyOf(const TCustomUDJDMessage *message)
 
 TOrmelDataManager::~TOrmelDataManager()
 {
-    if (!Modified && pendingLines_.isEmpty())
+    if (!Modified && !rewriteFailed_ && pendingLines_.isEmpty())
         return;
     try {
         SaveDataFile();
@@ -401,8 +401,10 @@ void TOrmelDataManager::WriteJournal(const TJournalLineSink &write) const
 void TOrmelDataManager::SaveDataFile()
 {
     TDataManager::SaveDataFile();
+    rewriteFailed_ = true;
     CheckReplaceable();
     journal_ = RewriteJournal(DataFileName, [this](const TJournalLineSink &write) { WriteJournal(write); });
+    rewriteFailed_ = false;
     pendingLines_.clear();
 }
 

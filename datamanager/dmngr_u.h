@@ -18,9 +18,10 @@ public:
     QString DataFileName;
     TChangeDataProc OnChangeData = nullptr;
 
-    // Rewrites the journal first when the manager is modified or holds records an append could not write. When
-    // that fails, the old journal stays whole, the journal as it should be is kept in a new file beside the
-    // settings store, and a message box tells the user why and where; the records are freed either way.
+    // Rewrites the journal first when the manager holds changes the journal lacks (modified, a failed rewrite,
+    // a record an append could not write). When that fails, the old journal stays whole, the journal as it
+    // should be is kept in a new file beside the settings store, and a message box tells the user why and
+    // where; the records are freed either way.
     ~TOrmelDataManager() override;
 
     void Create() override;
@@ -92,6 +93,8 @@ private:
     QList<QByteArray> unreadLines_;
     // Lines of records whose append failed; the next append or rewrite writes them.
     QList<QByteArray> pendingLines_;
+    // The last rewrite failed: the journal lacks changes that only memory holds, although Modified is clear.
+    bool rewriteFailed_ = false;
     TJournalStamp journal_;
     QString incompleteJournal_;
 };
