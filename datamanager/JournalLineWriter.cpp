@@ -70,13 +70,10 @@ TJournalLineWriter &TJournalLineWriter::Fixed74(double value)
     return *this;
 }
 
-TJournalLineWriter &TJournalLineWriter::Text(const QString &text, int width, bool leftAligned)
+TJournalLineWriter &TJournalLineWriter::Text(const QString &text, int width)
 {
-    if (!leftAligned)
-        Pad(width - text.size());
+    Pad(width - text.size());
     out_.append(ToCp1251(text));
-    if (leftAligned)
-        Pad(width - text.size());
     return *this;
 }
 

@@ -21,9 +21,9 @@ public:
     TJournalLineWriter &Dec(qint64 value, int digits = 0);
     // "%7.4f" with "." as decimal separator.
     TJournalLineWriter &Fixed74(double value);
-    // "%<width>s" or "%-<width>s" (left-aligned): blanks make up the width, counted in characters as the
-    // formatter counts them; the text is never cut. Characters outside the code page become '?'.
-    TJournalLineWriter &Text(const QString &text, int width = 0, bool leftAligned = false);
+    // "%<width>s": blanks before the text make up the width, counted in characters as the formatter counts
+    // them; the text is never cut. Characters outside the code page become '?'.
+    TJournalLineWriter &Text(const QString &text, int width = 0);
     // A fixed-width text field of tuning and image lines: the text as the field holds it, then blanks to its
     // width.
     TJournalLineWriter &Field(const QString &text, qsizetype width);

@@ -4,7 +4,6 @@
 #include "JournalText.h"
 #include "rtl/Codec1251.h"
 #include "rtl/Math.h"
-#include "rtl/SysUtils.h"
 
 namespace {
 // Level of an amplitude against the reference 80, in decibels; an amplitude of 0 has none and raises.

@@ -4,7 +4,6 @@
 #include "JournalText.h"
 #include "rtl/Codec1251.h"
 #include "rtl/Math.h"
-#include "rtl/SysUtils.h"
 
 #include <cmath>
 

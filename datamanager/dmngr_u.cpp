@@ -452,7 +452,7 @@ void TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
         RewriteJournal(kept, [this](TJournalOutput &output) { WriteJournal(output); });
         text += QString("The records as they should be are kept in %1.").arg(QDir::toNativeSeparators(kept));
     } catch (const std::exception &error) {
-        text += QString("They could not be kept elsewhere either: %1\nThe changes since the journal was last "
+        text += QString("Nor could the records be kept elsewhere: %1\nThe changes since the journal was last "
                         "saved are lost.")
                     .arg(QString::fromLocal8Bit(error.what()));
     }
