@@ -198,8 +198,14 @@ void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalS
     errno = 0;
     if (!file.seek(length) || file.write(head) != head.size() || file.write(lines.data(), lines.size()) != lines.size()) {
         const int error = errno;
-        // A cut line would be read as a broken record, or glue the next append to itself.
-        file.resize(length);
+        // A cut line would be read as a broken record, or glue the next append to itself. Taken back, the file
+        // holds what it held, only its time is new.
+        const bool restored = file.resize(length);
+        file.close();
+        if (!known || !restored)
+            stamp = {};
+        else
+            stamp.Modified = ModificationTime(fileName);
         errno = error;
         FileError("Cannot write file", fileName, file);
     }
