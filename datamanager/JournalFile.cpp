@@ -196,7 +196,8 @@ void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalS
     const QByteArray lineEnd = "\r\n";
     const QByteArray head = last == '\n' || last == '\r' ? QByteArray() : lineEnd;
     errno = 0;
-    if (!file.seek(length) || file.write(head) != head.size() || file.write(lines.data(), lines.size()) != lines.size()) {
+    if (!file.seek(length) || file.write(head) != head.size()
+        || file.write(lines.data(), lines.size()) != lines.size()) {
         const int error = errno;
         // A cut line would be read as a broken record, or glue the next append to itself. Taken back, the file
         // holds what it held, only its time is new.

@@ -112,7 +112,8 @@ TEST_F(JournalWriter, RewritesTheBytesTheGeneralFormatterWrites)
 
     // Texts beyond the code page, line breaks, overlong texts, and numbers at the ends of their ranges.
     TLumbraTuningMessage *tuning = Manager->TuningMessages[0];
-    tuning->SetRecordName(QString::fromUtf8("😀 Настройка\r\nвторая строка, длиннее сорока символов"));
+    tuning->SetRecordName(QString::fromUtf8("😀 Настройка\r\nвторая строка, длиннее сорока")
+                          + QString::fromUtf8(" символов"));
     tuning->SetComments(QString::fromUtf8("€‰ ") + QString(120, u'к'));
     tuning->SetYear(65535);
     tuning->SetMonth(255);
@@ -122,8 +123,10 @@ TEST_F(JournalWriter, RewritesTheBytesTheGeneralFormatterWrites)
     image->SetConclusion(QString::fromUtf8("Годен 😀\r\n") + QString(300, u'з'));
     image->SetSizeX(65535);
     TZeltMessage *zelt = Manager->ZeltMessages[0];
-    const double reals[] = {2.675,  -0.00004, 0.00005, 1.00005, -123456.78905, 1e15, -1e-300, 0, -0.0,
-                            9.99995, std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()};
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    const double reals[] = {2.675, -0.00004, 0.00005, 1.00005, -123456.78905, 1e15, -1e-300, 0, -0.0, 9.99995,
+                            nan, -infinity};
     for (int i = 0; i <= 32; ++i)
         zelt->SetReal(i, reals[i % std::size(reals)] * (i < 12 ? 1 : i));
     zelt->SetInt(0, std::numeric_limits<qint32>::min());
