@@ -32,6 +32,7 @@ void HexPairsToBytes(const Char *text, qsizetype length, TDynArray<quint8> &byte
     if (length % 2)
         throw ERangeError("Range check error");
 }
+
 } // namespace
 
 void TCustomLumbraMessage::Create()
@@ -87,8 +88,8 @@ void TLumbraTuningMessage::CreateFromRecord(const TuningMessageRecord &Record)
     Create();
     DeviceType = Record.DeviceType;
     SetDeviceNumber(Record.DeviceNumber);
-    SetWidth(108);
-    SetHeight(108);
+    SetWidth(TuningPictureSide);
+    SetHeight(TuningPictureSide);
     RecordName = Record.RecordName;
     SetTuningID(Record.TuningID);
     SetTransducerID(Record.TransducerID);
@@ -115,6 +116,20 @@ QString TLumbraTuningMessage::FormatLine() const
                   {DeviceCodes[1], MessageKinds[0], DeviceNumber, TuningID,
                    FieldText(GetRecordName(), RecordNameWidth), TransducerID, Attenuation, StartPoint, EndPoint, Day, Month, Year / 100, Year % 100, Hour, Minute,
                    Second, Frequency, Amplitude, Period, BitImageToHex(), FieldText(Comments, CommentsWidth)});
+}
+
+qsizetype TLumbraImageMessage::PictureBytes() const
+{
+    switch (ImageType) {
+    case 0:
+        return ImagePictureSide * ImagePictureSide / 8;
+    case 1:
+        return ImagePictureSide * ImagePictureSide;
+    case 2:
+        return qsizetype(SizeX) * SizeY;
+    default:
+        return 0;
+    }
 }
 
 void TLumbraImageMessage::Create()
@@ -150,8 +165,8 @@ void TLumbraImageMessage::CreateFromRecord(const ImageMessageRecord &Record)
     StepX = Record.StepX;
     StepY = Record.StepY;
     SetImageType(Record.ImageType);
-    SetWidth(120);
-    SetHeight(120);
+    SetWidth(ImagePictureSide);
+    SetHeight(ImagePictureSide);
     HexToBitImage(Record.BitImageHex);
     Comments = Record.Comments.left(CommentsWidth);
     ControlMade = Record.ControlMade.left(ControlMadeWidth);
