@@ -223,6 +223,17 @@ TEST(HostPlugins, ADataFileSettingThatCannotBeUsedIsReportedAndNoOtherFileIsLoad
                                               + "\" is not a regular file; the data manager keeps its own file.");
     EXPECT_TRUE(run.Errors.contains("pipe.so is not a regular file")) << qPrintable(run.Errors);
     EXPECT_EQ(run.PluginLog.value(1), "data_probe manager tunings=0 images=0 modified=1");
+
+    // Nor is a pipe as the data manager's own journal.
+    ASSERT_TRUE(QFile::remove(session.File("ormeldata.txt")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(session.File("ormeldata.txt")).constData(), 0600), 0);
+    session.SetString("DataFile", "");
+    run = session.Run(script);
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Column("modal", "text"),
+              QStringList{"TfrmMain - The plug-in korvath.so failed and is left out: Cannot open file \""
+                          + session.File("ormeldata.txt") + "\": it is not a regular file"});
+    EXPECT_EQ(run.PluginLog, (QStringList{"data_probe no manager", "data_probe no manager"}));
 }
 
 TEST(HostPlugins, APluginWithThousandsOfItemsGetsThemAllInOrder)
