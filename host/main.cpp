@@ -341,7 +341,8 @@ void TfrmMain::ReadDataFileSetting()
         else if (!registry.LastError().isEmpty())
             throw ERegistryException(registry.LastError());
     } catch (const Exception &error) {
-        Report(QStringLiteral("The data file setting cannot be read: %1").arg(error.Message()));
+        Report(QStringLiteral("The data file setting cannot be read: %1; the data manager keeps its own file.")
+                   .arg(error.Message()));
     }
 }
 

@@ -108,7 +108,8 @@ TEST(HostStart, StartUpCompletesWhateverOnePluginOrTheDataFileSettingDoes)
     // Each failure is reported with the plug-in and the error, while loading and while registering.
     EXPECT_EQ(run.Column("modal", "text"),
               (QStringList{"TmlPluginManager - The plug-in order_raises.so failed and is left out: no order",
-                           "TfrmMain - The data file setting cannot be read: Invalid data type for 'DataFile'",
+                           "TfrmMain - The data file setting cannot be read: Invalid data type for 'DataFile'; the data "
+                           "manager keeps its own file.",
                            "TfrmMain - The plug-in raising_probe.so failed and is left out: The probe cannot name "
                            "item 2",
                            "TfrmMain - The plug-in register_fails.so failed and is left out: register_fails fails in "
@@ -129,7 +130,8 @@ TEST(HostStart, StartUpCompletesWhateverOnePluginOrTheDataFileSettingDoes)
     EXPECT_EQ(unopened.ExitCode, 0);
     const QString cause = "Cannot read the settings file " + broken.File("registry.txt") + ": it is not a regular file";
     EXPECT_EQ(unopened.Column("modal", "text"),
-              (QStringList{"TfrmMain - The data file setting cannot be read: " + cause,
+              (QStringList{"TfrmMain - The data file setting cannot be read: " + cause
+                               + "; the data manager keeps its own file.",
                            "TmlFormStorage - Failed to open key Software\\Kelmar\\OrmelSW: " + cause}));
 
     // The library whose order failed was released at once.
