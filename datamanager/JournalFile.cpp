@@ -8,9 +8,10 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace {
-constexpr qint64 BlockSize = qint64(1) << 20;
+constexpr qint64 BlockSize = TJournalOutput::BlockSize;
 
 const char *Find(const char *from, const char *end, char c)
 {
@@ -201,10 +202,17 @@ void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalS
     const QByteArray lineEnd = "\r\n";
     const QByteArray head = last == '\n' || last == '\r' ? QByteArray() : lineEnd;
     errno = 0;
-    if (!file.seek(length) || file.write(head) != head.size() || file.write(lines.data(), lines.size()) != lines.size()) {
+    if (!file.seek(length) || file.write(head) != head.size()
+        || file.write(lines.data(), lines.size()) != lines.size()) {
         const int error = errno;
-        // A cut line would be read as a broken record, or glue the next append to itself.
-        file.resize(length);
+        // A cut line would be read as a broken record, or glue the next append to itself. Taken back, the file
+        // holds what it held, only its time is new.
+        const bool restored = file.resize(length);
+        file.close();
+        if (!known || !restored)
+            stamp = {};
+        else
+            stamp.Modified = ModificationTime(fileName);
         errno = error;
         FileError("Cannot write file", fileName, file);
     }
@@ -219,7 +227,19 @@ void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalS
     stamp.Modified = ModificationTime(fileName);
 }
 
-TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(const TJournalLineSink &)> &writeLines)
+TJournalOutput::TJournalOutput(std::function<void(QByteArrayView block)> write) : write_(std::move(write))
+{
+    // A line of the longest kind (a level image) fits in what a block leaves over.
+    block_.reserve(BlockSize + BlockSize / 4);
+}
+
+void TJournalOutput::Flush()
+{
+    write_(block_);
+    block_.resize(0);
+}
+
+TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(TJournalOutput &)> &writeLines)
 {
     TSaveFile file(fileName);
     errno = 0;
@@ -227,21 +247,14 @@ TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(c
         FileError("Cannot create file", fileName, file);
     TJournalStamp stamp = ExistingJournal(fileName);
     // One block of lines at a time: a journal of any size needs no more memory than that.
-    QByteArray block;
-    block.reserve(BlockSize + BlockSize / 4);
-    auto writeBlock = [&] {
+    TJournalOutput output([&](QByteArrayView block) {
         errno = 0;
-        if (file.write(block) != block.size())
+        if (file.write(block.data(), block.size()) != block.size())
             FileError("Cannot write file", fileName, file);
         stamp.Bytes.Add(block);
-        block.resize(0);
-    };
-    writeLines([&](QByteArrayView line) {
-        block.append(line).append("\r\n", 2);
-        if (block.size() >= BlockSize)
-            writeBlock();
     });
-    writeBlock();
+    writeLines(output);
+    output.Flush();
     errno = 0;
     if (!file.commit())
         FileError("Cannot write file", fileName, file);

@@ -61,9 +61,35 @@ bool JournalUnchanged(const TJournalStamp &stamp);
 // A stamp that knows the file is brought up to date.
 void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalStamp &stamp);
 
-using TJournalLineSink = std::function<void(QByteArrayView line)>;
-// Replaces the journal as a whole by the lines that `writeLines` hands to its sink, each followed by CR LF. The
-// lines go, block by block, to a temporary file beside the journal that takes its place only when complete,
-// so a failed rewrite (a write error, or an exception from `writeLines`) leaves the old journal as it was.
-// Returns the stamp of the new journal. Raises EInOutError.
-TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(const TJournalLineSink &)> &writeLines);
+// The lines of a rewrite on their way to the file: a writer adds the bytes of a line to Bytes() and ends the
+// line with EndLine(); each full block of lines goes on to `write`.
+class TJournalOutput {
+public:
+    static constexpr qsizetype BlockSize = qsizetype(1) << 20;
+
+    explicit TJournalOutput(std::function<void(QByteArrayView block)> write);
+    QByteArray &Bytes() { return block_; }
+    void EndLine()
+    {
+        block_.append("\r\n", 2);
+        if (block_.size() >= BlockSize)
+            Flush();
+    }
+    void AddLine(QByteArrayView line)
+    {
+        block_.append(line);
+        EndLine();
+    }
+    // Hands on what is gathered.
+    void Flush();
+
+private:
+    std::function<void(QByteArrayView block)> write_;
+    QByteArray block_;
+};
+
+// Replaces the journal as a whole by the lines that `writeLines` adds to its output. The lines go, block by
+// block, to a temporary file beside the journal that takes its place only when complete, so a failed rewrite
+// (a write error, or an exception from `writeLines`) leaves the old journal as it was. Returns the stamp of
+// the new journal. Raises EInOutError.
+TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(TJournalOutput &)> &writeLines);

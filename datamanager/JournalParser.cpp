@@ -16,7 +16,6 @@ public:
     void Drop() { Rest = DropFirstToken(Rest); }
     qint32 Hex() { return Next(HexToken(Rest)); }
     qint32 Dec() { return Next(DecToken(Rest)); }
-    double Float() { return Next(FloatToken(Rest)); }
     quint8 HexByte() { return CheckedByte(Hex()); }
     quint16 HexWord() { return CheckedWord(Hex()); }
     quint8 DecByte() { return CheckedByte(Dec()); }

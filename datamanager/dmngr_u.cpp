@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <typeinfo>
 
 namespace {
 quint32 NumberKey(quint16 deviceNumber, quint16 number) { return quint32(deviceNumber) << 16 | number; }
@@ -384,18 +385,37 @@ void TOrmelDataManager::CheckReplaceable() const
                               .arg(journal));
 }
 
-void TOrmelDataManager::WriteJournal(const TJournalLineSink &write) const
+namespace {
+// Records of the classes the journal knows are written straight as bytes; a class of its own (derived from
+// one of them) is written as its own FormatLine says.
+template <class Known, class Message>
+void WriteRecord(TJournalOutput &output, const Message *message)
 {
-    auto writeAll = [&write](const auto &list, qint32 count) {
-        for (qint32 i = 0; i < count; ++i)
-            write(ToCp1251(list[i]->FormatLine()));
-    };
-    writeAll(TuningMessages, TuningCount);
-    writeAll(ImageMessages, ImageCount);
-    writeAll(ZeltMessages, ZeltCount);
-    writeAll(JDMessages, JDCount);
+    if (typeid(*message) == typeid(Known))
+        static_cast<const Known *>(message)->WriteLine(output.Bytes());
+    else
+        output.Bytes().append(ToCp1251(message->FormatLine()));
+    output.EndLine();
+}
+} // namespace
+
+void TOrmelDataManager::WriteJournal(TJournalOutput &output) const
+{
+    for (qint32 i = 0; i < TuningCount; ++i)
+        WriteRecord<TLumbraTuningMessage>(output, TuningMessages[i]);
+    for (qint32 i = 0; i < ImageCount; ++i)
+        WriteRecord<TLumbraImageMessage>(output, ImageMessages[i]);
+    for (qint32 i = 0; i < ZeltCount; ++i)
+        WriteRecord<TZeltMessage>(output, ZeltMessages[i]);
+    for (qint32 i = 0; i < JDCount; ++i) {
+        const TCustomUDJDMessage *message = JDMessages[i];
+        if (typeid(*message) == typeid(TShaftMessage))
+            WriteRecord<TShaftMessage>(output, message);
+        else
+            WriteRecord<TObodMessage>(output, message);
+    }
     for (const QByteArray &line : unreadLines_)
-        write(line);
+        output.AddLine(line);
 }
 
 void TOrmelDataManager::SaveDataFile()
@@ -403,7 +423,7 @@ void TOrmelDataManager::SaveDataFile()
     TDataManager::SaveDataFile();
     rewriteFailed_ = true;
     CheckReplaceable();
-    journal_ = RewriteJournal(DataFileName, [this](const TJournalLineSink &write) { WriteJournal(write); });
+    journal_ = RewriteJournal(DataFileName, [this](TJournalOutput &output) { WriteJournal(output); });
     rewriteFailed_ = false;
     pendingLines_.clear();
 }
@@ -429,10 +449,10 @@ void TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
                        .arg(QDir::toNativeSeparators(DataFileName), cause);
     try {
         const QString kept = UnsavedJournalPath();
-        RewriteJournal(kept, [this](const TJournalLineSink &write) { WriteJournal(write); });
+        RewriteJournal(kept, [this](TJournalOutput &output) { WriteJournal(output); });
         text += QString("The records as they should be are kept in %1.").arg(QDir::toNativeSeparators(kept));
     } catch (const std::exception &error) {
-        text += QString("They could not be kept elsewhere either: %1\nThe changes since the journal was last "
+        text += QString("Nor could the records be kept elsewhere: %1\nThe changes since the journal was last "
                         "saved are lost.")
                     .arg(QString::fromLocal8Bit(error.what()));
     }

@@ -56,7 +56,7 @@ public:
     // replaced: a rewrite would drop whatever was not read.
     bool JournalReadIncomplete() const;
     // The journal as a rewrite writes it: the records, then the lines that could not be read.
-    void WriteJournal(const TJournalLineSink &write) const;
+    void WriteJournal(TJournalOutput &output) const;
 
 private:
     using TZeltKey = std::array<qint32, 5>;

@@ -8,6 +8,7 @@
 #include "classes/Object.h"
 #include "graphics/Color.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <concepts>
@@ -159,6 +160,8 @@ public:
 
     void Create() override;
     QString FormatLine() const override;
+    // The line of FormatLine as the journal's bytes, added to `out`.
+    void WriteLine(QByteArray &out) const;
     // The picture bytes a tuning is drawn from: a bit for each pixel.
     static constexpr qsizetype PictureBytes() { return TuningPictureBytes; }
     // A 108 x 108 tuning from a parsed journal line.
@@ -205,6 +208,8 @@ public:
     void Create() override;
     void Draw(TCanvas *Canvas, qint32 X, qint32 Y) const override;
     QString FormatLine() const override;
+    // The line of FormatLine as the journal's bytes, added to `out`.
+    void WriteLine(QByteArray &out) const;
     // The picture bytes an image is drawn from: a bit for each pixel of an ordinary image, a byte for each pixel
     // of a level image, a byte for each grid value of an impact image; nothing is known of other kinds.
     qsizetype PictureBytes() const;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <sys/socket.h>
@@ -38,7 +39,9 @@ protected:
     {
         const QDir folder = QFileInfo(RegistryStorePath()).absoluteDir();
         QStringList kept;
-        for (const QString &name : folder.entryList({"ormeldata-unsaved-*.txt"}, QDir::Files, QDir::Time | QDir::Reversed))
+        const QStringList names =
+            folder.entryList({"ormeldata-unsaved-*.txt"}, QDir::Files, QDir::Time | QDir::Reversed);
+        for (const QString &name : names)
             kept << folder.filePath(name);
         return kept;
     }
@@ -63,7 +66,8 @@ protected:
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         const QByteArray name = QFile::encodeName(path);
-        std::memcpy(address.sun_path, name.constData(), size_t(qMin<qsizetype>(name.size(), sizeof address.sun_path - 1)));
+        const size_t length = size_t(qMin<qsizetype>(name.size(), sizeof address.sun_path - 1));
+        std::memcpy(address.sun_path, name.constData(), length);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
         ::close(fd);
@@ -74,7 +78,8 @@ protected:
 
 TEST_F(JournalSafety, AJournalNotReadCompletelyIsNeverReplaced)
 {
-    const QByteArray journal = CrLfLines({TuningLine{.Id = 1}.Line(), TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line()});
+    const QByteArray journal =
+        CrLfLines({TuningLine{.Id = 1}.Line(), TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line()});
     Dir.Write("ormeldata.txt", journal);
     notified = 0;
     Manager->OnChangeData = &FailAtTheSecondRecord;
@@ -257,14 +262,16 @@ TEST_F(JournalSafety, AFailedRewriteAtExitKeepsTheJournalBesideTheSettingsAndSay
 
 TEST_F(JournalSafety, AJournalChangedByAnotherProgramIsNotReplaced)
 {
-    const QByteArray journal = CrLfLines({TuningLine{.Id = 1}.Line(), TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line()});
+    const QByteArray journal =
+        CrLfLines({TuningLine{.Id = 1}.Line(), TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line()});
     Manager = Load(journal);
     auto other = Load(journal);
     // Its own appends are no other hand's change.
     Add(*Manager, TuningLine{.Id = 4}.Line());
     Manager->DeleteTuning(Manager->TuningMessages[0]);
     Manager.reset();
-    const QByteArray first = CrLfLines({TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line(), TuningLine{.Id = 4}.Line()});
+    const QByteArray first =
+        CrLfLines({TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line(), TuningLine{.Id = 4}.Line()});
     ASSERT_EQ(JournalBytes(), first);
     EXPECT_TRUE(Messages.isEmpty());
 
