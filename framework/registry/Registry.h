@@ -9,8 +9,8 @@
 #include <optional>
 
 // The settings store as the program sees it: a tree of keys under the root keys, each key holding named string
-// and integer values. All of it lives in one file (RegistryStore.h), read and written by every operation,
-// so every module and every running program sees each change at once.
+// and integer values. All of it lives in one file (RegistryStore.h) that every operation consults, so every
+// module and every running program sees each change at once.
 //
 // A key path that begins with "\" starts at the root key; any other path starts at the open key (at the root
 // when none is open). Names compare without regard to letter case. Failures of the value operations raise
@@ -29,8 +29,8 @@ public:
     bool KeyExists(const QString &key) const;
     // Removes the key with all its sub-keys and values; false when there was none.
     bool DeleteKey(const QString &key);
-    // Why the last key operation answered false because the store failed (naming the file and the cause);
-    // empty when it did not fail.
+    // Why the last operation that answers true or false answered false because the store failed (naming the
+    // file and the cause); empty when it did not fail.
     const QString &LastError() const { return lastError_; }
 
     bool ValueExists(const QString &name) const;

@@ -108,8 +108,8 @@ TEST(HostStart, StartUpCompletesWhateverOnePluginOrTheDataFileSettingDoes)
     // Each failure is reported with the plug-in and the error, while loading and while registering.
     EXPECT_EQ(run.Column("modal", "text"),
               (QStringList{"TmlPluginManager - The plug-in order_raises.so failed and is left out: no order",
-                           "TfrmMain - The data file setting cannot be read: Invalid data type for 'DataFile'; the data "
-                           "manager keeps its own file.",
+                           "TfrmMain - The data file setting cannot be read: Invalid data type for 'DataFile'; the "
+                           "data manager keeps its own file.",
                            "TfrmMain - The plug-in raising_probe.so failed and is left out: The probe cannot name "
                            "item 2",
                            "TfrmMain - The plug-in register_fails.so failed and is left out: register_fails fails in "
