@@ -35,6 +35,18 @@ QString Cause(const QFileDevice &file, int error)
         QString("%1 \"%2\": %3").arg(QLatin1String(what), QDir::toNativeSeparators(fileName), Cause(file, error)));
 }
 
+// A pipe or a device is no journal: opening it would wait for a writer, and reading it might never end.
+void OpenJournal(QFile &file, const QString &fileName, QIODevice::OpenMode mode)
+{
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        throw EInOutError(QString("Cannot open file \"%1\": it is not a regular file")
+                              .arg(QDir::toNativeSeparators(fileName)));
+    errno = 0;
+    if (!file.open(mode))
+        FileError("Cannot open file", fileName, file);
+}
+
 // Asked afresh of the file system: an open file may answer from what it learnt earlier.
 QDateTime ModificationTime(const QString &fileName) { return QFileInfo(fileName).lastModified(); }
 
@@ -141,9 +153,7 @@ bool TJournalStamp::Knows(const QString &fileName) const
 TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler)
 {
     QFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        FileError("Cannot open file", fileName, file);
+    OpenJournal(file, fileName, QIODevice::ReadOnly);
     TJournalStamp stamp = ExistingJournal(fileName);
     qsizetype checked = 0;
     ReadBlocks(file, fileName, [&](QByteArray &buffer, bool atEnd) {
@@ -170,9 +180,7 @@ bool JournalUnchanged(const TJournalStamp &stamp)
     if (!stamp.Exists || info.size() != stamp.Bytes.Length() || info.lastModified() != stamp.Modified)
         return false;
     QFile file(stamp.FileName);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        FileError("Cannot open file", stamp.FileName, file);
+    OpenJournal(file, stamp.FileName, QIODevice::ReadOnly);
     TJournalChecksum bytes;
     ReadBlocks(file, stamp.FileName, [&](QByteArray &buffer, bool) {
         bytes.Add(buffer);
@@ -185,9 +193,7 @@ void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalS
 {
     const bool known = stamp.Knows(fileName);
     QFile file(fileName);
-    errno = 0;
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        FileError("Cannot open file", fileName, file);
+    OpenJournal(file, fileName, QIODevice::ReadWrite | QIODevice::Unbuffered);
     const qint64 length = file.size();
     // A last line without line end would take the new line in as its own end: close it first.
     char last = '\n';
