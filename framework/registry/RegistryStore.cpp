@@ -128,10 +128,22 @@ struct TStoreCache {
     void Forget() { *this = TStoreCache(); }
 };
 
+// A module may save settings from its own finalization, after this function's static is gone: from then on a
+// cache made for the rest of the process serves it.
+bool cacheGone = false;
+
+struct TCacheSlot {
+    TStoreCache Cache;
+    ~TCacheSlot() { cacheGone = true; }
+};
+
 TStoreCache &Cache()
 {
-    static TStoreCache cache;
-    return cache;
+    static TCacheSlot slot;
+    if (!cacheGone)
+        return slot.Cache;
+    static TStoreCache *const late = new TStoreCache;
+    return *late;
 }
 
 QByteArray ReadBytes(const QString &path)
