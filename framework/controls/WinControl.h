@@ -30,7 +30,7 @@ public:
     // Visible and enabled, with every parent.
     bool CanFocus() const;
 
-    void AlignControls();
+    virtual void AlignControls();
 
     // Kept by TControl::SetParent; inserting puts the control's widget into this one's client area.
     virtual void InsertControl(TControl *control);
