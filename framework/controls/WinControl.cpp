@@ -55,8 +55,9 @@ void TWinControl::SetOnExit(TNotifyEvent event)
     const auto inside = [this](const QWidget *widget) {
         return widget && (widget == Widget() || Widget()->isAncestorOf(widget));
     };
+    // Focus that goes to a drop-down list comes back; focus that leaves the program goes nowhere in it.
     QObject::connect(qApp, &QApplication::focusChanged, this, [this, inside](QWidget *old, QWidget *now) {
-        if (Widget() && inside(old) && !inside(now))
+        if (Widget() && inside(old) && now && !inside(now) && now->window()->windowType() != Qt::Popup)
             CallHandler(this, [this] { onExit_(this); });
     });
 }
