@@ -18,6 +18,7 @@
 #include "platform/Help.h"
 #include "registry/Registry.h"
 
+#include <QAbstractButton>
 #include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -170,6 +171,16 @@ TEST_F(LumbraWindow, ShowsSortsPreviewsFindsAndStoresItsSettings)
     tunings->SetRow(1);
     Form->edTunSrch->SetText("P?m*");
     EXPECT_EQ(tunings->Row(), 3);
+    // The images' find button takes the one panel over to its bar; its second click closes it.
+    auto *imagesFind = static_cast<QAbstractButton *>(Form->sbImgSearch->Widget());
+    imagesFind->click();
+    EXPECT_EQ(Form->pnTunSearch->Parent(), Form->pnImgBar);
+    EXPECT_TRUE(Form->pnTunSearch->Visible());
+    EXPECT_FALSE(Form->sbTunSearch->Down());
+    EXPECT_EQ(Form->cbTunSrchCol->Items()->Count(), 15);
+    imagesFind->click();
+    EXPECT_FALSE(Form->pnTunSearch->Visible());
+    Form->TunFind1->Click();
     Form->pnTunSearchExit(Form->pnTunSearch);
     EXPECT_FALSE(Form->pnTunSearch->Visible());
     EXPECT_FALSE(Form->sbTunSearch->Down());
@@ -298,7 +309,8 @@ TEST_F(LumbraWindow, LanguageSwitchRefreshesTheTables)
 }
 
 // A manager whose count exceeds its list fails the refresh, which is reported, not passed on. A table whose
-// records are all gone keeps one blank row that holds no record, not the first record it showed before.
+// records are all gone keeps one blank row that holds no record, not the first record it showed before. Without
+// a data manager the window opens empty.
 TEST_F(LumbraWindow, RefreshReportsFailuresAndKeepsNoStaleRecord)
 {
     Manager.TuningCount = 4;
@@ -325,4 +337,12 @@ TEST_F(LumbraWindow, RefreshReportsFailuresAndKeepsNoStaleRecord)
     bool canSelect = true;
     Form->sgTuningsSelectCell(Form->sgTunings, 0, 1, canSelect);
     EXPECT_TRUE(TuningsFlags.NoRecord);
+
+    // Registered before any data manager, the plug-in opens its window with nothing in it.
+    TDataManager *none = nullptr;
+    std::uint8_t isDataManager = 1;
+    RegisterLumbra(nullptr, &isDataManager, &none, nullptr);
+    EXPECT_NO_THROW(Open());
+    EXPECT_TRUE(frmLumbra->Visible());
+    EXPECT_FALSE(frmLumbra->sgTunings->Objects(0, 1));
 }
