@@ -138,7 +138,11 @@ void TfrmEditRecord::PreviewImageReport(const TLumbraImageMessage *r)
     report->RepAreatextLabel->SetCaption(measured ? InLanguage(AreaCaption, language) : QString());
     report->RepareavalueLabel->SetCaption(measured ? Defectarea->Text() : QString());
     report->SetBanner(r->GetDeviceType(), language);
-    DrawZonePicture(report->RepImage1->Picture(), imgImage);
+    // The zone state outlives the viewer it was drawn in: only a zone measured here belongs to this picture.
+    if (measured)
+        DrawZonePicture(report->RepImage1->Picture(), imgImage);
+    else
+        report->RepImage1->SetPicture(imgImage->Picture());
 
     const TLumbraTuningMessage *tuning =
         context_.FindTuning ? context_.FindTuning(StrToInt(edImgDevID->Text()), StrToInt(EditTuningID2->Text()))

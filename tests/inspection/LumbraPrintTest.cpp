@@ -401,22 +401,26 @@ TEST_F(LumbraPrint, ImageReportShowsTheZoneAndTheTuningOrThatItIsMissing)
         }
     EXPECT_EQ(wrong, 0);
 
-    // Image 10's tuning is missing; no zone was drawn in this viewer. Russian texts.
+    // Image 10's tuning is missing; no zone was measured in its viewer. Russian texts.
     Form->mlLangDispatcher1->SetActiveLanguage(2);
     SelectRow(Form->sgImages, 2);
-    report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, [&](TComponent *owner) {
-        auto *form = dynamic_cast<TReportImageTuningForm *>(owner);
-        ASSERT_TRUE(form);
-        for (TRepLabel *caption : {form->RepDevicetypeLabel2, form->RepFrequencyLabel, form->RepSurfaceImageLabel,
-                                   form->RepCommentsLabel2, form->RepTimeLabel3})
-            EXPECT_EQ(caption->Font()->Color(), clWhite) << caption->Name().toStdString();
-        EXPECT_EQ(form->RepTuningRecordPropertsLabel->Font()->Color(), clBlack);
-        EXPECT_EQ(form->RepImage2->Frame().Color, clWhite);
-        for (TRepLabel *value : {form->RepLabelDevicetype2, form->RepLabelTuningID2, form->RepLabelFrequency,
-                                 form->RepLabelComments2, form->RepLabelDate3, form->RepLabelAttenuation,
-                                 form->RepAreatextLabel, form->RepareavalueLabel})
-            EXPECT_EQ(value->Caption(), "") << value->Name().toStdString();
-    });
+    report = PreviewFromViewer(
+        Form->ImgView1, Pdf(), [&](TfrmEditRecord *viewer) { shown = viewer->imgImage->Picture()->Bitmap()->Image(); },
+        [&](TComponent *owner) {
+            auto *form = dynamic_cast<TReportImageTuningForm *>(owner);
+            ASSERT_TRUE(form);
+            // No zone of the earlier viewer on this picture.
+            EXPECT_EQ(form->RepImage1->Picture()->Bitmap()->Image(), shown);
+            for (TRepLabel *caption : {form->RepDevicetypeLabel2, form->RepFrequencyLabel, form->RepSurfaceImageLabel,
+                                       form->RepCommentsLabel2, form->RepTimeLabel3})
+                EXPECT_EQ(caption->Font()->Color(), clWhite) << caption->Name().toStdString();
+            EXPECT_EQ(form->RepTuningRecordPropertsLabel->Font()->Color(), clBlack);
+            EXPECT_EQ(form->RepImage2->Frame().Color, clWhite);
+            for (TRepLabel *value : {form->RepLabelDevicetype2, form->RepLabelTuningID2, form->RepLabelFrequency,
+                                     form->RepLabelComments2, form->RepLabelDate3, form->RepLabelAttenuation,
+                                     form->RepAreatextLabel, form->RepareavalueLabel})
+                EXPECT_EQ(value->Caption(), "") << value->Name().toStdString();
+        });
     ASSERT_EQ(report.Count, 1);
     for (const char *line :
          {"Изображение", "Программный комплекс Ормел LUMBRA-C Версия 1.03, Ormel Software Environment",
