@@ -19,6 +19,7 @@
 
 #include <QPicture>
 #include <QScopeGuard>
+#include <algorithm>
 
 namespace {
 QString DateTimeText(int day, int month, int year, int hour, int minute, int second)
@@ -38,8 +39,10 @@ void DrawPicture(const TCustomLumbraMessage *record, TCanvas *canvas, int left, 
 {
     const auto *image = dynamic_cast<const TLumbraImageMessage *>(record);
     if (image && image->ImageType == 2) {
+        // No larger than the page, which would cut it anyway.
         TBitmap surface;
-        surface.SetSize(std::max(1, 8 * (image->SizeX - 1)), std::max(1, 8 * (image->SizeY - 1) + 1));
+        surface.SetSize(std::clamp(8 * (image->SizeX - 1), 1, PrintPageWidth),
+                        std::clamp(8 * (image->SizeY - 1) + 1, 1, PrintPageHeight));
         record->Draw(surface.Canvas(), 0, 0);
         canvas->Draw(left, top, &surface);
         return;
