@@ -7,15 +7,6 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-namespace {
-QString Answer(std::initializer_list<QString> fields)
-{
-    QStringList line{"answer"};
-    line.append(QStringList(fields));
-    return line.join(u'\t');
-}
-} // namespace
-
 TEST(HostDialogs, OptionsStoreTheDataFileAndMakeItWhenMissing)
 {
     THostSession session;
