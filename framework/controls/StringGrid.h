@@ -5,13 +5,21 @@
 #include "controls/WinControl.h"
 #include "graphics/Canvas.h"
 
+#include <QImage>
 #include <QString>
 #include <memory>
 #include <vector>
 
 class TObject;
+class QModelIndex;
+class QPainter;
+class QStyleOptionViewItem;
 class QTableView;
 class TStringGridModel;
+class TStringGridView;
+class TStringGridHeader;
+class TStringGridDelegate;
+class TStringGridSelection;
 
 enum TGridOption : unsigned {
     goFixedVertLine = 1u << 0,
@@ -34,8 +42,9 @@ using TGridDrawState = unsigned;
 using TDrawCellEvent = TMethod<TObject *, int, int, TRect, TGridDrawState>;
 using TSelectCellEvent = TMethod<TObject *, int, int, bool &>;
 
-// A table of texts, with an object beside each cell (not owned). Row 0 .. FixedRows - 1 is the header; a column
-// whose width is -1 is hidden. Rows have one fixed height. The cells live in a model of our own under a
+// A table of texts, with an object beside each cell (not owned). Row 0 is the header when FixedRows is 1 (the
+// grid keeps at most that one fixed row, and always one row more than it fixes); a column whose width is -1 is
+// hidden. Rows have one fixed height. The cells live in a model of our own under a
 // QTableView, so large tables cost no widget per cell. OnDrawCell runs after the grid drew a cell itself, with a
 // canvas on that cell's rectangle (grid client coordinates); OnSelectCell runs before the current cell moves.
 class TStringGrid : public TWinControl {
@@ -87,10 +96,16 @@ public:
     void SetTopRow(int row);
     int VisibleRowCount() const;
 
-    // Removes the row, the rows below move up; the current row stays within the table.
+    // Removes the row, the rows below move up; the current row stays on its row, or on the one that takes the
+    // removed row's place, within the table. The only row left is emptied instead.
     void DeleteRow(int row);
-    // Moves row from to position to; the rows between shift by one.
+    // Removes all the given rows in one step (any order, repeats count once), as DeleteRow does one by one.
+    void DeleteRows(const std::vector<int> &rows);
+    // Moves row from to position to; the rows between shift by one. The current row follows its row.
     void MoveRow(int from, int to);
+    // Reorders the data rows in one step: new row FixedRows + i is old row order[i], and order names every data
+    // row once. The current row follows its row.
+    void PermuteRows(const std::vector<int> &order);
     // The cell under the client point; -1 in either when there is none.
     void MouseToCell(int x, int y, int &col, int &row) const;
     TRect CellRect(int col, int row) const;
@@ -108,7 +123,62 @@ public:
 
     QTableView *View() const;
 
+protected:
+    void Loaded() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    bool WidgetEvent(QEvent *event) override;
+
 private:
+    friend class TStringGridView;
+    friend class TStringGridHeader;
+    friend class TStringGridDelegate;
+    friend class TStringGridSelection;
+
+    TStringGridView *GridView() const;
+    TStringGridHeader *Header() const;
+    int GridLine() const;
+    int RowPitch() const { return defaultRowHeight_ + GridLine(); }
+    // The height of the header band above the data rows, in client coordinates.
+    int BandHeight() const;
+    void CheckCell(int col, int row) const;
+    // Moves the current cell when OnSelectCell allows it; clicks and keys run the event behind the exception
+    // barrier.
+    bool MoveCurrent(int col, int row, bool byUser);
+    // Shows the current cell as the view's current index and selection.
+    void ShowCurrent();
+    void ApplyColWidth(int col);
+    void ApplyColWidths();
+    void ApplyLayout();
+    void SectionResized(int col, int newSize);
+    void CheckFixedRows();
+    void PaintCell(QPainter &painter, const QStyleOptionViewItem &option, const QModelIndex &index);
+    void PaintHeaderCell(QPainter &painter, const QRect &rect, int col);
+    // The grid's own look of a cell, then OnDrawCell; rect in client coordinates, the painter moved to them.
+    void DrawCell(QPainter &painter, const TRect &rect, int col, int row, TGridDrawState state);
+    // A mouse event on the data area or the header, reported in client coordinates.
+    void ClientMouse(QWidget *source, QEvent *event, bool header);
+    void ResetOverlay();
+    void PaintOverlay(QWidget *target);
+    void CanvasChanged(TObject *);
+
+    TStringGridModel *model_;
+    TStringGridSelection *selection_;
+    std::unique_ptr<TCanvas> canvas_;
+    // What the canvas draws between paints, shown over the header until the next mouse release.
+    QImage overlay_;
+    bool overlayUsed_ = false;
+    bool painting_ = false;
+    bool dispatching_ = false;
+    bool changingRows_ = false;
+    bool syncingWidths_ = false;
+    std::vector<int> colWidths_;
+    int fixedCols_ = 1;
+    int defaultRowHeight_ = 24;
+    int defaultColWidth_ = 64;
+    TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+    int col_ = 1;
+    int row_ = 1;
     TDrawCellEvent onDrawCell_;
     TSelectCellEvent onSelectCell_;
 };

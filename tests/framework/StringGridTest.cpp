@@ -1,0 +1,198 @@
+#include "controls/StringGrid.h"
+#include "forms/Form.h"
+#include "rtl/Exceptions.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace {
+// A grid as the tables of the program are set up: a header row, no fixed column, whole rows selected.
+TStringGrid *TableGrid(TForm &form, int cols, int rows)
+{
+    auto *grid = new TStringGrid(&form);
+    grid->SetParent(&form);
+    grid->SetFixedCols(0);
+    grid->SetDefaultRowHeight(18);
+    grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goColSizing | goRowSelect);
+    grid->SetColCount(cols);
+    grid->SetRowCount(rows);
+    return grid;
+}
+
+QStringList Column(const TStringGrid *grid, int col)
+{
+    QStringList texts;
+    for (int row = 0; row < grid->RowCount(); ++row)
+        texts << grid->Cells(col, row);
+    return texts;
+}
+
+void FillColumn(TStringGrid *grid, int col, const QStringList &texts)
+{
+    for (int row = 0; row < texts.size(); ++row)
+        grid->SetCells(col, row, texts[row]);
+}
+
+struct TSelectRecorder {
+    bool allow = true;
+    QList<QPoint> asked;
+    void SelectCell(TObject *, int col, int row, bool &canSelect)
+    {
+        asked << QPoint(col, row);
+        canSelect = allow;
+    }
+};
+} // namespace
+
+TEST(StringGrid, CellsObjectsCountsAndWidthsAreCheckedAndKept)
+{
+    TForm form(nullptr);
+    auto *grid = new TStringGrid(&form);
+    EXPECT_EQ(grid->ColCount(), 5);
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(grid->FixedRows(), 1);
+    EXPECT_EQ(grid->FixedCols(), 1);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Col(), 1);
+
+    grid = TableGrid(form, 3, 4);
+    EXPECT_EQ(grid->View()->model()->rowCount(), 3);
+    grid->SetCells(2, 0, "Title");
+    grid->SetCells(1, 3, "last");
+    EXPECT_EQ(grid->View()->model()->headerData(2, Qt::Horizontal), "Title");
+    EXPECT_EQ(grid->Cells(1, 3), "last");
+    EXPECT_EQ(grid->Cells(0, 3), "");
+    int object = 0;
+    grid->SetObjects(0, 2, reinterpret_cast<TObject *>(&object));
+    EXPECT_EQ(grid->Objects(0, 2), reinterpret_cast<TObject *>(&object));
+    EXPECT_EQ(grid->Objects(2, 2), nullptr);
+    for (auto [col, row] : {std::pair{3, 0}, {-1, 0}, {0, 4}, {0, -1}}) {
+        EXPECT_THROW(grid->Cells(col, row), ERangeError) << col << "," << row;
+        EXPECT_THROW(grid->SetCells(col, row, "x"), ERangeError);
+        EXPECT_THROW(grid->Objects(col, row), ERangeError);
+    }
+    EXPECT_THROW(grid->ColWidths(3), ERangeError);
+
+    // A whole row at once: extra texts are dropped, missing ones empty.
+    grid->SetRowTexts(1, {"a", "b", "c", "d"});
+    EXPECT_EQ(grid->Cells(2, 1), "c");
+    grid->SetRowTexts(1, {"x"});
+    EXPECT_EQ(grid->Cells(0, 1), "x");
+    EXPECT_EQ(grid->Cells(2, 1), "");
+
+    // Widths: -1 hides the column, a width shows it again; the default width resets every column.
+    EXPECT_EQ(grid->ColWidths(1), 64);
+    grid->SetColWidths(1, -1);
+    EXPECT_EQ(grid->ColWidths(1), -1);
+    EXPECT_TRUE(grid->View()->isColumnHidden(1));
+    grid->SetColWidths(1, 40);
+    EXPECT_FALSE(grid->View()->isColumnHidden(1));
+    EXPECT_EQ(grid->View()->columnWidth(1), 41);
+    grid->SetColWidths(2, -1);
+    grid->SetDefaultColWidth(30);
+    EXPECT_EQ(grid->ColWidths(2), 30);
+    EXPECT_FALSE(grid->View()->isColumnHidden(2));
+    // Hidden columns stay hidden when the rows are rebuilt in one step.
+    grid->SetColWidths(0, -1);
+    grid->PermuteRows({3, 2, 1});
+    EXPECT_TRUE(grid->View()->isColumnHidden(0));
+    EXPECT_EQ(grid->View()->columnWidth(1), 31);
+
+    // Fewer columns drop the texts beyond; new ones start empty with the default width.
+    grid->SetCells(2, 2, "gone");
+    grid->SetColCount(2);
+    grid->SetColCount(3);
+    EXPECT_EQ(grid->Cells(2, 2), "");
+    EXPECT_EQ(grid->ColWidths(2), 30);
+
+    // The header row is kept only while there is a row below it; the table always keeps one row.
+    grid->SetRowCount(1);
+    EXPECT_EQ(grid->FixedRows(), 0);
+    EXPECT_EQ(grid->Row(), 0);
+    EXPECT_TRUE(grid->View()->horizontalHeader()->isHidden());
+    grid->SetRowCount(0);
+    EXPECT_EQ(grid->RowCount(), 1);
+    grid->SetRowCount(2);
+    grid->SetFixedRows(1);
+    EXPECT_FALSE(grid->View()->horizontalHeader()->isHidden());
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_THROW(grid->SetFixedRows(2), ERangeError);
+}
+
+TEST(StringGrid, RowsMoveDeleteAndReorderWithTheCurrentRowFollowing)
+{
+    TForm form(nullptr);
+    TStringGrid *grid = TableGrid(form, 2, 6);
+    FillColumn(grid, 0, {"T", "a", "b", "c", "d", "e"});
+    grid->SetObjects(1, 3, grid);
+    grid->SetRow(3);
+
+    grid->MoveRow(3, 5);
+    EXPECT_EQ(Column(grid, 0), QStringList({"T", "a", "b", "d", "e", "c"}));
+    EXPECT_EQ(grid->Objects(1, 5), grid);
+    EXPECT_EQ(grid->Row(), 5);
+    grid->MoveRow(1, 5);
+    EXPECT_EQ(Column(grid, 0), QStringList({"T", "b", "d", "e", "c", "a"}));
+    EXPECT_EQ(grid->Row(), 4);
+    grid->MoveRow(5, 2);
+    EXPECT_EQ(Column(grid, 0), QStringList({"T", "b", "a", "d", "e", "c"}));
+    EXPECT_EQ(grid->Row(), 5);
+    EXPECT_THROW(grid->MoveRow(1, 6), ERangeError);
+
+    // New row 1 + i is old row order[i]; anything but a permutation of the data rows changes nothing.
+    grid->PermuteRows({5, 4, 3, 2, 1});
+    EXPECT_EQ(Column(grid, 0), QStringList({"T", "c", "e", "d", "a", "b"}));
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Objects(1, 1), grid);
+    for (const std::vector<int> &bad : std::vector<std::vector<int>>{{1, 2, 3, 4}, {1, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {1, 2, 3, 4, 6}})
+        EXPECT_THROW(grid->PermuteRows(bad), ERangeError);
+    EXPECT_EQ(Column(grid, 0), QStringList({"T", "c", "e", "d", "a", "b"}));
+
+    // Deleting: the current row keeps its row, or the one taking its place, within the table.
+    grid->SetRow(3);
+    grid->DeleteRow(1);
+    EXPECT_EQ(Column(grid, 0), QStringList({"T", "e", "d", "a", "b"}));
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Cells(0, grid->Row()), "d");
+    grid->DeleteRow(2);
+    EXPECT_EQ(grid->Cells(0, grid->Row()), "a");
+    grid->SetRow(3);
+    grid->DeleteRows({3, 1, 3});
+    EXPECT_EQ(Column(grid, 0), QStringList({"T", "a"}));
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->View()->model()->rowCount(), 1);
+    EXPECT_THROW(grid->DeleteRows({1, 2}), ERangeError);
+    EXPECT_EQ(grid->RowCount(), 2);
+
+    // The last data row gone, row 0 is a plain row; the last row of all is only emptied.
+    grid->DeleteRow(1);
+    EXPECT_EQ(grid->RowCount(), 1);
+    EXPECT_EQ(grid->FixedRows(), 0);
+    EXPECT_EQ(grid->Cells(0, 0), "T");
+    grid->DeleteRow(0);
+    EXPECT_EQ(grid->RowCount(), 1);
+    EXPECT_EQ(grid->Cells(0, 0), "");
+}
+
+TEST(StringGrid, OnSelectCellRunsBeforeTheCurrentCellMovesAndCanRefuse)
+{
+    TForm form(nullptr);
+    TStringGrid *grid = TableGrid(form, 3, 5);
+    TSelectRecorder recorder;
+    grid->SetOnSelectCell(MakeEvent<&TSelectRecorder::SelectCell>(&recorder));
+
+    grid->SetRow(3);
+    EXPECT_EQ(recorder.asked, QList<QPoint>({QPoint(0, 3)}));
+    EXPECT_EQ(grid->Row(), 3);
+    grid->SetRow(3);
+    EXPECT_EQ(recorder.asked.size(), 1);
+    recorder.allow = false;
+    grid->SetRow(2);
+    grid->SetCol(2);
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(grid->Col(), 0);
+    EXPECT_EQ(grid->View()->currentIndex().row(), 2);
+    EXPECT_THROW(grid->SetRow(0), ERangeError);
+    EXPECT_THROW(grid->SetRow(5), ERangeError);
+}
