@@ -89,9 +89,12 @@ void ReportControls(QWidget *window)
             fields.push_back({"visible", Flag(control->Widget()->isVisibleTo(window))});
             fields.push_back({"enabled", Flag(control->Widget()->isEnabledTo(window))});
         }
-        for (const char *property : {"Checked", "Down", "ItemIndex"})
-            if (component->property(property).isValid())
-                fields.push_back({QString::fromLatin1(property).toLower(), Text(component, property)});
+        for (const char *property : {"Checked", "Down", "ItemIndex"}) {
+            const QVariant value = component->property(property);
+            if (value.isValid())
+                fields.push_back({QString::fromLatin1(property).toLower(),
+                                  value.typeId() == QMetaType::Bool ? Flag(value.toBool()) : value.toString()});
+        }
         Report(QStringLiteral("control"), fields);
     }
 }
