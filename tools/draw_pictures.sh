@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the program's own pictures into resources/ (ImageMagick). Run by hand after changing a picture; the
-# drawn files are kept in the repository and built into rostrel.
+# drawn files are kept in the repository and built into rostrel and lumbra.
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
 
@@ -43,3 +43,20 @@ convert -size 16x16 xc:white \
   -fill '#FFFF00' -draw 'point 7,9' \
   -fill '#008000' -draw 'rectangle 9,7 12,9' -draw 'polygon 12,4 15,8 12,12' \
   -colors 16 -depth 8 PNG8:BITMAP_EXIT.png
+
+# lumbra's menu glyphs, three of 16 x 16 side by side on olive (128,128,0), its see-through colour; pure white is
+# avoided, since the host shows white parts of a glyph as see-through. 1: a records table under a magnifier
+# (data management); 2: a probe with its beam; 3: a level image's colour steps.
+convert -size 48x16 xc:'rgb(128,128,0)' +antialias \
+  -fill '#F4F4D8' -stroke '#203060' -strokewidth 1 -draw 'rectangle 0,1 11,12' \
+  -fill '#3050A0' -stroke none -draw 'rectangle 1,2 10,4' \
+  -stroke '#7080A0' -draw 'line 1,7 10,7' -draw 'line 1,10 10,10' -draw 'line 5,5 5,11' \
+  -fill '#C8E0F8' -stroke '#101010' -draw 'circle 10,9 13,9' \
+  -stroke '#604020' -strokewidth 2 -draw 'line 12,12 15,15' \
+  -fill '#404850' -stroke '#101418' -strokewidth 1 -draw 'rectangle 20,1 27,6' \
+  -fill '#C8A040' -stroke none -draw 'rectangle 22,7 25,9' \
+  -fill none -stroke '#2F7FC1' -draw 'arc 19,8 28,15 30,150' -draw 'arc 17,6 30,17 35,145' \
+  -stroke none -fill '#FF00FF' -draw 'rectangle 33,2 35,13' -fill '#0000FF' -draw 'rectangle 36,2 38,13' \
+  -fill '#00C0C0' -draw 'rectangle 39,2 41,13' -fill '#00C000' -draw 'rectangle 42,2 44,13' \
+  -fill '#FF0000' -draw 'rectangle 45,2 47,13' \
+  -depth 8 PNG24:MENUS.png

@@ -69,3 +69,12 @@ void TImageList::GetBitmap(int index, TBitmap *bitmap) const
     }
     bitmap->SetImage(result);
 }
+
+void TImageList::ResourceLoad(const QString &name, TColor maskColor)
+{
+    TBitmap bitmap;
+    bitmap.LoadFromResourceName(name);
+    const QImage image = WithTransparentColor(bitmap.Image(), ColorToQColor(maskColor).rgb());
+    for (int left = 0; left + width_ <= image.width(); left += width_)
+        AddImage(image.copy(left, 0, width_, height_), QImage());
+}

@@ -35,6 +35,9 @@ public:
     // Adds the top-left Width x Height pixels of the image; where the mask has a set (white) pixel the image
     // is transparent. A null mask leaves every pixel opaque. Answers the new index.
     int AddImage(const QImage &image, const QImage &mask);
+    // Adds the pictures of the bitmap resource, cut left to right into pieces of the list's size; pixels of
+    // the mask colour are see-through. Raises EResNotFound for a missing resource.
+    void ResourceLoad(const QString &name, TColor maskColor);
     // The image at the index with its transparency; raises EListError for an index outside the list.
     QImage Image(int index) const;
     QIcon Icon(int index) const { return QIcon(QPixmap::fromImage(Image(index))); }

@@ -237,11 +237,13 @@ void TStringGrid::SetRowCount(int count)
     count = std::max(count, 1);
     if (count == RowCount())
         return;
-    if (count <= model_->FixedRows())
+    const bool headerGoes = count <= FixedRows();
+    if (headerGoes)
         model_->SetFixedRows(count - 1);
     model_->SetRowCount(count);
     row_ = std::clamp(row_, model_->FixedRows(), count - 1);
-    ApplyLayout();
+    if (headerGoes)
+        ApplyLayout();
     ShowCurrent();
 }
 
@@ -481,11 +483,13 @@ void TStringGrid::DeleteRows(const std::vector<int> &rows)
     }
     const int removedAbove = int(std::lower_bound(sorted.begin(), sorted.end(), row_) - sorted.begin());
     const int count = RowCount() - int(sorted.size());
-    if (count <= FixedRows())
+    const bool headerGoes = count <= FixedRows();
+    if (headerGoes)
         model_->SetFixedRows(count - 1);
     model_->DeleteRows(sorted);
     row_ = std::clamp(row_ - removedAbove, FixedRows(), count - 1);
-    ApplyLayout();
+    if (headerGoes)
+        ApplyLayout();
     ShowCurrent();
 }
 

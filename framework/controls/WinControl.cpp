@@ -1,7 +1,9 @@
 #include "controls/WinControl.h"
 
+#include "forms/Application.h"
 #include "rtl/Exceptions.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <algorithm>
 
@@ -42,6 +44,21 @@ void TWinControl::SetFocus()
 {
     if (Widget())
         Widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TWinControl::SetOnExit(TNotifyEvent event)
+{
+    onExit_ = event;
+    if (watchingFocus_ || !Widget())
+        return;
+    watchingFocus_ = true;
+    const auto inside = [this](const QWidget *widget) {
+        return widget && (widget == Widget() || Widget()->isAncestorOf(widget));
+    };
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this, inside](QWidget *old, QWidget *now) {
+        if (Widget() && inside(old) && !inside(now))
+            CallHandler(this, [this] { onExit_(this); });
+    });
 }
 
 bool TWinControl::CanFocus() const

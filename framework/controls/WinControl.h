@@ -32,6 +32,10 @@ public:
 
     void AlignControls();
 
+    // Runs when the keyboard focus moves from this control, or a control inside it, to one outside.
+    TNotifyEvent OnExit() const { return onExit_; }
+    void SetOnExit(TNotifyEvent event);
+
     // Kept by TControl::SetParent; inserting puts the control's widget into this one's client area.
     virtual void InsertControl(TControl *control);
     virtual void RemoveControl(TControl *control);
@@ -48,4 +52,6 @@ private:
     QList<TControl *> controls_;
     int helpContext_ = 0;
     bool aligning_ = false;
+    TNotifyEvent onExit_;
+    bool watchingFocus_ = false;
 };

@@ -25,8 +25,15 @@ QImage WithTransparentKey(const QImage &image)
 {
     if (image.isNull())
         return image;
+    const QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+    return WithTransparentColor(keyed, keyed.pixel(0, keyed.height() - 1));
+}
+
+QImage WithTransparentColor(const QImage &image, QRgb key)
+{
+    if (image.isNull())
+        return image;
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed.pixel(0, keyed.height() - 1);
     for (int y = 0; y < keyed.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
         for (int x = 0; x < keyed.width(); ++x)

@@ -28,6 +28,8 @@ public:
 // The picture with every pixel of its bottom-left colour made see-through, as transparent images and tool-button
 // glyphs show it.
 QImage WithTransparentKey(const QImage &image);
+// The picture with every pixel of the given colour made see-through.
+QImage WithTransparentColor(const QImage &image, QRgb key);
 
 // A picture of Width x Height pixels with a canvas to draw on it. A new or enlarged area is white.
 class TBitmap : public TPersistent {

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -195,4 +196,166 @@ TEST(StringGrid, OnSelectCellRunsBeforeTheCurrentCellMovesAndCanRefuse)
     EXPECT_EQ(grid->View()->currentIndex().row(), 2);
     EXPECT_THROW(grid->SetRow(0), ERangeError);
     EXPECT_THROW(grid->SetRow(5), ERangeError);
+}
+
+namespace {
+struct TCellDrawing {
+    int col;
+    int row;
+    TRect rect;
+    TGridDrawState state;
+};
+
+struct TGridEvents {
+    TStringGrid *grid = nullptr;
+    QList<TCellDrawing> drawn;
+    QStringList mouse;
+    int doubleClicks = 0;
+
+    void DrawCell(TObject *, int col, int row, TRect rect, TGridDrawState state)
+    {
+        drawn << TCellDrawing{col, row, rect, state};
+        TCanvas *canvas = grid->Canvas();
+        if (row == 0 && col == 2) {
+            canvas->Pen()->SetColor(clRed);
+            canvas->MoveTo(rect.Right - 13, rect.Top + 2);
+            canvas->LineTo(rect.Right - 3, rect.Top + 2);
+        } else if (row > 0 && !(state & gdSelected)) {
+            canvas->Brush()->SetColor(clYellow);
+            canvas->FillRect(rect);
+        }
+    }
+    void MouseDown(TObject *, TMouseButton, TShiftState shift, int x, int y)
+    {
+        int col = 0;
+        int row = 0;
+        grid->MouseToCell(x, y, col, row);
+        mouse << QStringLiteral("down %1,%2 cell %3,%4 row %5%6")
+                     .arg(x)
+                     .arg(y)
+                     .arg(col)
+                     .arg(row)
+                     .arg(grid->Row())
+                     .arg(shift & ssDouble ? " double" : "");
+        // The pressed look of a header cell, drawn between paints.
+        if (row == 0 && !grid->InColumnSizingZone(x, y)) {
+            grid->Canvas()->Brush()->SetColor(clLime);
+            grid->Canvas()->FillRect(grid->CellRect(col, row));
+        }
+    }
+    void MouseUp(TObject *, TMouseButton, TShiftState, int x, int y) { mouse << QStringLiteral("up %1,%2").arg(x).arg(y); }
+    void DblClick(TObject *) { ++doubleClicks; }
+};
+
+TColor PixelAt(const QImage &image, int x, int y) { return QColorToColor(image.pixelColor(x, y)); }
+} // namespace
+
+TEST(StringGrid, CellsAreDrawnByTheGridThenByOnDrawCellInClientCoordinates)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    TStringGrid *grid = TableGrid(form, 3, 4);
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetColWidths(0, 50);
+    grid->SetColWidths(1, -1);
+    grid->SetColWidths(2, 60);
+    grid->SetRowTexts(0, {"A", "B", "C"});
+    grid->SetRow(2);
+    TGridEvents events;
+    events.grid = grid;
+    grid->SetOnDrawCell(MakeEvent<&TGridEvents::DrawCell>(&events));
+    form.Show();
+
+    EXPECT_EQ(grid->CellRect(0, 0), Rect(0, 0, 50, 18));
+    EXPECT_EQ(grid->CellRect(2, 0), Rect(51, 0, 111, 18));
+    EXPECT_EQ(grid->CellRect(2, 1), Rect(51, 19, 111, 37));
+    EXPECT_EQ(grid->CellRect(1, 1), TRect());
+    EXPECT_EQ(grid->CellRect(0, 4), TRect());
+
+    const QImage shot = grid->Snapshot();
+    const auto find = [&](int col, int row) -> const TCellDrawing * {
+        for (const TCellDrawing &cell : events.drawn)
+            if (cell.col == col && cell.row == row)
+                return &cell;
+        return nullptr;
+    };
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(find(1, row), nullptr) << "hidden column drawn in row " << row;
+        for (int col : {0, 2}) {
+            const TCellDrawing *cell = find(col, row);
+            ASSERT_NE(cell, nullptr) << col << "," << row;
+            EXPECT_EQ(cell->rect, grid->CellRect(col, row)) << col << "," << row;
+            EXPECT_EQ(cell->state & (gdFixed | gdSelected),
+                      row == 0 ? unsigned(gdFixed) : row == 2 ? unsigned(gdSelected) : 0u)
+                << col << "," << row;
+        }
+    }
+    // What the event drew lands in its cell; the selected row keeps the grid's highlight.
+    EXPECT_EQ(PixelAt(shot, 20, 30), ColorToRGB(clYellow));
+    EXPECT_EQ(PixelAt(shot, 45, 19 + 19 + 15), ColorToRGB(clHighlight));
+    EXPECT_EQ(PixelAt(shot, 111 - 8, 2), ColorToRGB(clRed));
+    EXPECT_EQ(PixelAt(shot, 30, 12), ColorToRGB(clBtnFace));
+}
+
+TEST(StringGrid, MouseEventsReportClientCoordinatesForHeaderAndRows)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 400, 300);
+    TStringGrid *grid = TableGrid(form, 3, 6);
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetColWidths(0, 50);
+    TGridEvents events;
+    events.grid = grid;
+    grid->SetOnMouseDown(MakeEvent<&TGridEvents::MouseDown>(&events));
+    grid->SetOnMouseUp(MakeEvent<&TGridEvents::MouseUp>(&events));
+    grid->SetOnDblClick(MakeEvent<&TGridEvents::DblClick>(&events));
+    TSelectRecorder selections;
+    grid->SetOnSelectCell(MakeEvent<&TSelectRecorder::SelectCell>(&selections));
+    form.Show();
+    QWidget *header = grid->View()->horizontalHeader()->viewport();
+    QWidget *rows = grid->View()->viewport();
+
+    // Pressing a header cell: the canvas draws its pressed look over the header until the button comes up.
+    QTest::mousePress(header, Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(events.mouse.takeFirst(), "down 20,5 cell 0,0 row 1");
+    EXPECT_EQ(PixelAt(grid->Snapshot(), 10, 10), ColorToRGB(clLime));
+    QTest::mouseRelease(header, Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(events.mouse.takeFirst(), "up 20,5");
+    EXPECT_EQ(PixelAt(grid->Snapshot(), 10, 10), ColorToRGB(clBtnFace));
+    EXPECT_TRUE(selections.asked.isEmpty());
+
+    // A click on a row moves the current row first, so the handler sees it moved.
+    QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(70, 19 * 2 + 5));
+    EXPECT_EQ(events.mouse, QStringList({"down 70,62 cell 1,3 row 3", "up 70,62"}));
+    EXPECT_EQ(selections.asked, QList<QPoint>({QPoint(1, 3)}));
+    events.mouse.clear();
+    // Refused, the row stays, by mouse and by keys.
+    selections.allow = false;
+    QTest::mouseClick(rows, Qt::LeftButton, {}, QPoint(70, 19 * 3 + 5));
+    QTest::keyClick(grid->View(), Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(selections.asked.mid(1), QList<QPoint>({QPoint(1, 4), QPoint(1, 4)}));
+    selections.allow = true;
+    QTest::keyClick(grid->View(), Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 4);
+
+    // Double clicks open rows, not the header.
+    QTest::mouseDClick(header, Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(events.doubleClicks, 0);
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(events.doubleClicks, 1);
+
+    // The sizing zone lies on the column borders in the header band, only while columns can be sized.
+    EXPECT_TRUE(grid->InColumnSizingZone(50, 5));
+    EXPECT_TRUE(grid->InColumnSizingZone(52, 5));
+    EXPECT_FALSE(grid->InColumnSizingZone(25, 5));
+    EXPECT_FALSE(grid->InColumnSizingZone(1, 5));
+    EXPECT_FALSE(grid->InColumnSizingZone(50, 30));
+    int col = 0;
+    int row = 0;
+    grid->MouseToCell(290, 30, col, row);
+    EXPECT_EQ(col, -1);
+    EXPECT_EQ(row, 1);
+    grid->SetOptions(grid->Options() & ~goColSizing);
+    EXPECT_FALSE(grid->InColumnSizingZone(50, 5));
 }
