@@ -77,6 +77,15 @@ void TSpeedButton::Click()
         TControl::Click();
 }
 
+void TSpeedButton::MouseLeave()
+{
+    QToolButton *button = Button();
+    if (!button || !button->testAttribute(Qt::WA_UnderMouse))
+        return;
+    button->setAttribute(Qt::WA_UnderMouse, false);
+    button->update();
+}
+
 void TSpeedButton::TextChanged() { UpdateButton(); }
 
 void TSpeedButton::UpdateButton()

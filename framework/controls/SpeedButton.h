@@ -38,6 +38,8 @@ public:
     void SetDown(bool down);
 
     void Click() override;
+    // Drops the raised edge a flat button shows under the pointer, as the pointer leaving it does.
+    void MouseLeave();
 
 protected:
     void TextChanged() override;

@@ -88,3 +88,28 @@ TEST(Color, NameTableListsTheNamedColoursInOrderAndConvertsBothWays)
     EXPECT_FALSE(IdentToColor("clNoSuchColour", untouched));
     EXPECT_EQ(untouched, 7);
 }
+
+TEST(Color, NameTableHasTheStandardThenTheSystemColoursByIndex)
+{
+    QStringList names;
+    GetColorValues([&](const QString &name) { names << name; });
+    const QStringList system{"clScrollBar",      "clBackground",    "clActiveCaption", "clInactiveCaption",
+                             "clMenu",           "clWindow",        "clWindowFrame",   "clMenuText",
+                             "clWindowText",     "clCaptionText",   "clActiveBorder",  "clInactiveBorder",
+                             "clAppWorkSpace",   "clHighlight",     "clHighlightText", "clBtnFace",
+                             "clBtnShadow",      "clGrayText",      "clBtnText",       "clInactiveCaptionText",
+                             "clBtnHighlight",   "cl3DDkShadow",    "cl3DLight",       "clInfoText",
+                             "clInfoBk"};
+    ASSERT_GE(names.size(), 16 + system.size());
+    EXPECT_EQ(names.mid(16, system.size()), system);
+    EXPECT_EQ(names.mid(8, 8), QStringList({"clSilver", "clRed", "clLime", "clYellow", "clBlue", "clFuchsia",
+                                            "clAqua", "clWhite"}));
+    for (int i = 0; i < system.size(); ++i) {
+        TColor color = 0;
+        ASSERT_TRUE(IdentToColor(system[i], color));
+        EXPECT_EQ(color, SystemColor(i)) << system[i].toStdString();
+    }
+    TColor color = 0;
+    ASSERT_TRUE(IdentToColor("clTeal", color));
+    EXPECT_EQ(color, RGB(0, 128, 128));
+}

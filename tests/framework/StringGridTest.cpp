@@ -146,8 +146,9 @@ TEST(StringGrid, RowsMoveDeleteAndReorderWithTheCurrentRowFollowing)
     EXPECT_EQ(Column(grid, 0), QStringList({"T", "c", "e", "d", "a", "b"}));
     EXPECT_EQ(grid->Row(), 1);
     EXPECT_EQ(grid->Objects(1, 1), grid);
-    for (const std::vector<int> &bad : std::vector<std::vector<int>>{{1, 2, 3, 4}, {1, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {1, 2, 3, 4, 6}})
-        EXPECT_THROW(grid->PermuteRows(bad), ERangeError);
+    const std::vector<std::vector<int>> bad{{1, 2, 3, 4}, {1, 1, 2, 3, 4}, {0, 1, 2, 3, 4}, {1, 2, 3, 4, 6}};
+    for (const std::vector<int> &order : bad)
+        EXPECT_THROW(grid->PermuteRows(order), ERangeError);
     EXPECT_EQ(Column(grid, 0), QStringList({"T", "c", "e", "d", "a", "b"}));
 
     // Deleting: the current row keeps its row, or the one taking its place, within the table.
@@ -243,7 +244,10 @@ struct TGridEvents {
             grid->Canvas()->FillRect(grid->CellRect(col, row));
         }
     }
-    void MouseUp(TObject *, TMouseButton, TShiftState, int x, int y) { mouse << QStringLiteral("up %1,%2").arg(x).arg(y); }
+    void MouseUp(TObject *, TMouseButton, TShiftState, int x, int y)
+    {
+        mouse << QStringLiteral("up %1,%2").arg(x).arg(y);
+    }
     void DblClick(TObject *) { ++doubleClicks; }
 };
 

@@ -1,0 +1,283 @@
+// The main window of the inspection plug-in, registered as the host would and driven through its handlers.
+
+#include "FormatSettingsGuard.h"
+#include "crit_u.h"
+#include "lumbra_u.h"
+
+#include "controls/Button.h"
+#include "controls/CheckBox.h"
+#include "controls/ComboBox.h"
+#include "controls/Edit.h"
+#include "controls/PageControl.h"
+#include "controls/Panel.h"
+#include "controls/SpeedButton.h"
+#include "controls/StatusBar.h"
+#include "forms/ModalHook.h"
+#include "menus/Menus.h"
+#include "mlLangDispatcher.h"
+#include "registry/Registry.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+const QString LumbraKey = "\\Software\\Kelmar\\OrmelSW\\LUMBRA";
+
+TLumbraTuningMessage *NewTuning(int id, const QString &name, int day)
+{
+    auto *tuning = new TLumbraTuningMessage;
+    tuning->SetWidth(108);
+    tuning->SetHeight(108);
+    tuning->DeviceType = "LUMBRA-C";
+    tuning->TuningID = quint16(id);
+    tuning->RecordName = name;
+    tuning->Day = quint8(day);
+    tuning->Month = 3;
+    tuning->Year = 2005;
+    tuning->Hour = 9;
+    tuning->Minute = 5;
+    tuning->Frequency = 64;
+    return tuning;
+}
+
+TLumbraImageMessage *NewImage(int id, int type)
+{
+    auto *image = new TLumbraImageMessage;
+    image->SetWidth(120);
+    image->SetHeight(120);
+    image->ImageID = quint16(id);
+    image->ImageType = quint8(type);
+    image->BeginDay = 7;
+    image->BeginMonth = 3;
+    image->BeginYear = 2005;
+    // A level image holds a byte a pixel.
+    if (type == 1)
+        image->BitImage.SetLength(120 * 120);
+    return image;
+}
+
+// A data manager with three tunings and two images (an ordinary and a level image), the plug-in registered
+// with it, and a settings store without the plug-in's key.
+class LumbraWindow : public testing::Test {
+protected:
+    LumbraWindow()
+    {
+        TRegistry().DeleteKey(LumbraKey);
+        Manager.TuningMessages.SetLength(3);
+        Manager.TuningMessages[0] = NewTuning(20, "Pump", 7);
+        Manager.TuningMessages[1] = NewTuning(3, "  axle", 12);
+        Manager.TuningMessages[2] = NewTuning(100, "Wheel", 1);
+        Manager.TuningCount = 3;
+        Manager.ImageMessages.SetLength(2);
+        Manager.ImageMessages[0] = NewImage(1, 0);
+        Manager.ImageMessages[1] = NewImage(2, 1);
+        Manager.ImageCount = 2;
+        TDataManager *cell = &Manager;
+        std::uint8_t isDataManager = 1;
+        RegisterLumbra(nullptr, &isDataManager, &cell, nullptr);
+        Form = frmLumbra;
+    }
+    ~LumbraWindow() override { UnregisterLumbra(); }
+
+    void Open() { TmpObj->DoConfigAction(nullptr); }
+    void ClickHeader(TStringGrid *grid, int col)
+    {
+        const TRect cell = grid->CellRect(col, 0);
+        Form->sgTuningsMouseDown(grid, mbLeft, 0, cell.Left + 10, cell.Top + 5);
+        Form->sgTuningsMouseUp(grid, mbLeft, 0, cell.Left + 10, cell.Top + 5);
+    }
+    static QStringList Column(const TStringGrid *grid, int col)
+    {
+        QStringList cells;
+        for (int row = 1; row < grid->RowCount(); ++row)
+            cells << grid->Cells(col, row);
+        return cells;
+    }
+    QString Status(int panel) const { return Form->StatusBar1->Panels()->Items(panel)->Text(); }
+
+    FormatSettingsGuard Guard;
+    TDataManager Manager;
+    TfrmLumbra *Form = nullptr;
+};
+} // namespace
+
+// The tables in the manager's order with the settings' defaults; header clicks sort and turn the direction; a
+// level image shows the level preview; the find panel finds by wildcard and containment; closing stores the
+// column settings, and the next showing clears the sort.
+TEST_F(LumbraWindow, ShowsSortsPreviewsFindsAndStoresItsSettings)
+{
+    Open();
+    TStringGrid *tunings = Form->sgTunings;
+    ASSERT_EQ(tunings->ColCount(), 13);
+    EXPECT_EQ(Form->sgImages->ColCount(), 15);
+    EXPECT_EQ(tunings->Cells(3, 0), "Name");
+    EXPECT_EQ(Column(tunings, 3), (QStringList{"Pump", "axle", "Wheel"}));
+    EXPECT_EQ(Column(tunings, 5), (QStringList{"07/03/2005 09:05:00", "12/03/2005 09:05:00", "01/03/2005 09:05:00"}));
+    EXPECT_EQ(Column(tunings, 6), (QStringList{"10.039", "10.039", "10.039"}));
+    EXPECT_EQ(Status(0), "Tunings: 3 (0 hidden)");
+    EXPECT_EQ(Status(1), "Images: 2 (0 hidden)");
+    EXPECT_EQ(tunings->ColWidths(3), Form->Canvas()->TextWidth("Name") + 20);
+    EXPECT_EQ(Form->TuningsSortColumn, -1);
+
+    ClickHeader(tunings, 2);
+    EXPECT_EQ(Column(tunings, 2), (QStringList{"3", "20", "100"}));
+    ClickHeader(tunings, 2);
+    EXPECT_FALSE(Form->TuningsAscending);
+    EXPECT_EQ(Column(tunings, 2), (QStringList{"100", "20", "3"}));
+    ClickHeader(tunings, 3);
+    EXPECT_EQ(Form->TuningsSortColumn, 3);
+    EXPECT_EQ(Column(tunings, 3), (QStringList{"axle", "Wheel", "Pump"}));
+    EXPECT_EQ(Form->ImagesSortColumn, -1);
+
+    bool canSelect = true;
+    Form->sgTuningsSelectCell(Form->sgImages, 0, 2, canSelect);
+    EXPECT_TRUE(Form->pnDynImg->Visible());
+    EXPECT_FALSE(Form->paImage->Visible());
+    Form->sgTuningsSelectCell(Form->sgImages, 0, 1, canSelect);
+    EXPECT_FALSE(Form->pnDynImg->Visible());
+    EXPECT_TRUE(Form->paImage->Visible());
+
+    Form->TunFind1->Click();
+    ASSERT_TRUE(Form->pnTunSearch->Visible());
+    EXPECT_EQ(Form->pnTunSearch->Parent(), Form->pnTunBar);
+    EXPECT_TRUE(Form->sbTunSearch->Down());
+    EXPECT_EQ(Form->cbTunSrchCol->Items()->Count(), 13);
+    Form->cbTunSrchCol->SetItemIndex(3);
+    Form->edTunSrch->SetText("UMP");
+    EXPECT_EQ(tunings->Row(), 3);
+    tunings->SetRow(1);
+    Form->edTunSrch->SetText("P?m*");
+    EXPECT_EQ(tunings->Row(), 3);
+    Form->pnTunSearchExit(Form->pnTunSearch);
+    EXPECT_FALSE(Form->pnTunSearch->Visible());
+    EXPECT_FALSE(Form->sbTunSearch->Down());
+
+    Form->Close();
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(LumbraKey + "\\FieldsSettings\\Images", false));
+    EXPECT_EQ(registry.ReadString("TxtColor14"), "-2147483640");
+    ASSERT_TRUE(registry.OpenKey(LumbraKey + "\\FieldsSettings\\Tunings", false));
+    EXPECT_EQ(registry.ReadString("IsVisible12"), "1");
+    EXPECT_FALSE(registry.ValueExists("IsVisible13"));
+    EXPECT_TRUE(TuningSettings.empty());
+
+    Open();
+    EXPECT_EQ(Form->TuningsSortColumn, -1);
+    EXPECT_TRUE(Form->TuningsAscending);
+    EXPECT_EQ(Column(tunings, 2), (QStringList{"20", "3", "100"}));
+}
+
+// The dialog shows each column's own settings; Cancel changes nothing; OK stores the settings and filters the
+// table; a filter that drops every row leaves one blank row and reports every record as hidden; a column
+// hidden by its settings stays hidden when the window is opened again.
+TEST_F(LumbraWindow, CriteriaDialogFiltersOnOkOnly)
+{
+    Open();
+    TStringGrid *tunings = Form->sgTunings;
+    int answer = mrCancel;
+    int asked = 0;
+    auto setCriterion = [&](int col, int code, const QString &value) {
+        return [&, col, code, value](const TModalRequest &request) {
+            auto *dialog = dynamic_cast<TfrmGridCrit *>(request.Source);
+            EXPECT_TRUE(dialog);
+            if (!dialog)
+                return int(mrCancel);
+            ++asked;
+            EXPECT_EQ(dialog->pcFields->PageCount(), 13);
+            EXPECT_EQ(dialog->cbDataCrit->Items()->Strings(7), "Contains");
+            dialog->pcFields->SetActivePageIndex(col);
+            dialog->pcFieldsChange(dialog->pcFields);
+            EXPECT_TRUE(dialog->ckbVisFld->Checked());
+            EXPECT_EQ(dialog->edDataValue->Text(), "");
+            dialog->cbDataCrit->SetItemIndex(code);
+            dialog->edDataValue->SetText(value);
+            dialog->pcFields->SetActivePageIndex(col + 1);
+            dialog->pcFieldsChange(dialog->pcFields);
+            EXPECT_EQ(dialog->edDataValue->Text(), "");
+            EXPECT_EQ((*dialog->Settings)[col].DataValue, value);
+            EXPECT_EQ((*dialog->Settings)[col + 1].DataOperation, 0);
+            return answer;
+        };
+    };
+    {
+        TModalHookScope hook(setCriterion(2, 1, "50"));
+        Form->sbTunCrit->Click();
+    }
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(tunings->RowCount(), 4);
+    EXPECT_EQ(TuningSettings[2].DataValue, "");
+
+    answer = mrOk;
+    {
+        TModalHookScope hook(setCriterion(2, 1, "50"));
+        Form->TunCriteria1->Click();
+    }
+    EXPECT_EQ(Column(tunings, 2), (QStringList{"20", "3"}));
+    EXPECT_EQ(Status(0), "Tunings: 3 (1 hidden)");
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(LumbraKey + "\\FieldsSettings\\Tunings", false));
+    EXPECT_EQ(registry.ReadString("DataValue2"), "50");
+    EXPECT_EQ(registry.ReadString("DataOperation2"), "1");
+
+    registry.WriteString("DataValue0", "none");
+    registry.WriteString("DataOperation0", "2");
+    registry.WriteString("IsVisible4", "0");
+    Open();
+    EXPECT_EQ(tunings->RowCount(), 2);
+    EXPECT_FALSE(tunings->Objects(0, 1));
+    EXPECT_EQ(Status(0), "Tunings: 3 (3 hidden)");
+    EXPECT_EQ(tunings->ColWidths(4), -1);
+    Open();
+    EXPECT_EQ(tunings->ColWidths(4), -1);
+
+    // The default button resets every column, not only the one shown.
+    TFieldSettings settings(13);
+    settings[0].IsVisible = false;
+    settings[9].DataValue = "x";
+    TfrmGridCrit dialog(nullptr);
+    for (int col = 0; col < 13; ++col)
+        (new TTabSheet(&dialog))->SetPageControl(dialog.pcFields);
+    dialog.Settings = &settings;
+    dialog.pcFieldsChange(&dialog);
+    EXPECT_FALSE(dialog.ckbVisFld->Checked());
+    EXPECT_FALSE(dialog.edDataValue->Enabled());
+    dialog.btDefault->Click();
+    EXPECT_TRUE(settings[0].IsVisible);
+    EXPECT_EQ(settings[9].DataValue, "");
+    EXPECT_TRUE(dialog.ckbVisFld->Checked());
+    EXPECT_TRUE(dialog.edDataValue->Enabled());
+}
+
+// Switching to Russian rewrites titles, status and dates with that language's separators; back in English the
+// decimal separator is the English locale text's comma.
+TEST_F(LumbraWindow, LanguageSwitchRefreshesTheTables)
+{
+    Open();
+    Form->mlLangDispatcher1->SetActiveLanguage(2);
+    EXPECT_EQ(Form->sgTunings->Cells(0, 0), QString::fromUtf8("Тип прибора"));
+    EXPECT_EQ(Form->sgTunings->Cells(5, 1), "07.03.2005 09:05:00");
+    EXPECT_EQ(Form->sgImages->Cells(5, 1), "7.3.2005 0:0:0");
+    EXPECT_EQ(Status(0), QString::fromUtf8("Настройки: 3 (0 скрыто)"));
+    EXPECT_EQ(Form->Caption(), QString::fromUtf8("Управление данными ЛУМБРА"));
+    Form->mlLangDispatcher1->SetActiveLanguage(1);
+    EXPECT_EQ(Form->sgTunings->Cells(5, 1), "07/03/2005 09:05:00");
+    EXPECT_EQ(Form->sgTunings->Cells(6, 1), "10,039");
+    EXPECT_EQ(Status(1), "Images: 2 (0 hidden)");
+}
+
+// A manager whose count exceeds its list fails the refresh, which is reported, not passed on.
+TEST_F(LumbraWindow, FailedRefreshIsReportedFromLumbra)
+{
+    Manager.TuningCount = 4;
+    QString reported;
+    {
+        TModalHookScope hook([&](const TModalRequest &request) {
+            reported = request.Text;
+            return 1;
+        });
+        Open();
+    }
+    Manager.TuningCount = 3;
+    EXPECT_TRUE(reported.startsWith("From LUMBRA-C:")) << qPrintable(reported);
+    EXPECT_GT(reported.size(), QString("From LUMBRA-C:").size());
+}
