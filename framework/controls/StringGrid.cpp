@@ -42,6 +42,8 @@ public:
         updateGeometries();
         viewport()->update();
     }
+    // Typing does not jump to a row that starts with the letters typed.
+    void keyboardSearch(const QString &) override {}
 
 protected:
     bool viewportEvent(QEvent *event) override
@@ -187,11 +189,13 @@ TStringGrid::TStringGrid(TComponent *owner) : TWinControl(owner, new TStringGrid
 
 TStringGrid::~TStringGrid()
 {
-    // The view goes with the control after this: nothing of it may call back into the grid on its way out.
+    // The view's parts call into the grid: they go while the grid is still whole.
     canvas_->OnChange = {};
     QObject::disconnect(model_, nullptr, this, nullptr);
     QObject::disconnect(Header(), nullptr, this, nullptr);
     QObject::disconnect(View()->horizontalScrollBar(), nullptr, this, nullptr);
+    SetParent(nullptr);
+    delete View();
 }
 
 QTableView *TStringGrid::View() const { return static_cast<QTableView *>(Widget()); }
@@ -371,19 +375,21 @@ void TStringGrid::ApplyColWidth(int col)
 {
     QHeaderView *header = Header();
     const int width = colWidths_[size_t(col)];
-    syncingWidths_ = true;
+    const QScopedValueRollback syncing(syncingWidths_, true);
     if (width < 0) {
         header->hideSection(col);
     } else {
         header->showSection(col);
         header->resizeSection(col, width + GridLine());
     }
-    syncingWidths_ = false;
 }
 
 void TStringGrid::ApplyColWidths()
 {
-    Header()->setDefaultSectionSize(defaultColWidth_ + GridLine());
+    {
+        const QScopedValueRollback syncing(syncingWidths_, true);
+        Header()->setDefaultSectionSize(defaultColWidth_ + GridLine());
+    }
     for (int col = 0; col < ColCount(); ++col)
         ApplyColWidth(col);
 }

@@ -123,8 +123,10 @@ public:
 
     QTableView *View() const;
 
-protected:
+    // The view takes the grid's name, so that tools reading the window find it.
     void Loaded() override;
+
+protected:
     void FontChanged() override;
     void ColorChanged() override;
     bool WidgetEvent(QEvent *event) override;

@@ -44,7 +44,7 @@ struct TPaintCounter {
     }
 };
 
-struct TChangeCounter {
+struct TSpinChanges {
     int count = 0;
     void Changed(TObject *) { ++count; }
 };
@@ -72,8 +72,8 @@ TEST(DialogControls, SpinEditKeepsItsValueWithinTheLimitsAndReportsEveryChange)
     TForm form(nullptr);
     auto *spin = new TSpinEdit(&form);
     spin->SetParent(&form);
-    TChangeCounter changes;
-    spin->SetOnChange(MakeEvent<&TChangeCounter::Changed>(&changes));
+    TSpinChanges changes;
+    spin->SetOnChange(MakeEvent<&TSpinChanges::Changed>(&changes));
     // Equal limits mean none.
     spin->SetValue(100000);
     EXPECT_EQ(spin->Value(), 100000);

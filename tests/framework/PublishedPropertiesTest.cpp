@@ -4,13 +4,17 @@
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
 #include "controls/Edit.h"
+#include "controls/GroupBox.h"
 #include "controls/Image.h"
 #include "controls/Label.h"
 #include "controls/Memo.h"
 #include "controls/PageControl.h"
+#include "controls/PaintBox.h"
 #include "controls/Panel.h"
 #include "controls/SpeedButton.h"
+#include "controls/SpinEdit.h"
 #include "controls/StatusBar.h"
+#include "controls/StringGrid.h"
 #include "dialogs/OpenDialog.h"
 #include "forms/Form.h"
 #include "menus/Menus.h"
@@ -76,6 +80,10 @@ TEST(PublishedProperties, EveryControlPublishesTheTextsAndObjectsTheLanguageText
         {new TMenuItem(&form), {"Caption", "Hint", "Name"}, {"Action:TBasicAction"}},
         {new TMainMenu(&form), {"Name"}, {"Images:TImageList"}},
         {new TOpenDialog(&form), {"DefaultExt", "FileName", "Filter", "InitialDir", "Name", "Title"}, {}},
+        {new TGroupBox(&form), {"Caption", "Hint", "Name"}, {"Font:TFont"}},
+        {new TSpinEdit(&form), {"Hint", "Name"}, {"Font:TFont"}},
+        {new TPaintBox(&form), {"Hint", "Name"}, {"Font:TFont"}},
+        {new TStringGrid(&form), {"Hint", "Name"}, {"Font:TFont"}},
     };
     for (const Expected &e : expected) {
         SCOPED_TRACE(e.component->ClassName().toStdString());

@@ -58,6 +58,9 @@ TEST(StringGrid, CellsObjectsCountsAndWidthsAreCheckedAndKept)
     EXPECT_EQ(grid->Col(), 1);
 
     grid = TableGrid(form, 3, 4);
+    grid->SetName("sgTunings");
+    grid->Loaded();
+    EXPECT_EQ(grid->View()->objectName(), "sgTunings");
     EXPECT_EQ(grid->View()->model()->rowCount(), 3);
     grid->SetCells(2, 0, "Title");
     grid->SetCells(1, 3, "last");
@@ -100,12 +103,17 @@ TEST(StringGrid, CellsObjectsCountsAndWidthsAreCheckedAndKept)
     EXPECT_TRUE(grid->View()->isColumnHidden(0));
     EXPECT_EQ(grid->View()->columnWidth(1), 31);
 
+    // A column the user sizes keeps its new width.
+    grid->View()->horizontalHeader()->resizeSection(2, 51);
+    EXPECT_EQ(grid->ColWidths(2), 50);
+
     // Fewer columns drop the texts beyond; new ones start empty with the default width.
     grid->SetCells(2, 2, "gone");
     grid->SetColCount(2);
     grid->SetColCount(3);
     EXPECT_EQ(grid->Cells(2, 2), "");
     EXPECT_EQ(grid->ColWidths(2), 30);
+    EXPECT_EQ(grid->View()->columnWidth(2), 31);
 
     // The header row is kept only while there is a row below it; the table always keeps one row.
     grid->SetRowCount(1);
