@@ -53,6 +53,8 @@ public:
 
 protected:
     virtual void Notification(TComponent *component, TOperation operation);
+    // Marks the component as being freed, for a destructor that frees the owned components first.
+    void Destroying() { state_ |= csDestroying; }
     // Points the reference at the component, asking to hear of its removal and no longer of the old one's.
     // Answers false when the reference held that component already.
     template <class T>

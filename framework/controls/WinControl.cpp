@@ -55,8 +55,11 @@ void TWinControl::SetOnExit(TNotifyEvent event)
     const auto inside = [this](const QWidget *widget) {
         return widget && (widget == Widget() || Widget()->isAncestorOf(widget));
     };
+    // A form being freed moves the focus as its controls go: no exit its handlers may hear of, since the controls
+    // they touch may be gone already.
     QObject::connect(qApp, &QApplication::focusChanged, this, [this, inside](QWidget *old, QWidget *now) {
-        if (Widget() && inside(old) && !inside(now))
+        const bool freeing = HasState(csDestroying) || (Owner() && Owner()->HasState(csDestroying));
+        if (Widget() && !freeing && inside(old) && !inside(now))
             CallHandler(this, [this] { onExit_(this); });
     });
 }

@@ -31,6 +31,7 @@ TForm::TForm(TComponent *owner)
 
 TForm::~TForm()
 {
+    Destroying();
     CallHandler(this, [this] { onDestroy_(this); });
     DestroyComponents();
     // A menu that outlives the form keeps its bar, which the form's window only shows.
