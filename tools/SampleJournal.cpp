@@ -23,6 +23,9 @@ constexpr int ZeltTextWidth = TCustomZeltMessage::TextWidth;
 constexpr int HeaderTextWidth = TCustomUDJDMessage::HeaderTextWidth;
 constexpr int KindsOfBrokenLine = 12;
 constexpr int KindsOfDuplicate = 5;
+// The broken and duplicate lines that a journal of tunings and images only can hold.
+constexpr int BrokenTuningsAndImages[] = {0, 1, 2, 3, 4, 11};
+constexpr int DuplicateTuningsAndImages = 3;
 
 QString Utf8(const char *text) { return QString::fromUtf8(text); }
 
@@ -135,10 +138,14 @@ public:
 
         QList<TExtraLine> extras;
         if (records >= firstKinds_) {
+            const bool allKinds = mix_ == TSampleMix::AllKinds;
             for (int i = 0; i < (records + 99) / 100; ++i)
-                extras.append({random_.Between(firstKinds_, records), Kind::Broken, i % KindsOfBrokenLine});
+                extras.append({random_.Between(firstKinds_, records), Kind::Broken,
+                               allKinds ? i % KindsOfBrokenLine
+                                        : BrokenTuningsAndImages[i % std::size(BrokenTuningsAndImages)]});
             for (int i = 0; i < (records + 49) / 50; ++i)
-                extras.append({random_.Between(firstKinds_, records), Kind::Duplicate, i % KindsOfDuplicate});
+                extras.append({random_.Between(firstKinds_, records), Kind::Duplicate,
+                               i % (allKinds ? KindsOfDuplicate : DuplicateTuningsAndImages)});
         }
         std::stable_sort(extras.begin(), extras.end(),
                          [](const TExtraLine &a, const TExtraLine &b) { return a.AfterRecords < b.AfterRecords; });

@@ -27,7 +27,8 @@ struct TSampleLine {
     QByteArray Text; // Windows-1251, without line end
 };
 
-// Which records a sample journal holds: every kind, or only tunings (half of them) and images.
+// Which records a sample journal holds: every kind, or only tunings (half of them) and images, with broken and
+// duplicate lines of these kinds only.
 enum class TSampleMix { AllKinds, TuningsAndImages };
 
 // `records` lines of distinct records, and about one broken line per hundred records and one duplicate per
