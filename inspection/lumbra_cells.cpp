@@ -5,25 +5,64 @@
 #include "rtl/SysUtils.h"
 #include "types_u.h"
 
+#include <array>
+
 namespace {
-QString Decimal(unsigned value) { return QString::number(value); }
+// Tables of tens of thousands of rows repeat the same small numbers: their texts are made once and shared.
+constexpr unsigned SharedNumbers = 1024;
 
-// Below ten with a leading "0".
-QString TwoDigits(unsigned value) { return value < 10 ? QLatin1Char('0') + QString::number(value) : Decimal(value); }
+QString Decimal(unsigned value)
+{
+    static const std::vector<QString> texts = [] {
+        std::vector<QString> numbers(SharedNumbers);
+        for (unsigned i = 0; i < SharedNumbers; ++i)
+            numbers[i] = QString::number(i);
+        return numbers;
+    }();
+    return value < SharedNumbers ? texts[value] : QString::number(value);
+}
 
+void AppendDecimal(QString &text, unsigned value, bool padded)
+{
+    if (padded && value < 10)
+        text += QLatin1Char('0');
+    text += Decimal(value);
+}
+
+// Day, month, year, hour, minute, second; the padded form writes every part but the year with two digits.
 QString DateTimeText(unsigned day, unsigned month, unsigned year, unsigned hour, unsigned minute, unsigned second,
-                     QString (*part)(unsigned))
+                     bool padded)
 {
     const QChar date = FormatSettings.DateSeparator;
     const QChar time = FormatSettings.TimeSeparator;
-    return part(day) + date + part(month) + date + Decimal(year) + QLatin1Char(' ') + part(hour) + time +
-           part(minute) + time + part(second);
+    QString text;
+    text.reserve(20);
+    AppendDecimal(text, day, padded);
+    text += date;
+    AppendDecimal(text, month, padded);
+    text += date;
+    text += Decimal(year);
+    text += QLatin1Char(' ');
+    AppendDecimal(text, hour, padded);
+    text += time;
+    AppendDecimal(text, minute, padded);
+    text += time;
+    AppendDecimal(text, second, padded);
+    return text;
 }
 
-// The frequency code counts steps of 8/51 MHz.
-QString FrequencyText(unsigned code)
+// The frequency code counts steps of 8/51 MHz. The 256 texts are made once for each decimal separator.
+QString FrequencyText(quint8 code)
 {
-    return FormatFloat(QStringLiteral("###.###"), double(static_cast<long double>(code) * 8 / 51));
+    static QChar separator;
+    static std::array<QString, 256> texts;
+    if (separator != FormatSettings.DecimalSeparator || texts[code].isNull()) {
+        if (separator != FormatSettings.DecimalSeparator)
+            texts.fill(QString());
+        separator = FormatSettings.DecimalSeparator;
+        texts[code] = FormatFloat(QStringLiteral("###.###"), double(static_cast<long double>(code) * 8 / 51));
+    }
+    return texts[code];
 }
 } // namespace
 
@@ -34,7 +73,7 @@ std::vector<QString> TuningRowTexts(const TLumbraTuningMessage &tuning)
             Decimal(tuning.TuningID),
             Trim(tuning.GetRecordName()),
             Decimal(tuning.TransducerID),
-            DateTimeText(tuning.Day, tuning.Month, tuning.Year, tuning.Hour, tuning.Minute, tuning.Second, TwoDigits),
+            DateTimeText(tuning.Day, tuning.Month, tuning.Year, tuning.Hour, tuning.Minute, tuning.Second, true),
             FrequencyText(tuning.Frequency),
             Decimal(tuning.Amplitude),
             Decimal(tuning.Period),
@@ -52,9 +91,9 @@ std::vector<QString> ImageRowTexts(const TLumbraImageMessage &image)
             Decimal(image.TuningID),
             Trim(image.GetRecordName()),
             DateTimeText(image.BeginDay, image.BeginMonth, image.BeginYear, image.BeginHour, image.BeginMinute,
-                         image.BeginSecond, Decimal),
+                         image.BeginSecond, false),
             DateTimeText(image.EndDay, image.EndMonth, image.EndYear, image.EndHour, image.EndMinute,
-                         image.EndSecond, Decimal),
+                         image.EndSecond, false),
             Decimal(image.SizeX),
             Decimal(image.SizeY),
             Decimal(image.StepX),

@@ -15,11 +15,14 @@
 #include "controls/SpeedButton.h"
 #include "controls/SpinEdit.h"
 #include "controls/StatusBar.h"
+#include "graphics/Bitmap.h"
 #include "menus/Menus.h"
 #include "mlFormStorage.h"
 #include "mlLangDispatcher.h"
 #include "mlLangTables.h"
 #include "mlLngLnk.h"
+
+#include <utility>
 
 namespace {
 using F = TfrmLumbra;
@@ -181,9 +184,16 @@ void TfrmLumbra::BuildComponents()
     StatusBar1->Panels()->Add()->SetWidth(200);
     StatusBar1->Panels()->Add()->SetWidth(250);
 
-    for (TSpeedButton *button : {sbTunEdit, sbTunDelete, sbTunCrit, sbTunSearch, sbImgEdit, sbImgDelete, sbImgSearch,
-                                 sbImgCrit})
-        button->SetFlat(true);
+    const std::pair<TSpeedButton *, const char *> glyphs[] = {
+        {sbTunEdit, "GLYPH_VIEW"},     {sbTunDelete, "GLYPH_DELETE"}, {sbTunCrit, "GLYPH_CRITERIA"},
+        {sbTunSearch, "GLYPH_FIND"},   {sbImgEdit, "GLYPH_VIEW"},     {sbImgDelete, "GLYPH_DELETE"},
+        {sbImgSearch, "GLYPH_FIND"},   {sbImgCrit, "GLYPH_CRITERIA"}, {sbDynImageView, "GLYPH_LEVELVIEW"}};
+    TBitmap glyph;
+    for (const auto &[button, name] : glyphs) {
+        glyph.LoadFromResourceName(QString::fromLatin1(name));
+        button->SetGlyph(&glyph);
+        button->SetFlat(button != sbDynImageView);
+    }
     for (TSpeedButton *button : {sbTunSearch, sbImgSearch}) {
         button->SetGroupIndex(1);
         button->SetAllowAllUp(true);

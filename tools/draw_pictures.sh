@@ -60,3 +60,20 @@ convert -size 48x16 xc:'rgb(128,128,0)' +antialias \
   -fill '#00C0C0' -draw 'rectangle 39,2 41,13' -fill '#00C000' -draw 'rectangle 42,2 44,13' \
   -fill '#FF0000' -draw 'rectangle 45,2 47,13' \
   -depth 8 PNG24:MENUS.png
+
+# lumbra's tool-button glyphs, 16 x 16 on olive (see-through: the bottom-left colour): view a record (a page
+# under a magnifier), delete it (a red cross), the column criteria (a funnel), find (a magnifier), and the level
+# image window (colour steps in a frame).
+glyph() { convert -size 16x16 xc:'rgb(128,128,0)' +antialias "$@"; }
+glyph -fill '#F4F4D8' -stroke '#203060' -draw 'rectangle 1,0 10,13' \
+  -stroke '#7080A0' -draw 'line 3,3 8,3' -draw 'line 3,5 8,5' -draw 'line 3,7 6,7' \
+  -fill '#C8E0F8' -stroke '#101010' -draw 'circle 10,9 13,9' \
+  -stroke '#604020' -strokewidth 2 -draw 'line 12,12 15,15' -depth 8 PNG24:GLYPH_VIEW.png
+glyph -stroke '#C00000' -strokewidth 3 -draw 'line 3,3 12,12' -draw 'line 12,3 3,12' -depth 8 PNG24:GLYPH_DELETE.png
+glyph -fill '#F0D060' -stroke '#403000' -draw 'polygon 1,2 14,2 9,8 9,14 6,12 6,8' -depth 8 PNG24:GLYPH_CRITERIA.png
+glyph -fill '#C8E0F8' -stroke '#101010' -strokewidth 2 -draw 'circle 6,6 10,6' \
+  -stroke '#604020' -strokewidth 3 -draw 'line 10,10 14,14' -depth 8 PNG24:GLYPH_FIND.png
+glyph -fill none -stroke '#101010' -draw 'rectangle 0,1 15,14' -stroke none \
+  -fill '#FF00FF' -draw 'rectangle 1,2 3,13' -fill '#0000FF' -draw 'rectangle 4,2 6,13' \
+  -fill '#00C0C0' -draw 'rectangle 7,2 9,13' -fill '#00C000' -draw 'rectangle 10,2 12,13' \
+  -fill '#FF0000' -draw 'rectangle 13,2 14,13' -depth 8 PNG24:GLYPH_LEVELVIEW.png

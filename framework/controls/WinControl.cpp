@@ -55,11 +55,12 @@ void TWinControl::SetOnExit(TNotifyEvent event)
     const auto inside = [this](const QWidget *widget) {
         return widget && (widget == Widget() || Widget()->isAncestorOf(widget));
     };
-    // A form being freed moves the focus as its controls go: no exit its handlers may hear of, since the controls
-    // they touch may be gone already.
+    // Focus that goes to a drop-down list comes back; focus that leaves the program goes nowhere in it. A form
+    // being freed moves the focus as its controls go: no exit its handlers may hear of, since the controls they
+    // touch may be gone already.
     QObject::connect(qApp, &QApplication::focusChanged, this, [this, inside](QWidget *old, QWidget *now) {
         const bool freeing = HasState(csDestroying) || (Owner() && Owner()->HasState(csDestroying));
-        if (Widget() && !freeing && inside(old) && !inside(now))
+        if (Widget() && !freeing && inside(old) && now && !inside(now) && now->window()->windowType() != Qt::Popup)
             CallHandler(this, [this] { onExit_(this); });
     });
 }

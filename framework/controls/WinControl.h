@@ -32,7 +32,8 @@ public:
 
     void AlignControls();
 
-    // Runs when the keyboard focus moves from this control, or a control inside it, to one outside.
+    // Runs when the keyboard focus moves from this control, or a control inside it, to another control of the
+    // program outside it (not to a drop-down list).
     TNotifyEvent OnExit() const { return onExit_; }
     void SetOnExit(TNotifyEvent event);
 

@@ -16,6 +16,7 @@
 #include "TempDir.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEnterEvent>
 #include <QFileDialog>
@@ -317,6 +318,31 @@ TEST(Controls, APageControlFreedBeforeItsPagesCallsNoHandlerAndLetsThemGo)
     EXPECT_EQ(first->Parent(), nullptr);
     EXPECT_EQ(second->Parent(), nullptr);
     EXPECT_EQ(form.ComponentCount(), 2);
+}
+
+TEST(Controls, AContainerReportsFocusLeavingItForAnotherControlOnly)
+{
+    TForm form(nullptr);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    auto *inner = new TEdit(&form);
+    inner->SetParent(panel);
+    auto *outer = new TEdit(&form);
+    outer->SetParent(&form);
+    Counter exits;
+    panel->SetOnExit(MakeEvent<&Counter::Hit>(&exits));
+    QWidget popup(nullptr, Qt::Popup);
+    const auto move = [](TControl *from, QWidget *to) { emit qApp->focusChanged(from->Widget(), to); };
+
+    move(inner, &popup);
+    move(inner, nullptr);
+    move(outer, inner->Widget());
+    move(inner, panel->Widget());
+    EXPECT_EQ(exits.count, 0);
+    move(inner, outer->Widget());
+    move(panel, outer->Widget());
+    EXPECT_EQ(exits.count, 2);
+    EXPECT_EQ(exits.senders.value(0), panel);
 }
 
 TEST(Controls, OpenDialogIsAnsweredByTheHookAndCaptionsItsControlsWhileShowing)

@@ -15,8 +15,11 @@
 #include "forms/ModalHook.h"
 #include "menus/Menus.h"
 #include "mlLangDispatcher.h"
+#include "platform/Help.h"
 #include "registry/Registry.h"
 
+#include <QAbstractButton>
+#include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -119,9 +122,29 @@ TEST_F(LumbraWindow, ShowsSortsPreviewsFindsAndStoresItsSettings)
     EXPECT_EQ(tunings->ColWidths(3), Form->Canvas()->TextWidth("Name") + 20);
     EXPECT_EQ(Form->TuningsSortColumn, -1);
 
+    // Data cells take their column's colours; the selected row keeps the grid's own look.
+    TuningSettings[1].BGColor = clRed;
+    const QImage shot = tunings->View()->grab().toImage();
+    const TRect cell = tunings->CellRect(1, 2);
+    EXPECT_EQ(shot.pixelColor(cell.Right - 3, cell.Top + 3), QColor(Qt::red));
+    EXPECT_NE(shot.pixelColor(cell.Right - 3, tunings->CellRect(1, 1).Top + 3), QColor(Qt::red));
+    TuningSettings[1].BGColor = clWindow;
+
+    // The sort mark's base lies at the bottom of the header cell while ascending, at its top while descending.
+    const auto markBase = [&] {
+        const QImage header = tunings->View()->grab().toImage();
+        const TRect title = tunings->CellRect(2, 0);
+        const QColor highlight = ColorToQColor(clBtnHighlight);
+        return header.pixelColor(title.Right - 10, title.Top + 11) == highlight ? 11
+               : header.pixelColor(title.Right - 10, title.Top + 2) == highlight ? 2
+                                                                                   : -1;
+    };
+    EXPECT_EQ(markBase(), -1);
     ClickHeader(tunings, 2);
     EXPECT_EQ(Column(tunings, 2), (QStringList{"3", "20", "100"}));
+    EXPECT_EQ(markBase(), 11);
     ClickHeader(tunings, 2);
+    EXPECT_EQ(markBase(), 2);
     EXPECT_FALSE(Form->TuningsAscending);
     EXPECT_EQ(Column(tunings, 2), (QStringList{"100", "20", "3"}));
     ClickHeader(tunings, 3);
@@ -148,6 +171,16 @@ TEST_F(LumbraWindow, ShowsSortsPreviewsFindsAndStoresItsSettings)
     tunings->SetRow(1);
     Form->edTunSrch->SetText("P?m*");
     EXPECT_EQ(tunings->Row(), 3);
+    // The images' find button takes the one panel over to its bar; its second click closes it.
+    auto *imagesFind = static_cast<QAbstractButton *>(Form->sbImgSearch->Widget());
+    imagesFind->click();
+    EXPECT_EQ(Form->pnTunSearch->Parent(), Form->pnImgBar);
+    EXPECT_TRUE(Form->pnTunSearch->Visible());
+    EXPECT_FALSE(Form->sbTunSearch->Down());
+    EXPECT_EQ(Form->cbTunSrchCol->Items()->Count(), 15);
+    imagesFind->click();
+    EXPECT_FALSE(Form->pnTunSearch->Visible());
+    Form->TunFind1->Click();
     Form->pnTunSearchExit(Form->pnTunSearch);
     EXPECT_FALSE(Form->pnTunSearch->Visible());
     EXPECT_FALSE(Form->sbTunSearch->Down());
@@ -248,8 +281,8 @@ TEST_F(LumbraWindow, CriteriaDialogFiltersOnOkOnly)
     EXPECT_TRUE(dialog.edDataValue->Enabled());
 }
 
-// Switching to Russian rewrites titles, status and dates with that language's separators; back in English the
-// decimal separator is the English locale text's comma.
+// Switching to Russian rewrites titles, status and dates with that language's separators and asks for the Russian
+// help file; back in English the decimal separator is the English locale text's comma.
 TEST_F(LumbraWindow, LanguageSwitchRefreshesTheTables)
 {
     Open();
@@ -259,14 +292,26 @@ TEST_F(LumbraWindow, LanguageSwitchRefreshesTheTables)
     EXPECT_EQ(Form->sgImages->Cells(5, 1), "7.3.2005 0:0:0");
     EXPECT_EQ(Status(0), QString::fromUtf8("Настройки: 3 (0 скрыто)"));
     EXPECT_EQ(Form->Caption(), QString::fromUtf8("Управление данными ЛУМБРА"));
+    std::vector<THelpRequest> requests;
+    SetHelpHook([&](const THelpRequest &request) { requests.push_back(request); });
+    Form->Contents1->Click();
+    Form->Index1->Click();
+    SetHelpHook({});
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].File, "lumbra_ru.hlp");
+    EXPECT_EQ(requests[0].Command, unsigned(HELP_FINDER));
+    EXPECT_EQ(requests[1].Command, unsigned(HELP_PARTIALKEY));
+    EXPECT_STREQ(reinterpret_cast<const char *>(requests[1].Data), "");
     Form->mlLangDispatcher1->SetActiveLanguage(1);
     EXPECT_EQ(Form->sgTunings->Cells(5, 1), "07/03/2005 09:05:00");
     EXPECT_EQ(Form->sgTunings->Cells(6, 1), "10,039");
     EXPECT_EQ(Status(1), "Images: 2 (0 hidden)");
 }
 
-// A manager whose count exceeds its list fails the refresh, which is reported, not passed on.
-TEST_F(LumbraWindow, FailedRefreshIsReportedFromLumbra)
+// A manager whose count exceeds its list fails the refresh, which is reported, not passed on. A table whose
+// records are all gone keeps one blank row that holds no record, not the first record it showed before. Without
+// a data manager the window opens empty.
+TEST_F(LumbraWindow, RefreshReportsFailuresAndKeepsNoStaleRecord)
 {
     Manager.TuningCount = 4;
     QString reported;
@@ -277,7 +322,27 @@ TEST_F(LumbraWindow, FailedRefreshIsReportedFromLumbra)
         });
         Open();
     }
-    Manager.TuningCount = 3;
     EXPECT_TRUE(reported.startsWith("From LUMBRA-C:")) << qPrintable(reported);
     EXPECT_GT(reported.size(), QString("From LUMBRA-C:").size());
+
+    Manager.TuningCount = 3;
+    Open();
+    ASSERT_EQ(Form->sgTunings->Objects(0, 1), Manager.TuningMessages[0]);
+    Manager.TuningCount = 0;
+    lumbra_u::OnDataUpdate();
+    Manager.TuningCount = 3;
+    EXPECT_EQ(Form->sgTunings->RowCount(), 2);
+    EXPECT_FALSE(Form->sgTunings->Objects(0, 1));
+    EXPECT_EQ(Form->sgTunings->Cells(3, 1), "");
+    bool canSelect = true;
+    Form->sgTuningsSelectCell(Form->sgTunings, 0, 1, canSelect);
+    EXPECT_TRUE(TuningsFlags.NoRecord);
+
+    // Registered before any data manager, the plug-in opens its window with nothing in it.
+    TDataManager *none = nullptr;
+    std::uint8_t isDataManager = 1;
+    RegisterLumbra(nullptr, &isDataManager, &none, nullptr);
+    EXPECT_NO_THROW(Open());
+    EXPECT_TRUE(frmLumbra->Visible());
+    EXPECT_FALSE(frmLumbra->sgTunings->Objects(0, 1));
 }
