@@ -63,7 +63,7 @@ QList<TGridShot> Grids(const TRunResult &run, const QString &name)
 }
 } // namespace
 
-TEST(LumbraWindow, ShowsTheRecordsSortsThemAndFindsRows)
+TEST(LumbraInTheProgram, ShowsTheRecordsSortsThemAndFindsRows)
 {
     TLumbraSession session;
     const TRunResult run = session.Run({
@@ -164,7 +164,7 @@ TEST(LumbraWindow, ShowsTheRecordsSortsThemAndFindsRows)
     EXPECT_EQ(images[1].Summary["row"], "3");
 }
 
-TEST(LumbraWindow, CriteriaFilterTheTablesAndAreStoredAtClose)
+TEST(LumbraInTheProgram, CriteriaFilterTheTablesAndAreStoredAtClose)
 {
     TLumbraSession session;
     // A hidden column's criterion is not applied; a visible one that no image meets leaves none.
@@ -231,13 +231,14 @@ TEST(LumbraWindow, CriteriaFilterTheTablesAndAreStoredAtClose)
     EXPECT_EQ(session.String("TxtColor14", ImagesKey), "-2147483640");
 }
 
-TEST(LumbraWindow, FollowsALanguageSwitchWhileItIsOpen)
+TEST(LumbraInTheProgram, FollowsALanguageSwitchWhileItIsOpen)
 {
     TLumbraSession session;
     const TRunResult run = session.Run({
         Open(), Line({"select", Window, "sgTunings", "2"}), Line({"click", "Russian1"}), Line({"windows"}),
         Grid("sgTunings"), Grid("sgImages"), Line({"status", Window}), Line({"controls", Window}),
-        Line({"click", "English1"}), Grid("sgTunings"),
+        // Help contents: the plug-in's own message box names the Russian help file.
+        Line({"menu", Window, "2", "0"}), Line({"click", "English1"}), Grid("sgTunings"),
     });
     EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
     EXPECT_TRUE(run.Of("error").isEmpty());
@@ -261,6 +262,9 @@ TEST(LumbraWindow, FollowsALanguageSwitchWhileItIsOpen)
     EXPECT_EQ((*status)["0"], QString::fromUtf8("Настройки: 3 (0 скрыто)"));
     EXPECT_EQ((*status)["1"], QString::fromUtf8("Изображения: 3 (0 скрыто)"));
     EXPECT_EQ((*run.Find("control", "name", "GroupBox1"))["text"], QString::fromUtf8("Архив настроек:"));
+    const auto help = run.Find("modal", "kind", "message");
+    ASSERT_TRUE(help);
+    EXPECT_TRUE((*help)["text"].contains("lumbra_ru.hlp")) << qPrintable((*help)["text"]);
 
     EXPECT_EQ(tunings[1].Cell(0, 0), "Device type");
     EXPECT_EQ(tunings[1].Cell(5, 1), "07/03/2005 09:05:00");
