@@ -1,6 +1,9 @@
 #include "GridRows.h"
 
+#include "CellValues.h"
+
 #include "controls/StringGrid.h"
+#include "rtl/Codec1251.h"
 #include "rtl/SysUtils.h"
 
 #include <algorithm>
@@ -15,6 +18,7 @@ struct TCriterion {
     int Col = 0;
     int Operation = opAlways;
     QString Value;
+    QByteArray ValueBytes;
     bool ValueIsInteger = false;
     int IntValue = 0;
     // Per grid row: the cell converts to an integer, and its value.
@@ -55,25 +59,34 @@ std::vector<TCriterion> ActiveCriteria(const TStringGrid *grid, const TFieldSett
         criterion.Operation = setting.DataOperation;
         criterion.Value = setting.DataValue;
         if (criterion.Operation != opContains) {
+            criterion.ValueBytes = ToCp1251(criterion.Value);
             criterion.ValueIsInteger = TryStrToInt(criterion.Value, criterion.IntValue);
             criterion.Ints.resize(grid->RowCount());
             criterion.CellIsInteger.resize(grid->RowCount());
-            for (int row = 1; row < grid->RowCount(); ++row) {
-                criterion.CellIsInteger[row] = TryStrToInt(grid->Cells(c, row), criterion.Ints[row]);
-                criterion.NonIntegers += !criterion.CellIsInteger[row];
-            }
         }
         criteria.push_back(std::move(criterion));
     }
+    // Row by row, so that each row's texts are fetched once for all the columns.
+    for (int row = 1; row < grid->RowCount(); ++row)
+        for (TCriterion &criterion : criteria)
+            if (criterion.Operation != opContains) {
+                criterion.CellIsInteger[row] = CellToInt(grid->CellView(criterion.Col, row), criterion.Ints[row]);
+                criterion.NonIntegers += !criterion.CellIsInteger[row];
+            }
     return criteria;
 }
 
-bool Keeps(const TCriterion &criterion, const TStringGrid *grid, int row)
+// bytes: a buffer for the cell's code-page bytes, kept from one row to the next.
+bool Keeps(const TCriterion &criterion, const TStringGrid *grid, int row, QByteArray &bytes)
 {
+    const QStringView cell = grid->CellView(criterion.Col, row);
     if (criterion.Operation == opContains)
-        return grid->Cells(criterion.Col, row).contains(criterion.Value);
-    if (criterion.NonIntegers > 0)
-        return Holds(criterion.Operation, CompareCellTexts(grid->Cells(criterion.Col, row), criterion.Value));
+        return cell.contains(criterion.Value);
+    if (criterion.NonIntegers > 0) {
+        bytes.clear();
+        AppendCp1251(cell, bytes);
+        return Holds(criterion.Operation, CompareBytes(bytes, criterion.ValueBytes));
+    }
     if (!criterion.ValueIsInteger)
         return true;
     const int value = criterion.Ints[row];
@@ -94,9 +107,10 @@ void ApplyCriteria(TStringGrid *grid, const TFieldSettings &settings)
 
     std::vector<TCriterion> criteria = ActiveCriteria(grid, settings);
     std::vector<int> rejected;
+    QByteArray bytes;
     for (int row = grid->RowCount() - 1; row >= 1 && !criteria.empty(); --row) {
         const auto failing = std::find_if(criteria.begin(), criteria.end(), [&](const TCriterion &criterion) {
-            return !Keeps(criterion, grid, row);
+            return !Keeps(criterion, grid, row, bytes);
         });
         if (failing == criteria.end())
             continue;
