@@ -21,7 +21,9 @@ struct TCriterion {
     QByteArray ValueBytes;
     bool ValueIsInteger = false;
     int IntValue = 0;
-    // Per grid row: the cell converts to an integer, and its value.
+    // Per grid row: the cell against the value as texts (contained or not for opContains, else the sign of
+    // their byte order), whether the cell converts to an integer, and its value.
+    std::vector<signed char> TextOrders;
     std::vector<char> CellIsInteger;
     std::vector<int> Ints;
     int NonIntegers = 0;
@@ -58,6 +60,7 @@ std::vector<TCriterion> ActiveCriteria(const TStringGrid *grid, const TFieldSett
         criterion.Col = c;
         criterion.Operation = setting.DataOperation;
         criterion.Value = setting.DataValue;
+        criterion.TextOrders.resize(grid->RowCount());
         if (criterion.Operation != opContains) {
             criterion.ValueBytes = ToCp1251(criterion.Value);
             criterion.ValueIsInteger = TryStrToInt(criterion.Value, criterion.IntValue);
@@ -66,27 +69,31 @@ std::vector<TCriterion> ActiveCriteria(const TStringGrid *grid, const TFieldSett
         }
         criteria.push_back(std::move(criterion));
     }
-    // Row by row, so that each row's texts are fetched once for all the columns.
+    // Every cell a criterion needs is judged in one pass, row by row, so that each row's texts are read once.
+    QByteArray bytes;
     for (int row = 1; row < grid->RowCount(); ++row)
-        for (TCriterion &criterion : criteria)
-            if (criterion.Operation != opContains) {
-                criterion.CellIsInteger[row] = CellToInt(grid->CellView(criterion.Col, row), criterion.Ints[row]);
-                criterion.NonIntegers += !criterion.CellIsInteger[row];
+        for (TCriterion &criterion : criteria) {
+            const QStringView cell = grid->CellView(criterion.Col, row);
+            if (criterion.Operation == opContains) {
+                criterion.TextOrders[row] = cell.contains(criterion.Value);
+                continue;
             }
+            bytes.truncate(0);
+            AppendCp1251(cell, bytes);
+            const int order = CompareBytes(bytes, criterion.ValueBytes);
+            criterion.TextOrders[row] = static_cast<signed char>((order > 0) - (order < 0));
+            criterion.CellIsInteger[row] = CellToInt(cell, criterion.Ints[row]);
+            criterion.NonIntegers += !criterion.CellIsInteger[row];
+        }
     return criteria;
 }
 
-// bytes: a buffer for the cell's code-page bytes, kept from one row to the next.
-bool Keeps(const TCriterion &criterion, const TStringGrid *grid, int row, QByteArray &bytes)
+bool Keeps(const TCriterion &criterion, int row)
 {
-    const QStringView cell = grid->CellView(criterion.Col, row);
     if (criterion.Operation == opContains)
-        return cell.contains(criterion.Value);
-    if (criterion.NonIntegers > 0) {
-        bytes.clear();
-        AppendCp1251(cell, bytes);
-        return Holds(criterion.Operation, CompareBytes(bytes, criterion.ValueBytes));
-    }
+        return criterion.TextOrders[row] != 0;
+    if (criterion.NonIntegers > 0)
+        return Holds(criterion.Operation, criterion.TextOrders[row]);
     if (!criterion.ValueIsInteger)
         return true;
     const int value = criterion.Ints[row];
@@ -107,10 +114,9 @@ void ApplyCriteria(TStringGrid *grid, const TFieldSettings &settings)
 
     std::vector<TCriterion> criteria = ActiveCriteria(grid, settings);
     std::vector<int> rejected;
-    QByteArray bytes;
     for (int row = grid->RowCount() - 1; row >= 1 && !criteria.empty(); --row) {
         const auto failing = std::find_if(criteria.begin(), criteria.end(), [&](const TCriterion &criterion) {
-            return !Keeps(criterion, grid, row, bytes);
+            return !Keeps(criterion, row);
         });
         if (failing == criteria.end())
             continue;
