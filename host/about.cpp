@@ -21,8 +21,9 @@ TfrmAbout::TfrmAbout(TComponent *owner) : TAboutBox(owner)
     SetHelpContext(20);
 
     mlLabel1 = NewTitle(QStringLiteral("mlLabel1"), 214, 8, 225, 81, 35, QStringLiteral("Ormel Software Environment"));
-    AddFigures({218, 100, 122, 144, 216, 168, 218, 182, 200, 226, 244}, QStringLiteral("Version 1.03"), MakerLine,
-               MakerWebAddress);
+    AddFigures({.Left = 218, .VersionTop = 100, .MakerTop = 122, .LinkTop = 144, .RuleLeft = 216, .RuleTop = 168,
+                .RuleWidth = 218, .MemoryTop = 182, .PhysMemTop = 200, .InUseTop = 226, .FreeResTop = 244},
+               QStringLiteral("Version 1.03"), MakerLine, MakerWebAddress);
 
     Panel1 = new TPanel(this);
     Panel1->SetName(QStringLiteral("Panel1"));

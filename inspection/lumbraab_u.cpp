@@ -18,8 +18,9 @@ TfrmLumbraAbout::TfrmLumbraAbout(TComponent *owner, TmlCustomLang *commonLang) :
     SetHelpContext(20);
 
     Label1 = NewTitle(QStringLiteral("Label1"), 8, 8, 314, 40, 28, QStringLiteral("LUMBRA Data Management"));
-    AddFigures({12, 58, 80, 100, 8, 124, 314, 134, 152, 174, 192}, QStringLiteral("Version 1.0"), MakerLine,
-               MakerWebAddress);
+    AddFigures({.Left = 12, .VersionTop = 58, .MakerTop = 80, .LinkTop = 100, .RuleLeft = 8, .RuleTop = 124,
+                .RuleWidth = 314, .MemoryTop = 134, .PhysMemTop = 152, .InUseTop = 174, .FreeResTop = 192},
+               QStringLiteral("Version 1.0"), MakerLine, MakerWebAddress);
     AddOkButton(247, 191);
 
     mlLangLinked1 = new TmlLangLinked(this);
