@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRect>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -191,4 +192,125 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
         EXPECT_EQ(lines[i], edited.Lines()[i]) << "line " << i;
     // The name and comments are fixed-width fields: the tuning's line keeps its length.
     EXPECT_EQ(lines[0].size(), known.Pump.Line().size());
+}
+
+TEST(RecordViewerInTheProgram, DeletingAsksFirstAndTakesExactlyTheRecordsLine)
+{
+    const TKnownRecords known;
+    TViewerSession session(known);
+    const TRunResult run = session.Run({
+        Open(),
+        // No, after the Help button, which leaves the question open (its topic 0 names no help); then Escape,
+        // then Enter for Yes.
+        Select("sgImages", 2), Modal(), Press(Window, "sbImgDelete"), Line({"controls", "TMessageForm"}),
+        Press("TMessageForm", "Help"), Line({"windows"}), Press("TMessageForm", "No"),
+        Line({"grid", Window, "sgImages"}),
+        Answer({"0", "key=Escape"}), Press(Window, "sbImgDelete"), Line({"grid", Window, "sgImages"}),
+        Answer({"0", "key=Enter"}), Press(Window, "sbImgDelete"), Line({"grid", Window, "sgImages"}),
+        // Both tunings, the last row last: the table keeps one blank row and its commands do nothing.
+        Select("sgTunings", 2), Answer({"6"}), Press(Window, "sbTunDelete"),
+        Answer({"6"}), Press(Window, "sbTunDelete"), Line({"grid", Window, "sgTunings"}),
+        Press(Window, "sbTunEdit"), Press(Window, "sbTunDelete"), Line({"status", Window}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+    // Three questions for the image, two for the tunings, none once the tunings' table is empty.
+    const QList<TRecord> modals = run.Of("modal");
+    ASSERT_EQ(modals.size(), 5);
+    for (const TRecord &modal : modals) {
+        EXPECT_EQ(modal["class"], "TMessageForm");
+        EXPECT_EQ(modal["caption"], "Warning");
+    }
+    const auto question = ControlsShot(run, 0);
+    EXPECT_EQ(question["Message"]["text"], "This operation can't be canceled.\r\nDelete selected record?");
+    EXPECT_EQ(question["Yes"]["text"], "&Yes");
+    EXPECT_EQ(question["No"]["text"], "&No");
+    EXPECT_EQ(question["Help"]["text"], "&Help");
+    EXPECT_FALSE(question.contains("OK"));
+    const auto open = run.Find("window", "class", "TMessageForm");
+    ASSERT_TRUE(open);
+    EXPECT_EQ((*open)["visible"], "1");
+
+    QList<QStringList> images;
+    for (const TRecord &record : run.Of("grid"))
+        if (record["name"] == "sgImages")
+            images.append({record["rows"]});
+    EXPECT_EQ(images, (QList<QStringList>{{"4"}, {"4"}, {"3"}}));
+    const QStringList left = LastGrid(run, "sgImages");
+    ASSERT_EQ(left.size(), 3);
+    EXPECT_EQ(left[1].split(u'|').value(2), "20");
+    EXPECT_EQ(left[2].split(u'|').value(2), "22");
+    const QStringList tunings = LastGrid(run, "sgTunings");
+    ASSERT_EQ(tunings.size(), 2);
+    EXPECT_TRUE(tunings[1].split(u'|').filter(QRegularExpression(".")).isEmpty()) << qPrintable(tunings[1]);
+    const auto status = run.Find("status", "name", "StatusBar1");
+    ASSERT_TRUE(status);
+    // The status line keeps its counts until the next data update rewrites it.
+    EXPECT_EQ((*status)["0"], "Tunings: 2 (0 hidden)");
+    EXPECT_EQ((*status)["1"], "Images: 3 (0 hidden)");
+
+    // Exactly the deleted records' lines are gone; the others are byte for byte as they were.
+    EXPECT_EQ(session.JournalLines(), (QList<QByteArray>{known.Ordinary.Line(), known.Impact.Line()}));
+}
+
+TEST(RecordViewerInTheProgram, MeasuresDefectAreasOpensTheImagesTuningAndWarnsInRussian)
+{
+    const TKnownRecords known;
+    TViewerSession session(known);
+    session.SetInteger("Language", 2);
+    // Warnings switched off: the one about a missing tuning comes all the same.
+    session.SetInteger("DoWarnings", 0, "LUMBRA");
+    const auto controls = [] { return Line({"controls", Viewer}); };
+    const auto drag = [](int x1, int y1, int x2, int y2) {
+        return Line({"drag", Viewer, "Image1", QString::number(x1), QString::number(y1), QString::number(x2),
+                     QString::number(y2)});
+    };
+    const auto mouse = [](const QString &what, int x, int y) {
+        return Line({"mouse-" + what, Viewer, "Image1", QString::number(x), QString::number(y)});
+    };
+    const TRunResult run = session.Run({
+        Open(), Select("sgImages", 1), Modal(), Press(Window, "sbImgEdit"),
+        // The first movement only arms the tool, though the button is held.
+        mouse("down", 20, 20), mouse("move", 130, 130), controls(), mouse("move", 130, 130), mouse("up", 130, 130),
+        controls(),
+        // Backwards, a point, a white corner, the whole frame again and a press outside it that changes nothing.
+        drag(120, 100, 20, 20), controls(), drag(20, 20, 10, 10), controls(), drag(80, 20, 120, 28), controls(),
+        drag(20, 20, 130, 130), mouse("down", 150, 150), mouse("up", 150, 150), controls(),
+        // ">>": the image's tuning in a second viewer beside the first.
+        Modal(), Press(Viewer, "buShowTunning"), Line({"windows"}), controls(), Line({"end-modal", "2"}),
+        Line({"end-modal", "2"}),
+        // The level image's tuning is missing: the warning, forced, without its check box.
+        Select("sgImages", 2), Modal(), Press(Window, "sbImgEdit"), Modal(), Press(Viewer, "buShowTunning"),
+        Line({"controls", "TfrmMessage"}), Line({"end-modal", "1"}), Line({"end-modal", "2"}),
+        Modal(), Press(Window, "sbImgDelete"), Line({"controls", "TMessageForm"}), Line({"end-modal", "7"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+
+    const auto area = [&run](int shot) { return ControlsShot(run, shot)["Defectarea"]["text"]; };
+    EXPECT_EQ((QStringList{area(0), area(1), area(2), area(3), area(4), area(5)}),
+              (QStringList{"", "200", "200", "0", "0", "200"}));
+    const auto image = ControlsShot(run, 0);
+    EXPECT_EQ(image["lbComments"]["text"], "Замечания:");
+    EXPECT_EQ(image["btCancel"]["text"], "О&тмена");
+    EXPECT_EQ(image["lbDefectarea"]["text"], "Площадь дефектов в отмеченной зоне (кв. мм):");
+
+    int viewers = 0;
+    for (const TRecord &window : run.Of("window"))
+        viewers += window["name"] == Viewer && window["visible"] == "1" && window["modal"] == "1";
+    EXPECT_EQ(viewers, 2);
+    const auto tuning = ControlsShot(run, 6);
+    EXPECT_EQ(tuning["EditTuningID"]["text"], "7");
+    EXPECT_EQ(tuning["edTunName"]["text"], "Pump");
+    EXPECT_EQ(tuning["EditTuningID"]["visible"], "1");
+
+    const auto warning = ControlsShot(run, 7);
+    EXPECT_EQ(warning["lbMessage"]["text"], "Настройка, при которой было получено данное изображение, не найдена!");
+    EXPECT_EQ(warning["CheckBox1"]["visible"], "0");
+    // The question speaks Russian; the plug-in's dialog captions have only the first language's texts.
+    const auto question = ControlsShot(run, 8);
+    EXPECT_EQ(question["Message"]["text"], "Данная операция не может быть отменена.\r\nУдалить выбранную запись?");
+    EXPECT_EQ(question["Yes"]["text"], "&Yes");
+    EXPECT_EQ(question["Help"]["text"], "&Help");
+    EXPECT_EQ(session.Read("ormeldata.txt"), known.Journal());
 }
