@@ -75,8 +75,9 @@ bool TWinControl::CanFocus() const
 
 void TWinControl::Resized()
 {
-    TControl::Resized();
+    // OnResize sees the aligned controls already at their new places.
     AlignControls();
+    TControl::Resized();
 }
 
 void TWinControl::FontChanged()

@@ -30,7 +30,7 @@ public:
     // Visible and enabled, with every parent.
     bool CanFocus() const;
 
-    void AlignControls();
+    virtual void AlignControls();
 
     // Runs when the keyboard focus moves from this control, or a control inside it, to another control of the
     // program outside it (not to a drop-down list).

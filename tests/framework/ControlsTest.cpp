@@ -138,6 +138,11 @@ TEST(Controls, ControlsFollowTheirParentsFontUntilTheyGetTheirOwn)
 
 TEST(Controls, AlignedControlsShareTheClientAreaAndFollowItsSize)
 {
+    struct TResizeProbe {
+        TControl *watched;
+        int width = 0;
+        void Resized(TObject *) { width = watched->Width(); }
+    };
     TForm form(nullptr);
     form.SetBounds(0, 0, 550, 100);
     auto *panel = new TPanel(&form);
@@ -174,8 +179,11 @@ TEST(Controls, AlignedControlsShareTheClientAreaAndFollowItsSize)
     panel->SetBorderWidth(0);
     EXPECT_EQ(tool1->Left(), 2);
     EXPECT_EQ(tool2->Height(), 31);
+    TResizeProbe probe{panel};
+    form.SetOnResize(MakeEvent<&TResizeProbe::Resized>(&probe));
     form.SetWidth(700);
     EXPECT_EQ(panel->Width(), 700);
+    EXPECT_EQ(probe.width, 700);
     form.SetHeight(150);
     EXPECT_EQ(bar->Top() + bar->Height(), form.ClientHeight());
     // Freeing a parent leaves the controls it held without one.

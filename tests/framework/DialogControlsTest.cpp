@@ -2,11 +2,17 @@
 #include "controls/GroupBox.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
+#include "controls/ScrollBox.h"
 #include "controls/SpeedButton.h"
+#include "controls/SpinButton.h"
 #include "controls/SpinEdit.h"
+#include "dialogs/ColorDialog.h"
 #include "forms/Form.h"
+#include "forms/ModalHook.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QSpinBox>
@@ -47,6 +53,12 @@ struct TPaintCounter {
 struct TSpinChanges {
     int count = 0;
     void Changed(TObject *) { ++count; }
+};
+
+struct TSpinClicks {
+    QStringList calls;
+    void Up(TObject *sender) { calls << "up " + static_cast<TComponent *>(sender)->Name(); }
+    void Down(TObject *sender) { calls << "down " + static_cast<TComponent *>(sender)->Name(); }
 };
 } // namespace
 
@@ -170,4 +182,82 @@ TEST(DialogControls, FlatSpeedButtonDropsItsHoverLookOnMouseLeave)
     ASSERT_NE(button->Snapshot(), plain);
     button->MouseLeave();
     EXPECT_EQ(button->Snapshot(), plain);
+}
+
+TEST(DialogControls, SpinButtonSplitsItsHeightBetweenUpAndDownAndReportsEachClick)
+{
+    TForm form(nullptr);
+    auto *spin = new TSpinButton(&form);
+    spin->SetName("SpinButton3");
+    spin->SetParent(&form);
+    spin->SetBounds(48, 8, 16, 23);
+    EXPECT_EQ(spin->UpButton()->geometry(), QRect(0, 0, 16, 11));
+    EXPECT_EQ(spin->DownButton()->geometry(), QRect(0, 11, 16, 12));
+    EXPECT_TRUE(spin->UpButton()->autoRepeat() && spin->DownButton()->autoRepeat());
+    TSpinClicks clicks;
+    spin->SetOnUpClick(MakeEvent<&TSpinClicks::Up>(&clicks));
+    spin->SetOnDownClick(MakeEvent<&TSpinClicks::Down>(&clicks));
+    spin->UpButton()->click();
+    spin->DownButton()->click();
+    spin->DownButton()->click();
+    EXPECT_EQ(clicks.calls, QStringList({"up SpinButton3", "down SpinButton3", "down SpinButton3"}));
+}
+
+TEST(DialogControls, ScrollBoxRangeFollowsItsControlsAndAlignedControlsFillItsClientArea)
+{
+    TForm form(nullptr);
+    auto *box = new TScrollBox(&form);
+    box->SetParent(&form);
+    box->SetBounds(0, 0, 200, 100);
+    EXPECT_LT(box->ClientWidth(), 200);
+    EXPECT_EQ(box->Range(), QSize(0, 0));
+
+    auto *wide = new TPanel(&form);
+    wide->SetParent(box);
+    EXPECT_EQ(wide->Widget()->parentWidget(), box->ClientWidget());
+    wide->SetBounds(50, 20, 300, 40);
+    EXPECT_EQ(box->Range(), QSize(350, 60));
+    wide->SetBounds(10, 20, 30, 400);
+    EXPECT_EQ(box->Range(), QSize(40, 420));
+    wide->Hide();
+    EXPECT_EQ(box->Range(), QSize(0, 0));
+
+    // An aligned control takes the client area, not the scrolled range, and follows the box's size.
+    wide->Show();
+    auto *filling = new TPanel(&form);
+    filling->SetParent(box);
+    filling->SetAlign(alClient);
+    EXPECT_EQ(filling->Widget()->geometry(), QRect(0, 0, box->ClientWidth(), box->ClientHeight()));
+    box->SetBounds(0, 0, 300, 200);
+    EXPECT_EQ(filling->Widget()->geometry(), QRect(0, 0, box->ClientWidth(), box->ClientHeight()));
+    EXPECT_EQ(box->Range(), QSize(box->ClientWidth(), 420));
+}
+
+TEST(DialogControls, ColorDialogOpensOnItsColourAndTakesTheChoiceOnlyWhenConfirmed)
+{
+    TColorDialog dialog(nullptr);
+    dialog.SetOptions(cdSolidColor);
+    dialog.SetColor(clBtnFace);
+    QColor opened;
+    {
+        TModalHookScope scope([&](const TModalRequest &request) {
+            EXPECT_EQ(request.Kind, mkCommonDialog);
+            EXPECT_EQ(request.Source, &dialog);
+            auto *window = qobject_cast<QColorDialog *>(request.Window);
+            opened = window->currentColor();
+            window->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            return 1;
+        });
+        EXPECT_TRUE(dialog.Execute());
+    }
+    // A system colour opens as the colour it stands for.
+    EXPECT_EQ(QColorToColor(opened), ColorToRGB(clBtnFace));
+    EXPECT_EQ(dialog.Color(), RGB(0x12, 0x34, 0x56));
+
+    TModalHookScope cancel([](const TModalRequest &request) {
+        qobject_cast<QColorDialog *>(request.Window)->setCurrentColor(Qt::red);
+        return 0;
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Color(), RGB(0x12, 0x34, 0x56));
 }

@@ -11,10 +11,13 @@
 #include "controls/PageControl.h"
 #include "controls/PaintBox.h"
 #include "controls/Panel.h"
+#include "controls/ScrollBox.h"
 #include "controls/SpeedButton.h"
+#include "controls/SpinButton.h"
 #include "controls/SpinEdit.h"
 #include "controls/StatusBar.h"
 #include "controls/StringGrid.h"
+#include "dialogs/ColorDialog.h"
 #include "dialogs/OpenDialog.h"
 #include "forms/Form.h"
 #include "menus/Menus.h"
@@ -84,6 +87,9 @@ TEST(PublishedProperties, EveryControlPublishesTheTextsAndObjectsTheLanguageText
         {new TSpinEdit(&form), {"Hint", "Name"}, {"Font:TFont"}},
         {new TPaintBox(&form), {"Hint", "Name"}, {"Font:TFont"}},
         {new TStringGrid(&form), {"Hint", "Name"}, {"Font:TFont"}},
+        {new TSpinButton(&form), {"Hint", "Name"}, {}},
+        {new TScrollBox(&form), {"Hint", "Name"}, {}},
+        {new TColorDialog(&form), {"Name"}, {}},
     };
     for (const Expected &e : expected) {
         SCOPED_TRACE(e.component->ClassName().toStdString());
