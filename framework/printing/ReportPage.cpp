@@ -1,0 +1,130 @@
+#include "printing/ReportPage.h"
+
+#include "forms/Form.h"
+#include "forms/ModalHook.h"
+#include "forms/Screen.h"
+#include "graphics/Canvas.h"
+#include "printing/Printer.h"
+#include "printing/RepPrintable.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScopeGuard>
+
+namespace {
+constexpr double MillimetresPerInch = 25.4;
+
+// Sets the printer to an A4 portrait page with the report's margins until the scope ends.
+class TReportLayoutScope {
+public:
+    TReportLayoutScope(QPrinter *printer, double margin) : printer_(printer), saved_(printer->pageLayout())
+    {
+        printer->setFullPage(false);
+        printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                           QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
+    }
+    ~TReportLayoutScope() { printer_->setPageLayout(saved_); }
+    TReportLayoutScope(const TReportLayoutScope &) = delete;
+    TReportLayoutScope &operator=(const TReportLayoutScope &) = delete;
+
+private:
+    QPrinter *printer_;
+    QPageLayout saved_;
+};
+} // namespace
+
+TReportBand::TReportBand(TComponent *owner) : TComponent(owner) {}
+
+TReportBand::~TReportBand() { SetPage(nullptr); }
+
+void TReportBand::SetPage(TReportPage *page)
+{
+    if (page_ == page)
+        return;
+    if (page_)
+        page_->RemoveBand(this);
+    page_ = page;
+    if (page)
+        page->AddBand(this);
+}
+
+void TReportBand::AddItem(TRepPrintable *item)
+{
+    if (!items_.contains(item))
+        items_.append(item);
+}
+
+void TReportBand::RemoveItem(TRepPrintable *item) { items_.removeAll(item); }
+
+TReportPage::TReportPage(TComponent *owner) : TComponent(owner) {}
+
+TReportPage::~TReportPage()
+{
+    for (const QPointer<TReportBand> &band : QList(bands_))
+        if (band)
+            band->SetPage(nullptr);
+}
+
+void TReportPage::AddBand(TReportBand *band)
+{
+    if (!bands_.contains(band))
+        bands_.append(band);
+}
+
+void TReportPage::RemoveBand(TReportBand *band) { bands_.removeAll(band); }
+
+QList<TReportBand *> TReportPage::Bands() const
+{
+    QList<TReportBand *> ordered;
+    for (TReportBandType type : {rbTitle, rbDetail})
+        for (const QPointer<TReportBand> &band : bands_)
+            if (band && band->BandType() == type)
+                ordered.append(band);
+    return ordered;
+}
+
+void TReportPage::Render(QPainter &painter) const
+{
+    const double scale = painter.device()->logicalDpiX() / MillimetresPerInch;
+    double bandTop = 0;
+    for (const TReportBand *band : Bands()) {
+        for (const QPointer<TRepPrintable> &item : band->Items())
+            if (item)
+                item->Render(painter, QRectF(item->Left() * scale, (bandTop + item->Top()) * scale,
+                                             item->Width() * scale, item->Height() * scale));
+        bandTop += band->Height();
+    }
+}
+
+void TReportPage::Print()
+{
+    TPrinter *printer = Printer();
+    const TReportLayoutScope layout(printer->QtPrinter(), margin_);
+    printer->SetTitle(reportTitle_);
+    printer->BeginDoc();
+    const auto end = qScopeGuard([printer] { printer->EndDoc(); });
+    TCanvas::TDrawScope painter(*printer->Canvas());
+    if (painter)
+        Render(*painter.Painter());
+}
+
+void TReportPage::Preview()
+{
+    QPrinter *printer = Printer()->QtPrinter();
+    ApplyPrintToPdf(printer);
+    printer->setDocName(reportTitle_);
+    const TReportLayoutScope layout(printer, margin_);
+    const TForm *active = Screen->ActiveForm();
+    QPrintPreviewDialog dialog(printer, active ? active->Widget() : nullptr);
+    if (!reportTitle_.isEmpty())
+        dialog.setWindowTitle(reportTitle_);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter *target) {
+        QPainter painter(target);
+        Render(painter);
+    });
+    int answer = 0;
+    if (!AnswerModal({mkForm, this, &dialog, dialog.windowTitle(), {}}, answer))
+        dialog.exec();
+}

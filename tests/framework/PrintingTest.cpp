@@ -1,0 +1,163 @@
+#include "forms/ModalHook.h"
+#include "graphics/Bitmap.h"
+#include "graphics/Canvas.h"
+#include "printing/PrintDialog.h"
+#include "printing/Printer.h"
+#include "printing/RepPrintable.h"
+#include "printing/ReportPage.h"
+
+#include "PdfPages.h"
+#include "QtPrint.h"
+#include "TempDir.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <gtest/gtest.h>
+
+TEST(PrintingTest, JobWritesItsPagesUnderItsTitleToThePdfFile)
+{
+    TempDir dir;
+    const QString pdf = dir.File("job.pdf");
+    TPrintToPdfScope toPdf(pdf);
+    TPrinter *printer = Printer();
+    EXPECT_THROW(printer->NewPage(), EPrinter);
+    EXPECT_THROW(printer->EndDoc(), EPrinter);
+
+    printer->SetTitle("Weekly tunings");
+    printer->BeginDoc();
+    EXPECT_TRUE(printer->Printing());
+    EXPECT_THROW(printer->BeginDoc(), EPrinter);
+    EXPECT_EQ(printer->PixelsPerInchX(), printer->QtPrinter()->logicalDpiX());
+    EXPECT_GE(printer->PixelsPerInchX(), 300);
+    // The canvas covers the page in device pixels, its text sized for the printer's resolution.
+    TCanvas *canvas = printer->Canvas();
+    EXPECT_EQ(canvas->ClipRect().Right, printer->PageWidth());
+    EXPECT_EQ(canvas->ClipRect().Bottom, printer->PageHeight());
+    canvas->Font()->SetSize(12);
+    canvas->TextOut(printer->PageWidth() / 10, printer->PageHeight() / 10, "First page text");
+    EXPECT_EQ(printer->PageNumber(), 1);
+    printer->NewPage();
+    EXPECT_EQ(printer->PageNumber(), 2);
+    canvas->TextOut(printer->PageWidth() / 10, printer->PageHeight() / 2, "Second page text");
+    printer->EndDoc();
+    EXPECT_FALSE(printer->Printing());
+
+    EXPECT_EQ(PdfPageCount(pdf), 2);
+    EXPECT_EQ(PdfInfo(pdf, "Title"), "Weekly tunings");
+    EXPECT_TRUE(PdfPageText(pdf, 1).contains("First page text"));
+    EXPECT_FALSE(PdfPageText(pdf, 1).contains("Second"));
+    EXPECT_TRUE(PdfPageText(pdf, 2).contains("Second page text"));
+}
+
+TEST(PrintingTest, PrintDialogAnswersWhatTheUserChose)
+{
+    TPrintDialog dialog(nullptr);
+    QPrintDialog *shown = nullptr;
+    int answer = 1;
+    TModalHookScope hook([&](const TModalRequest &request) {
+        EXPECT_EQ(request.Kind, mkCommonDialog);
+        EXPECT_EQ(request.Source, &dialog);
+        shown = dialog.Dialog();
+        EXPECT_EQ(request.Window, shown);
+        EXPECT_EQ(shown->printer(), Printer()->QtPrinter());
+        return answer;
+    });
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_NE(shown, nullptr);
+    answer = 0;
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Dialog(), nullptr);
+}
+
+TEST(PrintingTest, ReportPagePrintsItsBandsOnOneA4PageAndPreviewsThem)
+{
+    TempDir dir;
+    const QString pdf = dir.File("report.pdf");
+    TPrintToPdfScope toPdf(pdf);
+    TComponent owner(nullptr);
+    auto *page = new TReportPage(&owner);
+    page->SetReportTitle("Inspection report");
+    // Added detail first: title bands still print above it.
+    auto *detail = new TReportBand(&owner);
+    detail->SetBandType(rbDetail);
+    detail->SetHeight(100);
+    detail->SetPage(page);
+    auto *title = new TReportBand(&owner);
+    title->SetBandType(rbTitle);
+    title->SetHeight(30);
+    title->SetPage(page);
+    ASSERT_EQ(page->Bands(), (QList<TReportBand *>{title, detail}));
+
+    auto *heading = new TRepLabel(&owner);
+    heading->SetBand(title);
+    heading->SetBounds(10, 5, 100, 8);
+    heading->SetCaption("Heading line");
+    heading->Font()->SetSize(14);
+    auto *value = new TRepLabel(&owner);
+    value->SetBand(detail);
+    value->SetBounds(10, 10, 40, 20);
+    value->SetWordWrap(true);
+    value->SetCaption("Value text that wraps");
+    value->Frame().Visible = true;
+    auto *hidden = new TRepLabel(&owner);
+    hidden->SetBand(detail);
+    hidden->SetCaption("Removed label");
+    delete hidden;
+    auto *image = new TRepImage(&owner);
+    image->SetBand(detail);
+    image->SetBounds(60, 10, 40, 40);
+    TCanvas *canvas = image->Canvas();
+    EXPECT_EQ(image->Picture()->Width(), 151); // 40 mm at 96 pixels an inch
+    canvas->Brush()->SetColor(clRed);
+    canvas->FillRect({0, 0, 50, 50});
+
+    // Rendered on an image of 10 pixels a millimetre: the picture lands where its band and place put it.
+    QImage sheet(2100, 2970, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    sheet.setDotsPerMeterX(10000);
+    sheet.setDotsPerMeterY(10000);
+    {
+        QPainter painter(&sheet);
+        page->Render(painter);
+    }
+    const double perPixel = 254.0 / 96; // sheet pixels a picture pixel
+    EXPECT_EQ(sheet.pixel(610, 410), qRgb(255, 0, 0));
+    EXPECT_EQ(sheet.pixel(600 + int(52 * perPixel), 410), qRgb(255, 255, 255));
+    EXPECT_EQ(sheet.pixel(590, 410), qRgb(255, 255, 255));
+    EXPECT_EQ(sheet.pixel(250, 400), qRgb(0, 0, 0)); // the value's frame, on its top edge
+
+    page->Print();
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_EQ(PdfInfo(pdf, "Title"), "Inspection report");
+    EXPECT_TRUE(PdfInfo(pdf, "Page size").contains("A4"));
+    const QString text = PdfPageText(pdf, 1).simplified();
+    EXPECT_TRUE(text.contains("Heading line"));
+    EXPECT_LT(text.indexOf("Heading line"), text.indexOf("Value text"));
+    EXPECT_TRUE(text.contains("wraps"));
+    EXPECT_FALSE(text.contains("Removed"));
+    // The printer's own page set-up is back after the report.
+    Printer()->QtPrinter()->setPageSize(QPageSize(QPageSize::Letter));
+    page->Print();
+    EXPECT_EQ(Printer()->QtPrinter()->pageLayout().pageSize().id(), QPageSize::Letter);
+
+    QFile::remove(pdf);
+    int previewPages = 0;
+    TModalHookScope hook([&](const TModalRequest &request) {
+        EXPECT_EQ(request.Kind, mkForm);
+        EXPECT_EQ(request.Source, page);
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(request.Window);
+        EXPECT_NE(preview, nullptr);
+        if (auto *widget = preview ? preview->findChild<QPrintPreviewWidget *>() : nullptr) {
+            widget->updatePreview();
+            previewPages = widget->pageCount();
+        }
+        // The user prints from the preview.
+        page->Print();
+        return 0;
+    });
+    page->Preview();
+    EXPECT_EQ(previewPages, 1);
+    EXPECT_TRUE(PdfPageText(pdf, 1).contains("Heading line"));
+}
