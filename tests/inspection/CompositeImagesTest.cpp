@@ -21,6 +21,7 @@
 #include "graphics/Canvas.h"
 #include "menus/Menus.h"
 #include "mlLangDispatcher.h"
+#include "platform/Help.h"
 #include "printing/RepPrintable.h"
 #include "printing/ReportPage.h"
 #include "registry/Registry.h"
@@ -234,6 +235,13 @@ TEST_F(CompositeImages, TheSheetSpeaksTheMainWindowsLanguage)
     EXPECT_EQ(Status(1), QString::fromUtf8("ID Изображения= "));
     Sheet(QEvent::MouseButtonPress, 5, 5, Qt::RightButton);
     EXPECT_EQ(AllImageForm->Delete1->Caption(), "Delete 1");
+    QList<THelpRequest> help;
+    SetHelpHook([&](const THelpRequest &request) { help << request; });
+    AllImageForm->Context1->Click();
+    SetHelpHook({});
+    ASSERT_EQ(help.size(), 1);
+    EXPECT_EQ(help[0].File, "AllImage");
+    EXPECT_EQ(help[0].Data, 10u);
     Form->mlLangDispatcher1->SetActiveLanguage(1);
     Form->SpeedButton1->Click();
     EXPECT_EQ(AllImageForm->Caption(), "Arrange images");
