@@ -3,10 +3,13 @@
 // For each record count (10,000 and 100,000 unless given) it writes a sample journal and times loading,
 // appending and rewriting it, against a reference loop that only reads the file and decodes its picture
 // digits. The first run of loading and of the reference starts with the journal evicted from the page cache;
-// the repeated runs find it there.
+// the repeated runs find it there. A rewrite is set against a plain write of the same bytes, once in memory
+// and once to a file that is flushed and renamed into place.
 
 #include "HexDigits.h"
+#include "JournalFile.h"
 #include "SampleJournal.h"
+#include "classes/SaveFile.h"
 #include "dmngr_u.h"
 
 #include <QCoreApplication>
@@ -258,6 +261,43 @@ bool Run(int records, int runs, const QString &folder)
     const qint64 rewritten = QFileInfo(path).size();
     Row("rewrite (first run)", rewrites.front(), rewritten, Records(*manager));
     Row(qPrintable(QString("rewrite (median of %1)").arg(runs)), Median(rewrites), rewritten, Records(*manager));
+
+    // The rewrite against a plain write of the same bytes: in memory (each run into memory new to it), and to
+    // a file that is flushed and renamed into place.
+    QFile journalFile(path);
+    const QByteArray bytes = journalFile.open(QIODevice::ReadOnly) ? journalFile.readAll() : QByteArray();
+    std::vector<double> formatted, copied, plainFiles;
+    for (int i = 0; i < runs; ++i) {
+        QByteArray memory;
+        formatted.push_back(Seconds([&] {
+            TJournalOutput output([&](QByteArrayView block) { memory.append(block); });
+            manager->WriteJournal(output);
+            output.Flush();
+        }));
+        if (memory != bytes) {
+            std::fprintf(stderr, "the journal written in memory differs from the rewritten one\n");
+            return false;
+        }
+        memory = QByteArray();
+        copied.push_back(Seconds([&] {
+            for (qsizetype at = 0; at < bytes.size(); at += BlockSize)
+                memory.append(QByteArrayView(bytes).sliced(at, std::min<qsizetype>(BlockSize, bytes.size() - at)));
+        }));
+        plainFiles.push_back(Seconds([&] {
+            TSaveFile file(path + ".plain");
+            if (!file.OpenForWriting())
+                return;
+            for (qsizetype at = 0; at < bytes.size(); at += BlockSize)
+                file.write(bytes.constData() + at, std::min<qsizetype>(BlockSize, bytes.size() - at));
+            file.commit();
+        }));
+    }
+    QFile::remove(path + ".plain");
+    Row("rewrite in memory", Median(formatted), rewritten, Records(*manager));
+    Row("reference: plain write in memory", Median(copied), rewritten, Records(*manager));
+    std::printf("  %-34s %9.2f\n", "rewrite / reference, in memory", Median(formatted) / Median(copied));
+    Row("reference: plain write, flush, rename", Median(plainFiles), rewritten, Records(*manager));
+    std::printf("  %-34s %9.2f\n", "rewrite / reference, to the disk", Median(rewrites) / Median(plainFiles));
 
     manager = Load(path);
     if (Records(*manager) != expected + appended.size()) {

@@ -3,6 +3,7 @@
 #include "JournalText.h"
 #include "JournalTokens.h"
 #include "common_u.h"
+#include "rtl/Exceptions.h"
 
 namespace {
 // The rest of a line as the reader walks through it, token by token.
@@ -15,7 +16,6 @@ public:
     void Drop() { Rest = DropFirstToken(Rest); }
     qint32 Hex() { return Next(HexToken(Rest)); }
     qint32 Dec() { return Next(DecToken(Rest)); }
-    double Float() { return Next(FloatToken(Rest)); }
     quint8 HexByte() { return CheckedByte(Hex()); }
     quint16 HexWord() { return CheckedWord(Hex()); }
     quint8 DecByte() { return CheckedByte(Dec()); }
@@ -29,8 +29,9 @@ public:
     QString Name()
     {
         const TLineText field = AfterFirstBlank(Rest);
+        const TLineText name = FixedField(field, RecordNameWidth);
         Rest = Trim(field.Mid(RecordNameWidth));
-        return Trim(field.Left(RecordNameWidth)).Text();
+        return Trim(name).Text();
     }
 
 private:
@@ -41,6 +42,15 @@ private:
         return value;
     }
 };
+
+[[noreturn]] void RangeError() { throw ERangeError("Range check error"); }
+
+// Whatever follows the last field would be lost at the next rewrite.
+void RequireEnd(TLineText rest)
+{
+    if (!Trim(rest).IsEmpty())
+        RangeError();
+}
 
 // The device code and the numbers of the header that rim and shaft lines share; the cursor stands after the
 // record kind.
@@ -54,7 +64,7 @@ UDJDHeaderRecord ReadUDJDHeader(TLineCursor &line)
     header.HeaderByte2 = CheckedByte(HexToken(line.Rest));
     // Ten bytes at a fixed place, their blanks included: the writer aligns the text to the right.
     const TLineText text = AfterFirstBlank(line.Rest);
-    header.HeaderText = text.Left(TCustomUDJDMessage::HeaderTextWidth).Text();
+    header.HeaderText = FixedField(text, TCustomUDJDMessage::HeaderTextWidth).Text();
     line.Rest = Trim(text.Mid(TCustomUDJDMessage::HeaderTextWidth));
     return header;
 }
@@ -67,17 +77,21 @@ ZeltMessageRecord ReadZelt(TLineCursor &line)
     const int last = int(std::size(ZeltLineFields)) - 1;
     for (int i = 0; i <= last; ++i) {
         const ZeltLineField &field = ZeltLineFields[i];
+        // A value made up for a token that is no number would be written back in its place.
         if (field.IsInt)
-            record.Ints[field.Index] = DecToken(line.Rest);
+            record.Ints[field.Index] = DecNumber(line.Rest);
         else
-            record.Reals[field.Index] = FloatToken(line.Rest);
+            record.Reals[field.Index] = FloatNumber(line.Rest);
         if (i < last)
             line.Drop();
     }
     // Two right-aligned texts of 20 bytes at fixed places after the last number.
     const TLineText texts = AfterFirstBlank(line.Rest);
+    const TLineText text2 = texts.Mid(TCustomZeltMessage::TextWidth + 1);
+    FixedField(texts, TCustomZeltMessage::TextWidth);
+    FixedField(text2, TCustomZeltMessage::TextWidth);
     record.Text1 = TakeChars(texts, TCustomZeltMessage::TextWidth).Text();
-    record.Text2 = TakeChars(texts.Mid(TCustomZeltMessage::TextWidth + 1), TCustomZeltMessage::TextWidth).Text();
+    record.Text2 = TakeChars(text2, TCustomZeltMessage::TextWidth).Text();
     return record;
 }
 
@@ -102,6 +116,7 @@ RimMessageRecord ReadRim(TLineCursor &line)
         byte = HexPair(block.Left(2));
         block = block.Mid(2);
     }
+    RequireEnd(block);
     return record;
 }
 
@@ -125,6 +140,7 @@ ShaftMessageRecord ReadShaft(TLineCursor &line)
         channel.K9 = line.DecByte();
         channel.K10 = line.DecByte();
     }
+    RequireEnd(line.Rest);
     return record;
 }
 
@@ -152,9 +168,11 @@ bool ReadTuning(TLineCursor &line, TuningMessageRecord &record)
     record.Period = line.HexByte();
     const TLineText picture = FirstToken(line.Rest);
     record.BitImageHex = picture.Bytes();
-    // Trimmed again after the cut, as every other text field is: blanks or control characters at the end of
-    // the 100 would be lost at the next rewrite, and the record would read back otherwise.
-    record.Comments = Trim(Trim(AfterToken(line.Rest, picture)).Left(CommentsWidth)).Text();
+    // The comment runs to the line end.
+    const TLineText comments = Trim(AfterToken(line.Rest, picture));
+    if (comments.Size() > CommentsWidth)
+        RangeError();
+    record.Comments = comments.Text();
     return true;
 }
 
@@ -192,9 +210,9 @@ bool ReadImage(TLineCursor &line, int kind, ImageMessageRecord &record)
     record.BitImageHex = picture.Bytes();
     // Texts at the fixed places the writer puts them, one blank apart; the conclusion runs to the line end.
     const TLineText comments = AfterToken(line.Rest, picture);
-    record.Comments = Trim(comments.Left(CommentsWidth)).Text();
+    record.Comments = Trim(FixedField(comments, CommentsWidth)).Text();
     const TLineText controlMade = comments.Mid(CommentsWidth + 1);
-    record.ControlMade = Trim(controlMade.Left(ControlMadeWidth)).Text();
+    record.ControlMade = Trim(FixedField(controlMade, ControlMadeWidth)).Text();
     record.Conclusion = Trim(controlMade.Mid(ControlMadeWidth + 1)).Text();
     return true;
 }

@@ -17,4 +17,4 @@ QString OneLine(const QString &text)
     return line;
 }
 
-QString FieldText(const QString &text, qsizetype width) { return FromCp1251(ToCp1251(OneLine(text)).left(width)); }
+QByteArray FieldBytes(const QString &text, qsizetype width) { return ToCp1251(OneLine(text)).left(width); }

@@ -11,7 +11,7 @@ constexpr qsizetype ControlMadeWidth = 60;
 // record always stays one line.
 QString OneLine(const QString &text);
 
-// A fixed-width text field as its journal line carries it: one line of code-page characters (one a byte, a
-// character outside the code page being one '?'), cut to `width` of them. A longer text would push every
-// field after it out of place, and the line would no longer be read as a record.
-QString FieldText(const QString &text, qsizetype width);
+// A fixed-width text field as its journal line carries it: one line of code-page bytes (a character outside
+// the code page being one '?'), cut to `width` of them. A longer text would push every field after it out of
+// place, and the line would no longer be read as a record.
+QByteArray FieldBytes(const QString &text, qsizetype width);

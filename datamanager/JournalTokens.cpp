@@ -155,6 +155,29 @@ double FloatToken(TLineText s)
     return ParseFloat(FirstToken(s), value) ? value : 0;
 }
 
+qint32 DecNumber(TLineText s)
+{
+    qint32 value = 0;
+    if (!ParseInteger(FirstToken(s), value))
+        throw EConvertError(QString("'%1' is not a valid integer value").arg(FirstToken(s).Text()));
+    return value;
+}
+
+double FloatNumber(TLineText s)
+{
+    double value = 0;
+    if (!ParseFloat(FirstToken(s), value))
+        throw EConvertError(QString("'%1' is not a valid floating point value").arg(FirstToken(s).Text()));
+    return value;
+}
+
+TLineText FixedField(TLineText s, qsizetype width)
+{
+    if (s.Size() > width && s.Begin[width] != ' ')
+        RangeError();
+    return s.Left(width);
+}
+
 quint8 HexPair(TLineText pair)
 {
     quint32 value = 0;

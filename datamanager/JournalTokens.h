@@ -45,9 +45,18 @@ qint32 HexToken(TLineText s);
 qint32 DecToken(TLineText s);
 // The first token as a floating-point number with "." as decimal separator; 0 when it is none.
 double FloatToken(TLineText s);
+// The same readers for fields whose line must not be taken unless they hold a number: EConvertError when the
+// token is none.
+qint32 DecNumber(TLineText s);
+double FloatNumber(TLineText s);
 
 // One or two hexadecimal digits as a byte; raises EConvertError for anything else.
 quint8 HexPair(TLineText pair);
+
+// The first `width` bytes of a fixed-width text field. The byte after them must separate it from the next
+// field: a text running into that place would lose its end or push the fields after it out of place at the
+// next rewrite, so it raises ERangeError.
+TLineText FixedField(TLineText s, qsizetype width);
 
 // Range tests of the parsed values; ERangeError outside.
 quint8 CheckedByte(qint32 value);

@@ -1,9 +1,9 @@
 #include "_jdtypes.h"
 
-#include "HexDigits.h"
+#include "JournalLineWriter.h"
 #include "JournalText.h"
+#include "rtl/Codec1251.h"
 #include "rtl/Math.h"
-#include "rtl/SysUtils.h"
 
 namespace {
 // Level of an amplitude against the reference 80, in decibels; an amplitude of 0 has none and raises.
@@ -30,11 +30,11 @@ void SetHeader(TCustomUDJDMessage &message, const UDJDHeaderRecord &header, bool
 
 bool TCustomUDJDMessage::CheckDefect() { return false; }
 
-QString TCustomUDJDMessage::FormatHeader(int kind) const
+void TCustomUDJDMessage::WriteHeader(TJournalLineWriter &line, int kind) const
 {
-    return Format("0 %d %.4x %.8x %.4x %.2x %.2x %10s",
-                  {kind, HeaderWord1, quint32(HeaderNumber), HeaderWord2, HeaderByte1, HeaderByte2,
-                   OneLine(HeaderText.left(HeaderTextWidth))});
+    line.Dec(0).Blank().Dec(kind).Blank().Hex(HeaderWord1, 4).Blank().Hex(quint32(HeaderNumber), 8).Blank();
+    line.Hex(HeaderWord2, 4).Blank().Hex(HeaderByte1, 2).Blank().Hex(HeaderByte2, 2).Blank();
+    line.Text(OneLine(HeaderText.left(HeaderTextWidth)), HeaderTextWidth);
 }
 
 TObodMessage::TObodMessage(const RimMessageRecord &record)
@@ -58,13 +58,19 @@ TObodMessage::TObodMessage(const RimMessageRecord &record)
 
 QString TObodMessage::FormatLine() const
 {
-    QString line = FormatHeader(1)
-                   + Format(" %.2d %.2d %.2d %.4x %.4x %.4x %.2x %.2x %.2d %.2d %.2d %.2x ",
-                            {T9, T10, T11, T12, T13, T14, LevelOffset, Amplitude, T17, T18, T19, T20});
-    const qsizetype blockAt = line.size();
-    line.resize(blockAt + 2 * RimBlockSize);
-    WriteHexBytes(line.data() + blockAt, Block.Data, RimBlockSize);
-    return line;
+    QByteArray line;
+    WriteLine(line);
+    return FromCp1251(line);
+}
+
+void TObodMessage::WriteLine(QByteArray &out) const
+{
+    TJournalLineWriter line(out);
+    WriteHeader(line, 1);
+    line.Blank().Dec(T9, 2).Blank().Dec(T10, 2).Blank().Dec(T11, 2).Blank();
+    line.Hex(T12, 4).Blank().Hex(T13, 4).Blank().Hex(T14, 4).Blank().Hex(LevelOffset, 2).Blank().Hex(Amplitude, 2);
+    line.Blank().Dec(T17, 2).Blank().Dec(T18, 2).Blank().Dec(T19, 2).Blank().Hex(T20, 2).Blank();
+    line.HexBytes(Block.Data, RimBlockSize);
 }
 
 bool TObodMessage::CheckDefect() { return LevelOffset < LevelDb; }
@@ -83,11 +89,20 @@ TShaftMessage::TShaftMessage(const ShaftMessageRecord &record)
 
 QString TShaftMessage::FormatLine() const
 {
-    QString line = FormatHeader(2) + Format(" %.2x %.2d %.2d %.2d ", {int(Flag), T10, T11, T12});
-    for (const TShaftChannel &c : Channels.Data)
-        line += Format("%.4x %.2x %.4x %.4x %.4x %.2x %.4x %.2d %.2d %.2d ",
-                       {c.K1, c.K2, c.K3, c.K4, c.K5, c.K6, c.K7, c.K8, c.K9, c.K10});
-    return line;
+    QByteArray line;
+    WriteLine(line);
+    return FromCp1251(line);
+}
+
+void TShaftMessage::WriteLine(QByteArray &out) const
+{
+    TJournalLineWriter line(out);
+    WriteHeader(line, 2);
+    line.Blank().Hex(int(Flag), 2).Blank().Dec(T10, 2).Blank().Dec(T11, 2).Blank().Dec(T12, 2).Blank();
+    for (const TShaftChannel &c : Channels.Data) {
+        line.Hex(c.K1, 4).Blank().Hex(c.K2, 2).Blank().Hex(c.K3, 4).Blank().Hex(c.K4, 4).Blank().Hex(c.K5, 4).Blank();
+        line.Hex(c.K6, 2).Blank().Hex(c.K7, 4).Blank().Dec(c.K8, 2).Blank().Dec(c.K9, 2).Blank().Dec(c.K10, 2).Blank();
+    }
 }
 
 bool TShaftMessage::CheckDefect()

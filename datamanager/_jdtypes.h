@@ -6,7 +6,10 @@
 #include "classes/Object.h"
 #include "rtl/CheckedArray.h"
 
+#include <QByteArray>
 #include <QString>
+
+class TJournalLineWriter;
 
 constexpr int RimBlockSize = 108;
 constexpr int ShaftChannelCount = 7;
@@ -87,8 +90,8 @@ public:
     void SetHeaderWord2(quint16 value) { HeaderWord2 = value; }
 
 protected:
-    // Tokens 3 to 8 of the line, after the device code and kind.
-    QString FormatHeader(int kind) const;
+    // Tokens 1 to 8 of the line.
+    void WriteHeader(TJournalLineWriter &line, int kind) const;
 };
 
 // A wheel-rim message: defective when its amplitude exceeds the reference 80.
@@ -112,6 +115,8 @@ public:
     // Raises a floating-point error for an amplitude of 0 (its level has no logarithm).
     explicit TObodMessage(const RimMessageRecord &record);
     QString FormatLine() const override;
+    // The line of FormatLine as the journal's bytes, added to `out`.
+    void WriteLine(QByteArray &out) const;
     bool CheckDefect() override;
 
     void SetT9(quint8 value) { T9 = value; }
@@ -141,6 +146,8 @@ public:
 
     explicit TShaftMessage(const ShaftMessageRecord &record);
     QString FormatLine() const override;
+    // The line of FormatLine as the journal's bytes, added to `out`.
+    void WriteLine(QByteArray &out) const;
     bool CheckDefect() override;
 
     void SetFlag(bool value) { Flag = value; }

@@ -1,9 +1,9 @@
 #include "_udtypes.h"
 
+#include "JournalLineWriter.h"
 #include "JournalText.h"
-#include "rtl/FormatSettings.h"
+#include "rtl/Codec1251.h"
 #include "rtl/Math.h"
-#include "rtl/SysUtils.h"
 
 #include <cmath>
 
@@ -34,11 +34,23 @@ void TCustomZeltMessage::SetReal(int index, double value)
 
 QString TCustomZeltMessage::FormatLine() const
 {
-    const DecimalSeparatorScope pointSeparator(u'.');
-    QString line = Format("%x 0", {0});
-    for (const ZeltLineField &field : ZeltLineFields)
-        line += field.IsInt ? Format(" %d", {Ints[field.Index]}) : Format(" %7.4f", {Real(field.Index)});
-    return line + Format(" %20s %20s", {OneLine(Text1), OneLine(Text2)});
+    QByteArray line;
+    WriteLine(line);
+    return FromCp1251(line);
+}
+
+void TCustomZeltMessage::WriteLine(QByteArray &out) const
+{
+    TJournalLineWriter line(out);
+    line.Hex(0, 0).Blank().Dec(0);
+    for (const ZeltLineField &field : ZeltLineFields) {
+        line.Blank();
+        if (field.IsInt)
+            line.Dec(Ints[field.Index]);
+        else
+            line.Fixed74(Real(field.Index));
+    }
+    line.Blank().Text(OneLine(Text1), TextWidth).Blank().Text(OneLine(Text2), TextWidth);
 }
 
 TZeltMessage::TZeltMessage(const ZeltMessageRecord &record)

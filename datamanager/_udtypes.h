@@ -5,6 +5,7 @@
 #include "classes/Object.h"
 #include "rtl/CheckedArray.h"
 
+#include <QByteArray>
 #include <QString>
 #include <iterator>
 
@@ -51,6 +52,8 @@ public:
     qint32 MultipleCount = 0;
 
     virtual QString FormatLine() const;
+    // The line of FormatLine as the journal's bytes, added to `out`.
+    void WriteLine(QByteArray &out) const;
 
     // Reals 0..32 wherever they are kept.
     double Real(int index) const;

@@ -4,13 +4,20 @@
 #include "JournalParser.h"
 #include "_jdtypes.h"
 #include "_udtypes.h"
+#include "forms/MessageBox.h"
+#include "registry/RegistryStore.h"
 #include "rtl/Codec1251.h"
+#include "rtl/Exceptions.h"
 
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <typeinfo>
 
 namespace {
 quint32 NumberKey(quint16 deviceNumber, quint16 number) { return quint32(deviceNumber) << 16 | number; }
@@ -43,6 +50,17 @@ bool AddNew(Keys &keys, const typename Keys::key_type &key, TDynArray<Message *>
     ++count;
     keys.insert(key);
     return true;
+}
+
+// A record whose picture is shorter than the one it is drawn from is no record: mostly its picture was cut by
+// a broken digit, and the reader took the other part for the texts after it.
+template <class Message>
+Message *WholePicture(Message *message)
+{
+    std::unique_ptr<Message> held(message);
+    if (message->BitImage.Length() < message->PictureBytes())
+        throw ERangeError("Range check error");
+    return held.release();
 }
 
 template <class... Visitors>
@@ -92,13 +110,12 @@ quint64 TOrmelDataManager::KeyOf(const TCustomUDJDMessage *message)
 
 TOrmelDataManager::~TOrmelDataManager()
 {
-    if (!Modified)
+    if (!Modified && !rewriteFailed_ && pendingLines_.isEmpty())
         return;
     try {
         SaveDataFile();
     } catch (const std::exception &error) {
-        std::fprintf(stderr, "korvath: the data journal %s was not rewritten and keeps its previous contents: %s\n",
-                     qPrintable(DataFileName), error.what());
+        KeepUnsavedJournal(QString::fromLocal8Bit(error.what()));
     }
 }
 
@@ -124,21 +141,36 @@ void TOrmelDataManager::LoadDataFile(const QString &FileName)
 
 void TOrmelDataManager::ReadJournal()
 {
+    // What the last load could not read belongs to that load's journal, not to this one.
+    unreadLines_.clear();
+    incompleteJournal_.clear();
+    journal_ = MissingJournal(DataFileName);
     const QFileInfo journal(DataFileName);
     if (!journal.exists() || journal.isDir())
         return;
-    ReadJournalLines(DataFileName, [this](QByteArrayView line) {
-        const qint64 held = HeldRecords();
-        try {
-            if (ParseLine(line) == TLineOutcome::Unknown)
-                unreadLines_.append(line.toByteArray());
-        } catch (const Exception &) {
-            ++ErrorCount;
-            // A change routine that fails raises after the record was stored, and a rewrite writes it anyway.
-            if (HeldRecords() == held)
-                unreadLines_.append(line.toByteArray());
-        }
-    });
+    try {
+        journal_ = ReadJournalLines(DataFileName, [this](QByteArrayView line) {
+            const qint64 held = HeldRecords();
+            try {
+                if (ParseLine(line) == TLineOutcome::Unknown)
+                    unreadLines_.append(line.toByteArray());
+            } catch (const Exception &) {
+                ++ErrorCount;
+                // A change routine that fails raises after the record was stored, and a rewrite writes it anyway.
+                if (HeldRecords() == held)
+                    unreadLines_.append(line.toByteArray());
+            }
+        });
+    } catch (...) {
+        journal_ = {};
+        incompleteJournal_ = journal.absoluteFilePath();
+        throw;
+    }
+}
+
+bool TOrmelDataManager::JournalReadIncomplete() const
+{
+    return !incompleteJournal_.isEmpty() && QFileInfo(DataFileName).absoluteFilePath() == incompleteJournal_;
 }
 
 bool TOrmelDataManager::ParseDataLine(const char *Line, qint32 Len)
@@ -155,10 +187,21 @@ void TOrmelDataManager::AddDataLine(const char *Line, qint32 Len)
         // The line as given, but a line break inside it would split the record in two.
         QByteArray line(Line, qsizetype(strnlen(Line, size_t(Len))));
         line.replace('\r', ' ').replace('\n', ' ');
-        AppendJournalLine(DataFileName, line);
-    } catch (const Exception &) {
+        AppendLines(line + "\r\n");
+    } catch (const Exception &error) {
         ++ErrorCount;
+        if (dynamic_cast<const EInOutError *>(&error))
+            std::fprintf(stderr, "korvath: %s\n", error.what());
     }
+}
+
+void TOrmelDataManager::AppendLines(QByteArray lines)
+{
+    // Records whose append failed go first, in the order they came.
+    pendingLines_.append(lines);
+    lines = pendingLines_.join();
+    AppendJournalLines(DataFileName, lines, journal_);
+    pendingLines_.clear();
 }
 
 TOrmelDataManager::TLineOutcome TOrmelDataManager::ParseLine(QByteArrayView line)
@@ -192,15 +235,15 @@ TOrmelDataManager::TLineOutcome TOrmelDataManager::ParseLine(QByteArrayView line
             [this](const TuningMessageRecord &record) {
                 return AddNew(tuningKeys_, NumberKey(record.DeviceNumber, record.TuningID), TuningMessages,
                               TuningCount, [&] {
-                                  return NewObject<TLumbraTuningMessage>(&TLumbraTuningMessage::CreateFromRecord,
-                                                                         record);
+                                  return WholePicture(NewObject<TLumbraTuningMessage>(
+                                      &TLumbraTuningMessage::CreateFromRecord, record));
                               });
             },
             [this](const ImageMessageRecord &record) {
                 return AddNew(imageKeys_, NumberKey(record.DeviceNumber, record.ImageID), ImageMessages,
                               ImageCount, [&] {
-                                  return NewObject<TLumbraImageMessage>(&TLumbraImageMessage::CreateFromRecord,
-                                                                        record);
+                                  return WholePicture(NewObject<TLumbraImageMessage>(
+                                      &TLumbraImageMessage::CreateFromRecord, record));
                               });
             },
         },
@@ -329,19 +372,92 @@ void TOrmelDataManager::ClearAll()
     unreadLines_.clear();
 }
 
+void TOrmelDataManager::CheckReplaceable() const
+{
+    const QString journal = QDir::toNativeSeparators(DataFileName);
+    if (JournalReadIncomplete())
+        throw EInOutError(QString("The data journal \"%1\" was not read completely, so it is not replaced: the "
+                                  "records that were not read would be lost")
+                              .arg(journal));
+    if (journal_.Knows(DataFileName) && !JournalUnchanged(journal_))
+        throw EInOutError(QString("The data journal \"%1\" was changed by another program since this one read it, "
+                                  "so it is not replaced: those changes would be lost")
+                              .arg(journal));
+}
+
+namespace {
+// Records of the classes the journal knows are written straight as bytes; a class of its own (derived from
+// one of them) is written as its own FormatLine says.
+template <class Known, class Message>
+void WriteRecord(TJournalOutput &output, const Message *message)
+{
+    if (typeid(*message) == typeid(Known))
+        static_cast<const Known *>(message)->WriteLine(output.Bytes());
+    else
+        output.Bytes().append(ToCp1251(message->FormatLine()));
+    output.EndLine();
+}
+} // namespace
+
+void TOrmelDataManager::WriteJournal(TJournalOutput &output) const
+{
+    for (qint32 i = 0; i < TuningCount; ++i)
+        WriteRecord<TLumbraTuningMessage>(output, TuningMessages[i]);
+    for (qint32 i = 0; i < ImageCount; ++i)
+        WriteRecord<TLumbraImageMessage>(output, ImageMessages[i]);
+    for (qint32 i = 0; i < ZeltCount; ++i)
+        WriteRecord<TZeltMessage>(output, ZeltMessages[i]);
+    for (qint32 i = 0; i < JDCount; ++i) {
+        const TCustomUDJDMessage *message = JDMessages[i];
+        if (typeid(*message) == typeid(TShaftMessage))
+            WriteRecord<TShaftMessage>(output, message);
+        else
+            WriteRecord<TObodMessage>(output, message);
+    }
+    for (const QByteArray &line : unreadLines_)
+        output.AddLine(line);
+}
+
 void TOrmelDataManager::SaveDataFile()
 {
     TDataManager::SaveDataFile();
-    RewriteJournal(DataFileName, [this](const TJournalLineSink &write) {
-        auto writeAll = [&write](const auto &list, qint32 count) {
-            for (qint32 i = 0; i < count; ++i)
-                write(ToCp1251(list[i]->FormatLine()));
-        };
-        writeAll(TuningMessages, TuningCount);
-        writeAll(ImageMessages, ImageCount);
-        writeAll(ZeltMessages, ZeltCount);
-        writeAll(JDMessages, JDCount);
-        for (const QByteArray &line : unreadLines_)
-            write(line);
-    });
+    rewriteFailed_ = true;
+    CheckReplaceable();
+    journal_ = RewriteJournal(DataFileName, [this](TJournalOutput &output) { WriteJournal(output); });
+    rewriteFailed_ = false;
+    pendingLines_.clear();
+}
+
+namespace {
+// A new file beside the settings store, named after the moment, that no earlier one uses.
+QString UnsavedJournalPath()
+{
+    const QDir folder = QFileInfo(RegistryStorePath()).absoluteDir();
+    folder.mkpath(QLatin1String("."));
+    const QString stem = QLatin1String("ormeldata-unsaved-")
+                         + QDateTime::currentDateTime().toString(QLatin1String("yyyyMMdd-HHmmss"));
+    QString path = folder.filePath(stem + QLatin1String(".txt"));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = folder.filePath(QString("%1-%2.txt").arg(stem).arg(n));
+    return path;
+}
+} // namespace
+
+void TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
+{
+    QString text = QString("The data journal %1 could not be saved.\n\n%2\n\n")
+                       .arg(QDir::toNativeSeparators(DataFileName), cause);
+    try {
+        const QString kept = UnsavedJournalPath();
+        RewriteJournal(kept, [this](TJournalOutput &output) { WriteJournal(output); });
+        text += QString("The records as they should be are kept in %1.").arg(QDir::toNativeSeparators(kept));
+    } catch (const std::exception &error) {
+        text += QString("Nor could the records be kept elsewhere: %1\nThe changes since the journal was last "
+                        "saved are lost.")
+                    .arg(QString::fromLocal8Bit(error.what()));
+    }
+    std::fprintf(stderr, "korvath: %s\n", qPrintable(QString(text).replace("\n\n", " ")));
+    // At the very end of a program the window system may be gone already.
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        MessageBox(nullptr, text, QStringLiteral("Data journal"), MB_OK | MB_ICONSTOP);
 }

@@ -3,6 +3,7 @@
 // The data manager of korvath: every record of the data journal, read from the journal, appended to it and
 // written back when records were deleted or edited.
 
+#include "JournalFile.h"
 #include "PluginContract.h"
 #include "types_u.h"
 
@@ -17,8 +18,10 @@ public:
     QString DataFileName;
     TChangeDataProc OnChangeData = nullptr;
 
-    // Rewrites the journal first when the manager is modified. A failed rewrite leaves the old journal whole
-    // and is reported on the standard error stream; the records are freed either way.
+    // Rewrites the journal first when the manager holds changes the journal lacks (modified, a failed rewrite,
+    // a record an append could not write). When that fails, the old journal stays whole, the journal as it
+    // should be is kept in a new file beside the settings store, and a message box tells the user why and
+    // where; the records are freed either way.
     ~TOrmelDataManager() override;
 
     void Create() override;
@@ -49,6 +52,11 @@ public:
     // Journal lines that held no record the reader could understand (broken, or of an unknown device or
     // kind). A rewrite puts them back after the records, unchanged.
     const QList<QByteArray> &UnreadLines() const { return unreadLines_; }
+    // Whether the last read of the journal stopped part way or could not open it. Such a journal is never
+    // replaced: a rewrite would drop whatever was not read.
+    bool JournalReadIncomplete() const;
+    // The journal as a rewrite writes it: the records, then the lines that could not be read.
+    void WriteJournal(TJournalOutput &output) const;
 
 private:
     using TZeltKey = std::array<qint32, 5>;
@@ -57,6 +65,11 @@ private:
     };
 
     void ReadJournal();
+    void AppendLines(QByteArray lines);
+    // Raises EInOutError when rewriting the journal would lose what this program did not read.
+    void CheckReplaceable() const;
+    // Keeps the journal that could not be written in a new file beside the settings store and tells the user.
+    void KeepUnsavedJournal(const QString &cause) const;
     qint64 HeldRecords() const;
     void NotifyChange();
     template <class Message>
@@ -78,4 +91,10 @@ private:
     std::unordered_set<TZeltKey, TZeltKeyHash> zeltKeys_;
     std::unordered_set<quint64> jdKeys_;
     QList<QByteArray> unreadLines_;
+    // Lines of records whose append failed; the next append or rewrite writes them.
+    QList<QByteArray> pendingLines_;
+    // The last rewrite failed: the journal lacks changes that only memory holds, although Modified is clear.
+    bool rewriteFailed_ = false;
+    TJournalStamp journal_;
+    QString incompleteJournal_;
 };

@@ -1,11 +1,13 @@
 #include "types_u.h"
 
 #include "HexDigits.h"
+#include "JournalLineWriter.h"
 #include "JournalText.h"
 #include "_jdtypes.h"
 #include "_udtypes.h"
 #include "classes/Strings.h"
 #include "common_u.h"
+#include "rtl/Codec1251.h"
 #include "rtl/SysUtils.h"
 
 
@@ -32,6 +34,7 @@ void HexPairsToBytes(const Char *text, qsizetype length, TDynArray<quint8> &byte
     if (length % 2)
         throw ERangeError("Range check error");
 }
+
 } // namespace
 
 void TCustomLumbraMessage::Create()
@@ -87,8 +90,8 @@ void TLumbraTuningMessage::CreateFromRecord(const TuningMessageRecord &Record)
     Create();
     DeviceType = Record.DeviceType;
     SetDeviceNumber(Record.DeviceNumber);
-    SetWidth(108);
-    SetHeight(108);
+    SetWidth(TuningPictureSide);
+    SetHeight(TuningPictureSide);
     RecordName = Record.RecordName;
     SetTuningID(Record.TuningID);
     SetTransducerID(Record.TransducerID);
@@ -110,11 +113,35 @@ void TLumbraTuningMessage::CreateFromRecord(const TuningMessageRecord &Record)
 
 QString TLumbraTuningMessage::FormatLine() const
 {
-    return Format("%.2x %.2x %.4x %.4x %-40s %.4x %.2x %.4x %.4x %.2x %.4x %.2x%.2x %.2x %.2x %.2x %.2x %.2x %.2x "
-                  "%s %-100s",
-                  {DeviceCodes[1], MessageKinds[0], DeviceNumber, TuningID,
-                   FieldText(GetRecordName(), RecordNameWidth), TransducerID, Attenuation, StartPoint, EndPoint, Day, Month, Year / 100, Year % 100, Hour, Minute,
-                   Second, Frequency, Amplitude, Period, BitImageToHex(), FieldText(Comments, CommentsWidth)});
+    QByteArray line;
+    WriteLine(line);
+    return FromCp1251(line);
+}
+
+void TLumbraTuningMessage::WriteLine(QByteArray &out) const
+{
+    TJournalLineWriter line(out);
+    line.Hex(DeviceCodes[1], 2).Blank().Hex(MessageKinds[0], 2).Blank().Hex(DeviceNumber, 4).Blank();
+    line.Hex(TuningID, 4).Blank().Field(GetRecordName(), RecordNameWidth).Blank();
+    line.Hex(TransducerID, 4).Blank().Hex(Attenuation, 2).Blank().Hex(StartPoint, 4).Blank().Hex(EndPoint, 4).Blank();
+    line.Hex(Day, 2).Blank().Hex(Month, 4).Blank().Hex(Year / 100, 2).Hex(Year % 100, 2).Blank();
+    line.Hex(Hour, 2).Blank().Hex(Minute, 2).Blank().Hex(Second, 2).Blank();
+    line.Hex(Frequency, 2).Blank().Hex(Amplitude, 2).Blank().Hex(Period, 2).Blank();
+    line.HexBytes(BitImage.Data(), BitImage.Length()).Blank().Field(Comments, CommentsWidth);
+}
+
+qsizetype TLumbraImageMessage::PictureBytes() const
+{
+    switch (ImageType) {
+    case 0:
+        return ImagePictureSide * ImagePictureSide / 8;
+    case 1:
+        return ImagePictureSide * ImagePictureSide;
+    case 2:
+        return qsizetype(SizeX) * SizeY;
+    default:
+        return 0;
+    }
 }
 
 void TLumbraImageMessage::Create()
@@ -150,8 +177,8 @@ void TLumbraImageMessage::CreateFromRecord(const ImageMessageRecord &Record)
     StepX = Record.StepX;
     StepY = Record.StepY;
     SetImageType(Record.ImageType);
-    SetWidth(120);
-    SetHeight(120);
+    SetWidth(ImagePictureSide);
+    SetHeight(ImagePictureSide);
     HexToBitImage(Record.BitImageHex);
     Comments = Record.Comments.left(CommentsWidth);
     ControlMade = Record.ControlMade.left(ControlMadeWidth);
@@ -160,13 +187,23 @@ void TLumbraImageMessage::CreateFromRecord(const ImageMessageRecord &Record)
 
 QString TLumbraImageMessage::FormatLine() const
 {
-    return Format("%.2x %.2x %.4x %.4x %.4x %-40s %.2x %.2x %.2x%.2x %.2x %.2x %.2x %.2x %.2x %.2x%.2x %.2x %.2x %.2x "
-                  "%.4x %.4x %.2x %.2x %.2x %s %-100s %-60s %s",
-                  {DeviceCodes[1], MessageKinds[1], DeviceNumber, ImageID, TuningID,
-                   FieldText(GetRecordName(), RecordNameWidth), BeginDay, BeginMonth, BeginYear / 100, BeginYear % 100,
-                   BeginHour, BeginMinute, BeginSecond, EndDay, EndMonth, EndYear / 100, EndYear % 100, EndHour, EndMinute, EndSecond, SizeX, SizeY,
-                   StepX, StepY, ImageType, BitImageToHex(), FieldText(Comments, CommentsWidth),
-                   FieldText(ControlMade, ControlMadeWidth), OneLine(Conclusion)});
+    QByteArray line;
+    WriteLine(line);
+    return FromCp1251(line);
+}
+
+void TLumbraImageMessage::WriteLine(QByteArray &out) const
+{
+    TJournalLineWriter line(out);
+    line.Hex(DeviceCodes[1], 2).Blank().Hex(MessageKinds[1], 2).Blank().Hex(DeviceNumber, 4).Blank();
+    line.Hex(ImageID, 4).Blank().Hex(TuningID, 4).Blank().Field(GetRecordName(), RecordNameWidth).Blank();
+    line.Hex(BeginDay, 2).Blank().Hex(BeginMonth, 2).Blank().Hex(BeginYear / 100, 2).Hex(BeginYear % 100, 2).Blank();
+    line.Hex(BeginHour, 2).Blank().Hex(BeginMinute, 2).Blank().Hex(BeginSecond, 2).Blank();
+    line.Hex(EndDay, 2).Blank().Hex(EndMonth, 2).Blank().Hex(EndYear / 100, 2).Hex(EndYear % 100, 2).Blank();
+    line.Hex(EndHour, 2).Blank().Hex(EndMinute, 2).Blank().Hex(EndSecond, 2).Blank();
+    line.Hex(SizeX, 4).Blank().Hex(SizeY, 4).Blank().Hex(StepX, 2).Blank().Hex(StepY, 2).Blank().Hex(ImageType, 2);
+    line.Blank().HexBytes(BitImage.Data(), BitImage.Length()).Blank().Field(Comments, CommentsWidth).Blank();
+    line.Field(ControlMade, ControlMadeWidth).Blank().Text(OneLine(Conclusion));
 }
 
 namespace {

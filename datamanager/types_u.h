@@ -8,6 +8,7 @@
 #include "classes/Object.h"
 #include "graphics/Color.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <concepts>
@@ -33,6 +34,11 @@ T *NewObject(void (Base::*initialiser)(Params...), Args &&...args)
     }
     return object;
 }
+
+// Tunings are 108 x 108 pixels, images 120 x 120; a tuning's picture holds a bit for each pixel.
+constexpr int TuningPictureSide = 108;
+constexpr int ImagePictureSide = 120;
+constexpr qsizetype TuningPictureBytes = TuningPictureSide * TuningPictureSide / 8;
 
 // A tuning as the journal reader parsed it. BitImageHex points into the journal line it was read from.
 struct TuningMessageRecord {
@@ -154,6 +160,10 @@ public:
 
     void Create() override;
     QString FormatLine() const override;
+    // The line of FormatLine as the journal's bytes, added to `out`.
+    void WriteLine(QByteArray &out) const;
+    // The picture bytes a tuning is drawn from: a bit for each pixel.
+    static constexpr qsizetype PictureBytes() { return TuningPictureBytes; }
     // A 108 x 108 tuning from a parsed journal line.
     virtual void CreateFromRecord(const TuningMessageRecord &Record);
 
@@ -198,6 +208,11 @@ public:
     void Create() override;
     void Draw(TCanvas *Canvas, qint32 X, qint32 Y) const override;
     QString FormatLine() const override;
+    // The line of FormatLine as the journal's bytes, added to `out`.
+    void WriteLine(QByteArray &out) const;
+    // The picture bytes an image is drawn from: a bit for each pixel of an ordinary image, a byte for each pixel
+    // of a level image, a byte for each grid value of an impact image; nothing is known of other kinds.
+    qsizetype PictureBytes() const;
     // A 120 x 120 image from a parsed journal line.
     virtual void CreateFromRecord(const ImageMessageRecord &Record);
 

@@ -17,7 +17,7 @@ const TPaletteEntry DefaultPalette[PaletteSize] = {
 namespace {
 // Pictures from this byte on are a second bit plane, painted silver over the first.
 constexpr int SecondPlaneOffset = 1800;
-constexpr int LevelImageSide = 120;
+constexpr int LevelImageSide = ImagePictureSide;
 
 // Integer division that truncates toward zero and raises instead of trapping on a zero divisor.
 qint64 Div(qint64 dividend, qint64 divisor)

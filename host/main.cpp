@@ -27,7 +27,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstring>
+#include <exception>
 #include <memory>
+#include <vector>
 
 TfrmMain *frmMain = nullptr;
 
@@ -63,6 +65,29 @@ void DockToolBar(TForm *toolBar, int width, TPanel *panel)
     toolBar->SetParent(panel);
     toolBar->Show();
 }
+
+// Why a data file name cannot be handed to the data manager; empty when it can. The name crosses to the plug-in
+// in Windows-1251, so another character would silently name another file; and a pipe or a device would make the
+// journal's reader wait for ever.
+QString DataFileProblem(const QString &fileName)
+{
+    if (FromCp1251(ToCp1251(fileName)) != fileName)
+        return QStringLiteral("The data file name \"%1\" holds characters outside the Windows-1251 code page, "
+                              "which the data manager cannot take")
+            .arg(fileName);
+    const QFileInfo file(fileName);
+    if (file.exists() && !file.isFile())
+        return QStringLiteral("The data file \"%1\" is not a regular file").arg(fileName);
+    return {};
+}
+
+// What a plug-in says about one item, asked for all of them before the window builds anything.
+struct TPluginItem {
+    QString Caption;
+    QString Hint;
+    TNotifyEvent Command;
+    std::unique_ptr<TBitmap> Glyph = std::make_unique<TBitmap>();
+};
 
 TSpeedButton *NewToolButton(TComponent *owner, TForm *toolBar, int left, const QString &hint)
 {
@@ -297,9 +322,7 @@ void TfrmMain::FormCreate(TObject *)
     DataLineEntry = nullptr;
     dataManager_ = nullptr;
     DataFile.clear();
-    TRegistry registry;
-    if (registry.OpenKey(SettingsKey, true))
-        DataFile = registry.ReadString(QStringLiteral("DataFile"));
+    ReadDataFileSetting();
 
     RegisterPlugins();
     AddExitToolBar();
@@ -308,27 +331,62 @@ void TfrmMain::FormCreate(TObject *)
     Help1->SetMenuIndex(bar->Count() - 1);
 }
 
+// A setting that cannot be read is reported; the data manager then keeps its own file.
+void TfrmMain::ReadDataFileSetting()
+{
+    TRegistry registry;
+    try {
+        if (registry.OpenKey(SettingsKey, true))
+            DataFile = registry.ReadString(QStringLiteral("DataFile"));
+        else if (!registry.LastError().isEmpty())
+            throw ERegistryException(registry.LastError());
+    } catch (const Exception &error) {
+        Report(QStringLiteral("The data file setting cannot be read: %1; the data manager keeps its own file.")
+                   .arg(error.Message()));
+    }
+}
+
+// A plug-in that fails is reported and skipped, and the window is finished without it: it leaves nothing in the
+// cells the plug-ins share (a data manager whose journal could not be read reaches no other plug-in, so nothing
+// they do can rewrite that journal), and it is called no more.
 void TfrmMain::RegisterPlugins()
 {
     for (int i = 0; i < PM->Count(); ++i) {
         TPluginInfo *info = PM->PlugIn(i);
-        std::uint8_t isDataManager = 0;
-        const int itemCount = info->RegisterPlugin(Application->Handle(), &DataLineEntry, &isDataManager,
-                                                   &dataManager_, mlLangDispatcher1);
-        Application->ProcessMessages();
-        if (isDataManager != 0) {
-            const auto subscribe = reinterpret_cast<TRegisterChangeDataEventProc>(
-                GetProcAddress(info->ModuleHandle, PluginEntry::RegisterChangeDataEvent));
-            if (!DataFile.isEmpty()) {
-                if (const auto load = reinterpret_cast<TLoadDataFromFileProc>(
-                        GetProcAddress(info->ModuleHandle, PluginEntry::LoadDataFromFile)))
-                    load(ToCp1251(DataFile).constData());
-            }
-            if (subscribe)
-                subscribe(&TfrmMain::DataChangeNotify);
+        const TDataLineProc dataLineEntry = DataLineEntry;
+        TDataManager *const dataManager = dataManager_;
+        try {
+            RegisterPlugin(info);
+        } catch (...) {
+            const QString failure = PluginFailure(info->FileName);
+            DataLineEntry = dataLineEntry;
+            dataManager_ = dataManager;
+            info->OnDataUpdate = nullptr;
+            Report(failure);
         }
-        AddPluginMenu(info, itemCount);
     }
+}
+
+void TfrmMain::RegisterPlugin(TPluginInfo *info)
+{
+    std::uint8_t isDataManager = 0;
+    const int itemCount = info->RegisterPlugin(Application->Handle(), &DataLineEntry, &isDataManager, &dataManager_,
+                                               mlLangDispatcher1);
+    Application->ProcessMessages();
+    if (isDataManager != 0) {
+        const auto subscribe = reinterpret_cast<TRegisterChangeDataEventProc>(
+            GetProcAddress(info->ModuleHandle, PluginEntry::RegisterChangeDataEvent));
+        if (!DataFile.isEmpty()) {
+            if (const QString problem = DataFileProblem(DataFile); !problem.isEmpty())
+                Report(problem + QStringLiteral("; the data manager keeps its own file."));
+            else if (const auto load = reinterpret_cast<TLoadDataFromFileProc>(
+                         GetProcAddress(info->ModuleHandle, PluginEntry::LoadDataFromFile)))
+                load(ToCp1251(DataFile).constData());
+        }
+        if (subscribe)
+            subscribe(&TfrmMain::DataChangeNotify);
+    }
+    AddPluginMenu(info, itemCount);
 }
 
 void TfrmMain::AddPluginMenu(TPluginInfo *info, int itemCount)
@@ -337,6 +395,14 @@ void TfrmMain::AddPluginMenu(TPluginInfo *info, int itemCount)
     const QString name = FromPlugin(info->GetMainName(language));
     if (Trim(name).isEmpty())
         return;
+    std::vector<TPluginItem> items(size_t(qMax(itemCount, 0)));
+    for (int j = 1; j <= itemCount; ++j) {
+        TPluginItem &item = items[size_t(j - 1)];
+        item.Caption = FromPlugin(info->GetItemName(j, language));
+        item.Hint = FromPlugin(info->GetItemHint(j, language));
+        info->GetItemCommand(&item.Command, j);
+        item.Glyph->SetHandle(info->GetItemBitmap(j));
+    }
 
     auto *top = new TMenuItem(this);
     top->SetCaption(name);
@@ -353,34 +419,32 @@ void TfrmMain::AddPluginMenu(TPluginInfo *info, int itemCount)
     toolBar->SetCaption(StripHotkey(name));
     toolBar->SetHeight(30);
 
-    TBitmap glyph;
     TBitmap *mask = Image1->Picture()->Bitmap();
     int right = 0;
-    for (int j = 1; j <= itemCount; ++j) {
+    for (size_t j = 0; j < items.size(); ++j) {
+        const TPluginItem &entry = items[j];
         auto *item = new TMenuItem(this);
-        item->SetCaption(FromPlugin(info->GetItemName(j, language)));
-        item->SetHint(FromPlugin(info->GetItemHint(j, language)));
-        TNotifyEvent command;
-        info->GetItemCommand(&command, j);
-        item->SetOnClick(command);
+        item->SetCaption(entry.Caption);
+        item->SetHint(entry.Hint);
+        item->SetOnClick(entry.Command);
 
-        glyph.SetHandle(info->GetItemBitmap(j));
+        TBitmap *glyph = entry.Glyph.get();
         // White parts of a glyph show the menu's background.
         mask->SetMonochrome(false);
         mask->SetSize(16, 16);
         mask->Canvas()->Brush()->SetColor(clWhite);
         mask->Canvas()->Brush()->SetStyle(bsSolid);
         mask->Canvas()->FillRect(Rect(0, 0, mask->Width(), mask->Height()));
-        if (!glyph.Empty())
-            mask->Canvas()->Draw(0, 0, &glyph);
+        if (!glyph->Empty())
+            mask->Canvas()->Draw(0, 0, glyph);
         mask->SetMonochrome(true);
         if (MainMenu1->Images())
-            item->SetImageIndex(MainMenu1->Images()->Add(&glyph, mask));
+            item->SetImageIndex(MainMenu1->Images()->Add(glyph, mask));
         top->Add(item);
 
-        TSpeedButton *button = NewToolButton(this, toolBar, (j - 1) * (25 + 3) + 3, item->Hint());
-        button->SetGlyph(&glyph);
-        button->SetOnClick(command);
+        TSpeedButton *button = NewToolButton(this, toolBar, int(j) * (25 + 3) + 3, item->Hint());
+        button->SetGlyph(glyph);
+        button->SetOnClick(entry.Command);
         right = button->Left() + button->Width();
     }
     DockToolBar(toolBar, right + 25, Panel1);
@@ -484,8 +548,11 @@ void TfrmMain::Options1Click(TObject *)
     if (options->ShowModal() != mrOk)
         return;
     const QString fileName = options->edFile->Text();
-    // A folder of that name is no file: making the file there fails and is reported.
-    if (!fileName.isEmpty() && !QFileInfo(fileName).isFile()) {
+    if (!fileName.isEmpty()) {
+        if (const QString problem = DataFileProblem(fileName); !problem.isEmpty())
+            throw EInOutError(problem + QStringLiteral("; it is not stored."));
+    }
+    if (!fileName.isEmpty() && !QFileInfo::exists(fileName)) {
         QFile file(fileName);
         if (!file.open(QIODevice::WriteOnly))
             throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
@@ -510,6 +577,11 @@ void TfrmMain::About1Click(TObject *)
 }
 
 void TfrmMain::ShowAppHint(TObject *) { StatusBar1->SetSimpleText(Application->Hint()); }
+
+void TfrmMain::Report(const QString &message)
+{
+    Application->HandleException(this, std::make_exception_ptr(Exception(message)));
+}
 
 void TfrmMain::ShowAppException(TObject *sender, Exception *error)
 {

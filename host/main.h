@@ -80,9 +80,14 @@ public:
     TForm *PluginToolBar(const TMenuItem *menuItem) const;
 
 private:
+    void ReadDataFileSetting();
     void RegisterPlugins();
+    void RegisterPlugin(TPluginInfo *info);
+    // Asks the plug-in for all its texts, commands and glyphs first, so one that fails leaves no half-built menu.
     void AddPluginMenu(TPluginInfo *info, int itemCount);
     void AddExitToolBar();
+    // Shows a failure through the application's exception handling, as one raised by the window.
+    void Report(const QString &message);
     // Shows the splash's progress line.
     void ShowProgress(const QString &text);
     // The language of the last run; the first language when none was stored or the stored one is invalid.

@@ -1,11 +1,15 @@
 #include "mlPluginManager.h"
 
 #include "classes/MetaTypes.h"
+#include "forms/Application.h"
+#include "rtl/Exceptions.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <memory>
 #include <utility>
 
@@ -19,7 +23,25 @@ Proc Entry(HMODULE module, const char *name)
 QString OrderKey(std::int32_t order) { return order < 0 ? QStringLiteral(" ") : QString::number(order); }
 
 QString WithDelimiter(const QString &folder) { return folder.endsWith(u'/') ? folder : folder + u'/'; }
+
+// A copy that shares nothing with the original, whose characters may lie in a library about to be freed.
+QString Detached(const QString &text) { return QString(text.constData(), text.size()); }
 } // namespace
+
+QString PluginFailure(const QString &fileName)
+{
+    QString error;
+    try {
+        throw;
+    } catch (const Exception &e) {
+        error = Detached(e.Message());
+    } catch (const std::exception &e) {
+        error = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        error = QStringLiteral("it raised something that is not an exception");
+    }
+    return QStringLiteral("The plug-in %1 failed and is left out: %2").arg(fileName, error);
+}
 
 TmlPluginManager::TmlPluginManager(TComponent *owner)
     : TComponent(owner), plugIns_(new TStringList(true)), folder_(ProgramFolder())
@@ -51,7 +73,10 @@ void TmlPluginManager::LoadPlugins()
     const int count = int(names.size());
     infos_ = QList<TPluginInfo *>(count, nullptr);
     for (int i = 0; i < count; ++i) {
-        TPluginInfo *info = Bind(names[i]);
+        QString failure;
+        TPluginInfo *info = Bind(names[i], failure);
+        if (!failure.isEmpty())
+            Application->HandleException(this, std::make_exception_ptr(Exception(failure)));
         if (!info)
             continue;
         infos_[i] = info;
@@ -87,11 +112,18 @@ QStringList TmlPluginManager::ListLibraries() const
     return names;
 }
 
-// Null when the file is not a plug-in; the file is then released.
-TPluginInfo *TmlPluginManager::Bind(const QString &name)
+// Null when the file is not a plug-in, or when its order cannot be had (`failure` then says why); the file is
+// then released.
+TPluginInfo *TmlPluginManager::Bind(const QString &name, QString &failure)
 {
     const QString path = folder_ + name;
+    if (!QFileInfo(path).isFile()) {
+        std::fprintf(stderr, "%s is not a regular file; it is not loaded.\n",
+                     qPrintable(QDir::toNativeSeparators(path)));
+        return nullptr;
+    }
     auto info = std::make_unique<TPluginInfo>();
+    info->FileName = name;
     info->ModuleHandle = GetModuleHandle(path);
     info->WasLoaded = info->ModuleHandle != nullptr;
     if (!info->WasLoaded)
@@ -131,8 +163,16 @@ TPluginInfo *TmlPluginManager::Bind(const QString &name)
             return nullptr;
         }
 
-    // An exception from here on leaves the library loaded: the exception object may live in its memory.
-    info->Order = info->GetPluginOrder();
+    try {
+        info->Order = info->GetPluginOrder();
+    } catch (...) {
+        failure = PluginFailure(name);
+    }
+    // Only now, with the exception object gone, may the library that made it go.
+    if (!failure.isEmpty()) {
+        release();
+        return nullptr;
+    }
     info->OnDataUpdate = Entry<TOnDataUpdateProc>(module, PluginEntry::OnDataUpdate);
     info->MenuItem = nullptr;
     return info.release();

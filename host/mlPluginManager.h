@@ -14,6 +14,8 @@ class TMenuItem;
 // One bound plug-in.
 class TPluginInfo : public TObject {
 public:
+    // The library's file name as listed, without folder: the name failures are reported under.
+    QString FileName;
     HMODULE ModuleHandle = nullptr;
     // The library was in the process before the manager looked; the manager never frees such a library.
     bool WasLoaded = false;
@@ -31,12 +33,18 @@ public:
     TMenuItem *MenuItem = nullptr;
 };
 
+// Inside the handler of a failure raised by a plug-in entry: the text the user reads, naming the plug-in and the
+// error, held in the host's own memory so that it outlives the library. Whatever was raised, exception or not.
+QString PluginFailure(const QString &fileName);
+
 // Sender, the file name as listed, its 1-based place among all the library files listed, their number.
 using TPlugInLoadEvent = TMethod<TObject *, const QString &, int, int>;
 
 // Finds the libraries in the program's folder that export RegisterPlugin, loads and binds them, and keeps them
 // ordered by their order key: the decimal order, or a blank for a negative one, compared as text, so a
 // negative order comes first and "10" goes before "2"; among equal keys the one listed later comes first.
+// A library that is not a regular file is never opened (a pipe would stop the start), and one whose
+// GetPluginOrder fails is reported and released; the others load all the same.
 // Frees the libraries it loaded itself, last in the list first.
 class TmlPluginManager : public TComponent {
     Q_OBJECT
@@ -71,7 +79,7 @@ public:
 
 private:
     QStringList ListLibraries() const;
-    TPluginInfo *Bind(const QString &name);
+    TPluginInfo *Bind(const QString &name, QString &failure);
 
     TNotifyEvent onLoadComplete_;
     TPlugInLoadEvent onLoadPlugIn_;

@@ -4,6 +4,7 @@
 #include "forms/MessageBox.h"
 #include "main.h"
 #include "mlLang.h"
+#include "registry/RegistryStore.h"
 #include "splash.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ int main(int argc, char **argv)
     // Before any plug-in is loaded: the type registry is one for the whole process.
     RegisterFrameworkMetaTypes();
     RegisterLanguageMetaTypes();
+    // The settings store's place is fixed before the main window makes the program's folder the current one.
+    RegistryStorePath();
     StartAutomation();
     Application->Initialize();
     try {

@@ -60,8 +60,11 @@ void TmlFormStorage::SaveFormState()
         return;
     TRegistry registry;
     registry.SetRootKey(rootKey_);
-    if (!registry.OpenKey(subKey_, true))
-        throw ERegistryException(QStringLiteral("Failed to open key %1").arg(subKey_));
+    if (!registry.OpenKey(subKey_, true)) {
+        const QString cause = registry.LastError();
+        throw ERegistryException(QStringLiteral("Failed to open key %1").arg(subKey_)
+                                 + (cause.isEmpty() ? QString() : QStringLiteral(": ") + cause));
+    }
     switch (form_->WindowState()) {
     case wsMinimized:
         registry.WriteString(QStringLiteral("State"), QStringLiteral("Minimized"));

@@ -309,7 +309,10 @@ void TmlCustomLang::ApplyCollections(TStrings *list)
         const qsizetype open = entry.indexOf(u'[', start);
         const qsizetype close = entry.indexOf(u']', open + 1);
         const QString collectionName = entry.mid(start, open - start);
-        const int index = StrToInt(open < 0 || close < 0 ? QString() : entry.mid(open + 1, close - open - 1));
+        int index = -1;
+        // An index that is not a number (a hand-edited language file) leads to no item, as when collecting.
+        if (open < 0 || close < 0 || !TryStrToInt(entry.mid(open + 1, close - open - 1), index))
+            index = -1;
         const qsizetype itemStart = close + 2;
         const QString itemPropertyName = entry.mid(itemStart, entry.indexOf(d, itemStart) - itemStart);
         const QString text = LanguageText(list, i, entry);

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWidget>
+#include <utility>
 
 TDragData::TDragData(TControl *source) : source_(source) {}
 
@@ -62,7 +63,13 @@ TControl::~TControl()
     // The widget's signals run code of the derived control, which is gone by now.
     if (widget_)
         QObject::disconnect(widget_, nullptr, this, nullptr);
-    SetParent(nullptr);
+    if (TWinControl *parent = std::exchange(parent_, nullptr)) {
+        parent->RemoveControl(this);
+        if (align_ != alNone)
+            parent->AlignControls();
+    }
+    // Deleted where it stands: taking it out of its window first would walk the window's focus chain, once for
+    // each of the thousands of buttons a window may hold.
     delete widget_.data();
 }
 
@@ -74,7 +81,8 @@ void TControl::SetParent(TWinControl *parent)
         TWinControl *old = parent_;
         parent_ = nullptr;
         old->RemoveControl(this);
-        old->AlignControls();
+        if (align_ != alNone)
+            old->AlignControls();
     }
     parent_ = parent;
     if (!widget_)
@@ -88,7 +96,7 @@ void TControl::SetParent(TWinControl *parent)
     parent->InsertControl(this);
     widget_->setVisible(visible_);
     AdoptParentFont();
-    parent->AlignControls();
+    RequestAlign();
 }
 
 int TControl::Left() const { return widget_ ? widget_->x() : 0; }
@@ -127,7 +135,8 @@ void TControl::SetAlign(TAlign align)
     if (align == align_)
         return;
     align_ = align;
-    RequestAlign();
+    if (parent_)
+        parent_->AlignControls();
 }
 
 void TControl::SetVisible(bool visible)
@@ -277,9 +286,11 @@ void TControl::Click() { onClick_(this); }
 
 void TControl::Resized() { onResize_(this); }
 
+// Only aligned controls take part in their parent's layout: a tool bar of thousands of buttons placed by hand
+// is built without laying it out again for each one.
 void TControl::RequestAlign()
 {
-    if (parent_)
+    if (parent_ && align_ != alNone)
         parent_->AlignControls();
 }
 

@@ -138,7 +138,7 @@ void TMenuItem::Insert(int index, TMenuItem *item)
         throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
     items_.insert(index, item);
     item->parent_ = this;
-    RebuildEntries();
+    PlaceEntry(index);
     item->UpdateImages();
 }
 
@@ -147,7 +147,9 @@ void TMenuItem::Remove(TMenuItem *item)
     if (!items_.removeOne(item))
         return;
     item->parent_ = nullptr;
-    RebuildEntries();
+    if (QWidget *container = container_ ? container_ : subMenu_.data(); container && item->qaction_)
+        container->removeAction(item->qaction_);
+    EntryContainer();
 }
 
 void TMenuItem::SetMenuIndex(int index)
@@ -161,7 +163,7 @@ void TMenuItem::SetMenuIndex(int index)
         return;
     parent->items_.removeOne(this);
     parent->items_.insert(index, this);
-    parent->RebuildEntries();
+    parent->PlaceEntry(index);
 }
 
 TMenu *TMenuItem::GetParentMenu() const
@@ -178,28 +180,35 @@ void TMenuItem::Click()
         onClick_(this);
 }
 
-void TMenuItem::RebuildEntries()
+// The bar or pop-up of a menu's root entry, else the entry's sub-menu, which exists while it has entries.
+QWidget *TMenuItem::EntryContainer()
 {
-    QWidget *container = container_;
-    if (!container) {
-        if (items_.isEmpty() && subMenu_) {
-            qaction_->setMenu(nullptr);
-            delete subMenu_.data();
-        } else if (!items_.isEmpty() && !subMenu_) {
-            subMenu_ = new QMenu;
-            subMenu_->installEventFilter(this);
-            ClearHintOnClose(subMenu_, this);
-            qaction_->setMenu(subMenu_);
-        }
-        container = subMenu_;
+    if (container_)
+        return container_;
+    if (items_.isEmpty() && subMenu_) {
+        qaction_->setMenu(nullptr);
+        delete subMenu_.data();
+    } else if (!items_.isEmpty() && !subMenu_) {
+        subMenu_ = new QMenu;
+        subMenu_->installEventFilter(this);
+        ClearHintOnClose(subMenu_, this);
+        qaction_->setMenu(subMenu_);
     }
-    if (!container)
+    return subMenu_;
+}
+
+// Shows the entry at the index in its place, before the next entry's action: one action moves, so a menu of
+// thousands of entries is built in linear time.
+void TMenuItem::PlaceEntry(int index)
+{
+    QWidget *container = EntryContainer();
+    QAction *action = items_[index]->qaction_;
+    if (!container || !action)
         return;
-    for (QAction *action : container->actions())
-        container->removeAction(action);
-    for (TMenuItem *item : items_)
-        if (item->qaction_)
-            container->addAction(item->qaction_);
+    QAction *before = nullptr;
+    for (qsizetype next = index + 1; next < items_.size() && !before; ++next)
+        before = items_[next]->qaction_;
+    container->insertAction(before, action);
 }
 
 bool TMenuItem::eventFilter(QObject *watched, QEvent *event)

@@ -80,7 +80,8 @@ protected:
 private:
     friend class TMenu;
     void ShowEntryHelp() const;
-    void RebuildEntries();
+    QWidget *EntryContainer();
+    void PlaceEntry(int index);
     void UpdateAction();
     void UpdateImage();
     void UpdateImages();

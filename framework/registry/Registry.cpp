@@ -26,16 +26,28 @@ TRegistryKey *Locate(TRegistryKey &tree, const QStringList &path)
     return tree.AddKey(path.first()).Find(path.mid(1));
 }
 
-// Runs a key operation, for which a failing store means "no".
-template <class Operation> bool Answer(Operation operation)
+const TRegistryKey *Locate(const TRegistryKey &tree, const QStringList &path)
 {
+    static const TRegistryKey emptyRoot;
+    const TRegistryKey *key = tree.Key(path.first());
+    if (!key)
+        return path.size() == 1 ? &emptyRoot : nullptr;
+    for (qsizetype i = 1; key && i < path.size(); ++i)
+        key = key->Key(path[i]);
+    return key;
+}
+} // namespace
+
+template <class Operation> bool TRegistry::Answer(Operation operation) const
+{
+    lastError_.clear();
     try {
         return operation();
-    } catch (const ERegistryException &) {
+    } catch (const ERegistryException &error) {
+        lastError_ = error.Message();
         return false;
     }
 }
-} // namespace
 
 void TRegistry::SetRootKey(HKEY rootKey)
 {
@@ -50,10 +62,8 @@ bool TRegistry::OpenKey(const QString &key, bool canCreate)
     if (!path)
         return false;
     const bool opened = Answer([&] {
-        if (!canCreate) {
-            TRegistryKey tree = ReadRegistryStore();
-            return Locate(tree, *path) != nullptr;
-        }
+        if (!canCreate)
+            return Locate(ReadRegistryStore(), *path) != nullptr;
         UpdateRegistryStore([&](TRegistryKey &tree) {
             if (Locate(tree, *path))
                 return false;
@@ -86,10 +96,7 @@ void TRegistry::CloseKey()
 bool TRegistry::KeyExists(const QString &key) const
 {
     const std::optional<QStringList> path = Resolve(key);
-    return path && Answer([&] {
-               TRegistryKey tree = ReadRegistryStore();
-               return Locate(tree, *path) != nullptr;
-           });
+    return path && Answer([&] { return Locate(ReadRegistryStore(), *path) != nullptr; });
 }
 
 bool TRegistry::DeleteKey(const QString &key)
@@ -110,10 +117,7 @@ bool TRegistry::DeleteKey(const QString &key)
 
 bool TRegistry::ValueExists(const QString &name) const
 {
-    return Answer([&] {
-        TRegistryKey tree = ReadRegistryStore();
-        return FindValue(tree, name) != nullptr;
-    });
+    return Answer([&] { return FindValue(ReadRegistryStore(), name) != nullptr; });
 }
 
 bool TRegistry::DeleteValue(const QString &name)
@@ -133,8 +137,7 @@ bool TRegistry::DeleteValue(const QString &name)
 
 QString TRegistry::ReadString(const QString &name) const
 {
-    TRegistryKey tree = ReadRegistryStore();
-    const TRegistryValue *value = FindValue(tree, name);
+    const TRegistryValue *value = FindValue(ReadRegistryStore(), name);
     if (!value)
         return {};
     if (const QString *text = std::get_if<QString>(&value->Data))
@@ -144,8 +147,7 @@ QString TRegistry::ReadString(const QString &name) const
 
 int TRegistry::ReadInteger(const QString &name) const
 {
-    TRegistryKey tree = ReadRegistryStore();
-    const TRegistryValue *value = FindValue(tree, name);
+    const TRegistryValue *value = FindValue(ReadRegistryStore(), name);
     if (!value)
         throw GetDataFailed(name);
     if (const int *number = std::get_if<int>(&value->Data))
@@ -185,7 +187,7 @@ std::optional<QStringList> TRegistry::Resolve(const QString &key) const
 
 QStringList TRegistry::OpenPath() const { return QStringList{RootKeyName(rootKey_)} + openKey_; }
 
-const TRegistryValue *TRegistry::FindValue(TRegistryKey &tree, const QString &name) const
+const TRegistryValue *TRegistry::FindValue(const TRegistryKey &tree, const QString &name) const
 {
     if (RootKeyName(rootKey_).isEmpty())
         throw GetDataFailed(name);

@@ -1,28 +1,37 @@
 #include "registry/RegistryKey.h"
 
-#include <algorithm>
-
 namespace {
-bool SameName(const QString &a, const QString &b) { return a.toCaseFolded() == b.toCaseFolded(); }
+template <class Entries, class NameOf>
+void Reindex(QHash<QString, size_t> &index, const Entries &entries, NameOf nameOf)
+{
+    index.clear();
+    for (size_t i = 0; i < entries.size(); ++i)
+        index.insert(nameOf(entries[i]).toCaseFolded(), i);
+}
 } // namespace
 
 TRegistryKey *TRegistryKey::Key(const QString &name) const
 {
-    const auto it =
-        std::find_if(keys_.begin(), keys_.end(), [&](const auto &key) { return SameName(key->name_, name); });
-    return it == keys_.end() ? nullptr : it->get();
+    const auto it = keyIndex_.constFind(name.toCaseFolded());
+    return it == keyIndex_.cend() ? nullptr : keys_[*it].get();
 }
 
 TRegistryKey &TRegistryKey::AddKey(const QString &name)
 {
     if (TRegistryKey *key = Key(name))
         return *key;
+    keyIndex_.insert(name.toCaseFolded(), keys_.size());
     return *keys_.emplace_back(std::make_unique<TRegistryKey>(name));
 }
 
 bool TRegistryKey::RemoveKey(const QString &name)
 {
-    return std::erase_if(keys_, [&](const auto &key) { return SameName(key->name_, name); }) > 0;
+    const auto it = keyIndex_.constFind(name.toCaseFolded());
+    if (it == keyIndex_.cend())
+        return false;
+    keys_.erase(keys_.begin() + qsizetype(*it));
+    Reindex(keyIndex_, keys_, [](const auto &key) { return key->name_; });
+    return true;
 }
 
 TRegistryKey *TRegistryKey::Find(const QStringList &path)
@@ -63,9 +72,7 @@ bool TRegistryKey::RemoveValue(const QString &name)
     const auto it = valueIndex_.constFind(name.toCaseFolded());
     if (it == valueIndex_.cend())
         return false;
-    values_.erase(values_.begin() + *it);
-    valueIndex_.clear();
-    for (size_t i = 0; i < values_.size(); ++i)
-        valueIndex_.insert(values_[i].Name.toCaseFolded(), i);
+    values_.erase(values_.begin() + qsizetype(*it));
+    Reindex(valueIndex_, values_, [](const TRegistryValue &value) { return value.Name; });
     return true;
 }

@@ -43,6 +43,8 @@ private:
     QString name_;
     std::vector<std::unique_ptr<TRegistryKey>> keys_;
     std::vector<TRegistryValue> values_;
-    QHash<QString, size_t> valueIndex_; // case-folded name -> position in values_; a key may hold many values
+    // Case-folded name -> position, so a key with thousands of sub-keys or values is searched in constant time.
+    QHash<QString, size_t> keyIndex_;
+    QHash<QString, size_t> valueIndex_;
 
 };

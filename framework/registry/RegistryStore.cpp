@@ -4,31 +4,56 @@
 #include "registry/RegistryText.h"
 #include "rtl/Exceptions.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <optional>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
+// How long an operation waits for a lock that another program holds before it gives up.
+constexpr int LockWaitMs = 5000;
+// A file changed this short a time before it was read may change again with the same size and time stamp
+// (coarse file-system clocks): its bytes are compared before the tree read from them is trusted.
+constexpr qint64 UnsettledMs = 3000;
+
+QString ErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 // An flock on the lock file, held while the object lives.
 class TStoreLock {
 public:
     TStoreLock(const QString &path, bool exclusive)
     {
         fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        int result = fd_ < 0 ? -1 : 0;
-        while (fd_ >= 0 && (result = ::flock(fd_, exclusive ? LOCK_EX : LOCK_SH)) != 0 && errno == EINTR) {
-        }
-        if (result == 0)
+        if (fd_ < 0) {
+            error_ = ErrorText(errno);
             return;
-        error_ = QString::fromLocal8Bit(std::strerror(errno));
-        if (fd_ >= 0)
+        }
+        const QDeadlineTimer deadline(LockWaitMs);
+        while (::flock(fd_, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+            const int error = errno;
+            if (error == EINTR)
+                continue;
+            if (error == EWOULDBLOCK && !deadline.hasExpired()) {
+                ::usleep(20000);
+                continue;
+            }
+            timedOut_ = error == EWOULDBLOCK;
+            error_ = timedOut_ ? QString("another program has held it for more than %1 seconds").arg(LockWaitMs / 1000)
+                               : ErrorText(error);
             ::close(fd_);
-        fd_ = -1;
+            fd_ = -1;
+            return;
+        }
     }
     ~TStoreLock()
     {
@@ -39,24 +64,125 @@ public:
     TStoreLock &operator=(const TStoreLock &) = delete;
 
     bool Held() const { return fd_ >= 0; }
+    // Another program holds the lock; otherwise the lock file itself could not be opened.
+    bool TimedOut() const { return timedOut_; }
     const QString &Error() const { return error_; }
 
 private:
     int fd_ = -1;
+    bool timedOut_ = false;
     QString error_;
 };
 
 QString LockPath(const QString &storePath) { return storePath + QLatin1String(".lock"); }
 
-TRegistryText ReadStoreFile(const QString &path)
+ERegistryException LockFailed(const QString &path, const TStoreLock &lock)
+{
+    return ERegistryException(QString("Cannot lock the settings file %1 through %2: %3")
+                                  .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(LockPath(path)),
+                                       lock.Error()));
+}
+
+// What tells one version of the file from another without reading it: a rewrite makes a new file.
+struct TFileStamp {
+    dev_t Device;
+    ino_t Inode;
+    off_t Size;
+    qint64 ModifiedMs;
+    qint64 ChangedNs;
+    bool operator==(const TFileStamp &other) const
+    {
+        return std::tie(Device, Inode, Size, ModifiedMs, ChangedNs)
+               == std::tie(other.Device, other.Inode, other.Size, other.ModifiedMs, other.ChangedNs);
+    }
+};
+
+// None when the file does not exist.
+std::optional<TFileStamp> StampOf(const QString &path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        throw ERegistryException(
+            QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), ErrorText(errno)));
+    }
+    // Opening a pipe or a device would wait for a writer, or read without end.
+    if (!S_ISREG(info.st_mode))
+        throw ERegistryException(
+            QString("Cannot read the settings file %1: it is not a regular file").arg(QDir::toNativeSeparators(path)));
+    return TFileStamp{info.st_dev, info.st_ino, info.st_size,
+                      qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000,
+                      qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec};
+}
+
+// The store as this module last read or wrote it: parsing a large file for every operation would make each
+// one take seconds, so the tree is kept as long as the file is the one it was read from.
+struct TStoreCache {
+    QString Path;
+    std::optional<TFileStamp> Stamp;
+    qint64 VerifiedAtMs = 0; // when Bytes were last seen to be the file's
+    QByteArray Bytes;
+    TRegistryText Text;
+
+    void Forget() { *this = TStoreCache(); }
+};
+
+// A module may save settings from its own finalization, after this function's static is gone: from then on a
+// cache made for the rest of the process serves it.
+bool cacheGone = false;
+
+struct TCacheSlot {
+    TStoreCache Cache;
+    ~TCacheSlot() { cacheGone = true; }
+};
+
+TStoreCache &Cache()
+{
+    static TCacheSlot slot;
+    if (!cacheGone)
+        return slot.Cache;
+    static TStoreCache *const late = new TStoreCache;
+    return *late;
+}
+
+QByteArray ReadBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) && !QFileInfo::exists(path))
-        return TRegistryText();
-    const QByteArray bytes = file.isOpen() ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        throw ERegistryException(
+            QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw ERegistryException(QString("Cannot read the settings file %1: %2").arg(path, file.errorString()));
-    return ParseRegistryText(bytes);
+        throw ERegistryException(
+            QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return bytes;
+}
+
+// The stored text, read again only when the file is no longer the one read last; called under the lock.
+TRegistryText &CurrentText(const QString &path)
+{
+    TStoreCache &cache = Cache();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const std::optional<TFileStamp> stamp = StampOf(path);
+    const bool sameFile = cache.Path == path && cache.Stamp == stamp;
+    if (!stamp) {
+        if (!sameFile) {
+            cache.Forget();
+            cache.Path = path;
+        }
+        return cache.Text;
+    }
+    if (sameFile && stamp->ModifiedMs + UnsettledMs < cache.VerifiedAtMs)
+        return cache.Text;
+    QByteArray bytes = ReadBytes(path);
+    if (cache.Path != path || !cache.Stamp || bytes != cache.Bytes)
+        cache.Text = ParseRegistryText(bytes);
+    cache.Path = path;
+    cache.Stamp = stamp;
+    cache.Bytes = std::move(bytes);
+    cache.VerifiedAtMs = now;
+    return cache.Text;
 }
 
 // The first rewrite of a damaged file would drop the lines that could not be read: keep the file as it was
@@ -75,45 +201,76 @@ void KeepDamagedCopy(const QString &path)
              "as it was is kept in %s",
              qPrintable(QDir::toNativeSeparators(path)), qPrintable(QDir::toNativeSeparators(copy)));
 }
+
+void WriteText(const QString &path, TRegistryText &text)
+{
+    TStoreCache &cache = Cache();
+    if (text.Damaged)
+        KeepDamagedCopy(path);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    QByteArray bytes = FormatRegistryText(text.Tree);
+    TSaveFile file(path);
+    if (!file.OpenForWriting() || file.write(bytes) != bytes.size() || !file.commit())
+        throw ERegistryException(QString("Cannot write the settings file %1: %2")
+                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+    text.Damaged = false;
+    cache.Stamp = StampOf(path);
+    cache.Bytes = std::move(bytes);
+    cache.VerifiedAtMs = now;
+}
 } // namespace
 
 QString RegistryStorePath()
 {
-    const QString path = qEnvironmentVariable("ORMEL_REGISTRY");
-    if (!path.isEmpty())
+    QString path = qEnvironmentVariable("ORMEL_REGISTRY");
+    if (!path.isEmpty()) {
+        // A relative name would follow the program into every folder it changes to, and each module of the
+        // process would find a store of its own: it is resolved once, against the folder of the first use,
+        // and put back for all of them.
+        if (QDir::isRelativePath(path)) {
+            path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+            qputenv("ORMEL_REGISTRY", QFile::encodeName(path));
+        }
         return path;
+    }
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty() || QDir::isRelativePath(config))
         config = QDir::homePath() + QLatin1String("/.config");
     return config + QLatin1String("/ormel/registry.txt");
 }
 
-TRegistryKey ReadRegistryStore()
+const TRegistryKey &ReadRegistryStore()
 {
+    static const TRegistryKey nothing;
     const QString path = RegistryStorePath();
     if (!QFileInfo(path).absoluteDir().exists())
-        return TRegistryKey();
+        return nothing;
     // A folder this user may not write is read without the lock: nobody else can change it either.
-    TStoreLock lock(LockPath(path), false);
-    return std::move(ReadStoreFile(path).Tree);
+    const TStoreLock lock(LockPath(path), false);
+    if (lock.TimedOut())
+        throw LockFailed(path, lock);
+    return CurrentText(path).Tree;
 }
 
 void UpdateRegistryStore(const std::function<bool(TRegistryKey &tree)> &change)
 {
     const QString path = RegistryStorePath();
-    const QDir folder = QFileInfo(path).absoluteDir();
-    if (!folder.mkpath(QLatin1String(".")))
-        throw ERegistryException(QString("Cannot create the settings folder %1").arg(folder.path()));
-    TStoreLock lock(LockPath(path), true);
+    const QString folder = QFileInfo(path).absolutePath();
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        throw ERegistryException(QString("Cannot create the settings folder %1: %2")
+                                     .arg(QDir::toNativeSeparators(folder), QString::fromStdString(error.message())));
+    const TStoreLock lock(LockPath(path), true);
     if (!lock.Held())
-        throw ERegistryException(QString("Cannot lock the settings file %1: %2").arg(LockPath(path), lock.Error()));
-    TRegistryText text = ReadStoreFile(path);
-    if (!change(text.Tree))
-        return;
-    if (text.Damaged)
-        KeepDamagedCopy(path);
-    const QByteArray bytes = FormatRegistryText(text.Tree);
-    TSaveFile file(path);
-    if (!file.OpenForWriting() || file.write(bytes) != bytes.size() || !file.commit())
-        throw ERegistryException(QString("Cannot write the settings file %1: %2").arg(path, file.errorString()));
+        throw LockFailed(path, lock);
+    TRegistryText &text = CurrentText(path);
+    try {
+        if (change(text.Tree))
+            WriteText(path, text);
+    } catch (...) {
+        // The tree may hold a change that never reached the file.
+        Cache().Forget();
+        throw;
+    }
 }

@@ -6,14 +6,17 @@
 #include <functional>
 
 // The settings file: ORMEL_REGISTRY when set, else $XDG_CONFIG_HOME/ormel/registry.txt, else
-// ~/.config/ormel/registry.txt.
+// ~/.config/ormel/registry.txt. A relative ORMEL_REGISTRY is made absolute at the first call, for the whole process.
 QString RegistryStorePath();
 
 // Every module of the process has its own copy of the framework, and a second program may run beside this
-// one, so nothing is kept in memory: each operation reads the file afresh under a lock on the lock file
-// beside it ("registry.txt.lock"), shared for reading and exclusive for a change. Failures raise
-// ERegistryException.
-TRegistryKey ReadRegistryStore();
+// one: each operation looks at the file under a lock on the lock file beside it ("registry.txt.lock"), shared
+// for reading and exclusive for a change, waiting at most a few seconds for it, and reads the file again when
+// it is no longer the one this module read or wrote last. Failures raise ERegistryException, naming the file
+// and the cause.
+//
+// The stored tree, valid until the next operation on the store.
+const TRegistryKey &ReadRegistryStore();
 // Hands the stored tree to `change`; when it reports a change, a temporary file in the same folder receives
 // the new text and replaces the store. Unreadable lines of the old file are kept in a copy beside it.
 void UpdateRegistryStore(const std::function<bool(TRegistryKey &tree)> &change);

@@ -88,9 +88,12 @@ TEST_F(JournalFormat, TextFieldsKeepTheirPlaces)
     EXPECT_EQ(Manager->JDMessages[0]->HeaderText, "        AB");
     EXPECT_EQ(Written(Manager->JDMessages[0]->FormatLine()), rim.Line());
 
-    // A tuning's comment is the rest of the line, cut to 100 characters, and trimmed like every other text.
+    // A tuning's comment is the rest of the line, trimmed like every other text; one longer than its 100
+    // characters cannot be held, so the line is no record.
     TuningLine tuning;
     tuning.Comments = QString(98, u'c') + "  tail";
+    EXPECT_THROW(Manager->ParseLine(tuning.Line()), ERangeError);
+    tuning.Comments = QString(98, u'c') + "  ";
     ASSERT_EQ(Manager->ParseLine(tuning.Line()), Outcome::Added);
     EXPECT_EQ(Manager->TuningMessages[0]->Comments, QString(98, u'c'));
 }
@@ -136,12 +139,11 @@ TEST_F(JournalFormat, LinesWithoutRecords)
     image.Id = 0;
     EXPECT_EQ(Manager->ParseLine(image.Line()), Outcome::Ignored);
 
-    // A Zelt integer that is no number stores -1; the line is taken.
+    // A Zelt integer that is no number is no line to take: a value made up for it would be written back.
     QByteArray zelt = ZeltLine().Line();
     zelt.replace("0 0 11 ", "0 0 x1 ");
-    ASSERT_EQ(Manager->ParseLine(zelt), Outcome::Added);
-    EXPECT_EQ(Manager->ZeltMessages[0]->Ints[0], -1);
-    EXPECT_EQ(Manager->TuningCount + Manager->ImageCount + Manager->JDCount, 0);
+    EXPECT_THROW(Manager->ParseLine(zelt), EConvertError);
+    EXPECT_EQ(Manager->TuningCount + Manager->ImageCount + Manager->ZeltCount + Manager->JDCount, 0);
 }
 
 TEST_F(JournalFormat, BrokenLinesRaise)

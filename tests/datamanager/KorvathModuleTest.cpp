@@ -6,9 +6,13 @@
 
 #include "QtPrint.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 #include <QStringList>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +61,22 @@ protected:
     {
         FreeLibrary(std::exchange(Module, nullptr));
         EXPECT_FALSE(GetModuleHandle(KORVATH_MODULE)) << "the module stayed loaded";
+    }
+    // Runs `work` and reads and closes each message box it shows. The module answers its boxes through a
+    // test hook of its own, which a test cannot reach: the box is found as the user sees it.
+    static QStringList MessagesWhile(const std::function<void()> &work)
+    {
+        QStringList messages;
+        QTimer reader;
+        QObject::connect(&reader, &QTimer::timeout, [&messages] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                messages << box->text();
+                box->accept();
+            }
+        });
+        reader.start(10);
+        work();
+        return messages;
     }
 };
 } // namespace
@@ -154,8 +174,12 @@ TEST_F(Korvath, FailedRewriteAtUnloadKeepsTheJournalAndIsReported)
     manager->SetModified(true);
 
     testing::internal::CaptureStderr();
-    Unload();
+    const QStringList messages = MessagesWhile([this] { Unload(); });
     const std::string reported = testing::internal::GetCapturedStderr();
     EXPECT_NE(reported.find("cannot format this record"), std::string::npos) << reported;
     EXPECT_EQ(Dir.Read("journal.txt"), journal);
+    // The user is told too, even while the module goes away.
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(Dir.File("journal.txt"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains("cannot format this record")) << messages[0].toStdString();
 }

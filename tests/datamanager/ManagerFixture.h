@@ -2,11 +2,19 @@
 
 #include "TempDir.h"
 #include "dmngr_u.h"
+#include "forms/MessageBox.h"
+#include "forms/ModalHook.h"
 
+#include <QStringList>
 #include <memory>
 
-// A data manager whose journal lies in a private folder.
+// A data manager whose journal lies in a private folder. The message boxes it shows are collected, not shown.
 struct ManagerFixture {
+    QStringList Messages;
+    TModalHookScope AnswerMessages{[this](const TModalRequest &request) {
+        Messages << request.Text;
+        return IDOK;
+    }};
     TempDir Dir;
     QString Journal = Dir.File("ormeldata.txt");
     std::unique_ptr<TOrmelDataManager> Manager = NewManager();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 QString Answer(std::initializer_list<QString> fields)
@@ -69,6 +70,19 @@ TEST(HostDialogs, ADataFileThatCannotBeMadeIsReportedAndNotStored)
     ASSERT_TRUE(second.Find("modal", "kind", "message"));
     EXPECT_TRUE((*second.Find("modal", "kind", "message"))["text"].contains(folder));
     EXPECT_FALSE(session.String("DataFile"));
+
+    // Nor is a pipe, which is not waited on, nor a name the data manager would read as another one.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(session.File("pipe.txt")).constData(), 0600), 0);
+    const QString cafe = session.File(QString::fromUtf8("café.txt"));
+    for (const QString &refused : {session.File("pipe.txt"), cafe}) {
+        const TRunResult third = session.Run({Answer({"1", "edFile.Text=" + refused}), Line({"click", "Options1"})});
+        ASSERT_TRUE(third.Find("modal", "kind", "message"));
+        const QString text = (*third.Find("modal", "kind", "message"))["text"];
+        EXPECT_TRUE(text.contains(refused)) << qPrintable(text);
+        EXPECT_TRUE(text.endsWith("; it is not stored.")) << qPrintable(text);
+        EXPECT_FALSE(session.String("DataFile"));
+    }
+    EXPECT_FALSE(QFile::exists(cafe));
 }
 
 TEST(HostDialogs, BrowsePicksTheFileAndHelpShowsTheDialogsTopic)

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(HostPlugins, AProbeGetsAMenuAndAToolBarBeforeTheHostsOwnMenus)
 {
@@ -96,20 +97,19 @@ TEST(HostPlugins, MenusGoWhereTheirOrderSaysAndLibrariesAreFreedLastFirst)
 TEST(HostPlugins, AnExceptionInsideAPluginEntryIsReportedByTheWindow)
 {
     THostSession session({"menu_probe.so", "raising_probe.so"});
-    const TRunResult run = session.Run({Line({"dump"})});
+    const TRunResult run = session.Run({Line({"click", "Russian1"}), Line({"dump"})});
     EXPECT_EQ(run.ExitCode, 0);
     const QList<TRecord> boxes = run.Of("modal");
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes[0]["kind"], "message");
-    EXPECT_EQ(boxes[0]["text"], "TfrmMain - The probe cannot name item 2");
+    EXPECT_EQ(boxes[0]["text"], "TfrmMain - The plug-in raising_probe.so failed and is left out: The probe cannot "
+                                "name item 2");
     EXPECT_EQ(boxes[0]["caption"], "Ormel Software Environment");
-    // The window comes up with what was built before the failure: the failing plug-in's menu went before
-    // the last two menus and has its first item; the host's menus were not moved behind the plug-ins'.
-    ASSERT_FALSE(run.Of("window").isEmpty());
-    EXPECT_EQ(run.MenuBar(), (QStringList{"&Tools", "&Probe 3", "&Probe 1", "&Help"}));
-    EXPECT_EQ((*run.Find("menu", "path", "1.0"))["caption"], "Item 1");
-    EXPECT_FALSE(run.Find("menu", "path", "1.1"));
-    EXPECT_FALSE(run.Find("toolbar", "exit", "1"));
+    // The failing plug-in leaves no half-built menu or tool bar behind, and the window is finished.
+    EXPECT_EQ(run.MenuBar(), (QStringList{QString::fromUtf8("&Зонд 1"), QString::fromUtf8("&Сервис"),
+                                          QString::fromUtf8("&Помощь")}));
+    EXPECT_EQ(run.Column("toolbar", "caption"), (QStringList{QString::fromUtf8("Зонд 1"), ""}));
+    EXPECT_EQ(run.Column("button", "left"), (QStringList{"3", "31", "3"}));
 }
 
 TEST(HostPlugins, SwitchingToRussianRecaptionsEverythingAndIsRestoredOnTheNextStart)
@@ -184,6 +184,68 @@ TEST(HostPlugins, NewRecordsGoToTheDataFileAndEveryListeningPluginHearsOfThem)
                                           "data_probe manager tunings=1 images=0 modified=0"}));
     EXPECT_EQ(session.Read("new.txt"), tuning.Line() + "\r\n");
     EXPECT_EQ(session.Read("ormeldata.txt"), TuningJournal({1}));
+}
+
+TEST(HostPlugins, ADataFileSettingThatCannotBeUsedIsReportedAndNoOtherFileIsLoaded)
+{
+    THostSession session({"korvath.so", "data_probe.so"});
+    session.Write("ormeldata.txt", TuningJournal({1}));
+    const QStringList script{Line({"click-menu", "0", "1"}), Line({"click-menu", "0", "0"})};
+
+    // A name the data manager cannot take would become another one ("caf?.txt").
+    session.Write("caf?.txt", TuningJournal({1, 2, 3}));
+    session.SetString("DataFile", session.File(QString::fromUtf8("café.txt")));
+    TRunResult run = session.Run(script);
+    ASSERT_EQ(run.Of("modal").size(), 1);
+    EXPECT_TRUE(run.Of("modal")[0]["text"].contains("Windows-1251")) << qPrintable(run.Of("modal")[0]["text"]);
+    EXPECT_EQ(run.PluginLog.value(1), "data_probe manager tunings=0 images=0 modified=1");
+    EXPECT_EQ(session.Read("caf?.txt"), TuningJournal({1, 2, 3}));
+    EXPECT_FALSE(QFile::exists(session.File(QString::fromUtf8("café.txt"))));
+
+    // A journal that cannot be read: the data manager is left out, so no plug-in can change, and so rewrite, it.
+    session.Write("ormeldata.txt", TuningJournal({1}));
+    session.SetString("DataFile", "/proc/self/mem");
+    run = session.Run(script);
+    ASSERT_EQ(run.Of("modal").size(), 1);
+    EXPECT_TRUE(run.Of("modal")[0]["text"].startsWith("TfrmMain - The plug-in korvath.so failed and is left out: "))
+        << qPrintable(run.Of("modal")[0]["text"]);
+    EXPECT_EQ(run.PluginLog, (QStringList{"data_probe no manager", "data_probe no manager"}));
+    EXPECT_EQ(session.Read("ormeldata.txt"), TuningJournal({1}));
+
+    // A pipe as the data file, or named as a library, is not waited on.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(session.File("pipe.txt")).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(session.File("pipe.so")).constData(), 0600), 0);
+    session.SetString("DataFile", session.File("pipe.txt"));
+    run = session.Run(script);
+    EXPECT_EQ(run.ExitCode, 0);
+    ASSERT_EQ(run.Of("modal").size(), 1);
+    EXPECT_EQ(run.Of("modal")[0]["text"], "TfrmMain - The data file \"" + session.File("pipe.txt")
+                                              + "\" is not a regular file; the data manager keeps its own file.");
+    EXPECT_TRUE(run.Errors.contains("pipe.so is not a regular file")) << qPrintable(run.Errors);
+    EXPECT_EQ(run.PluginLog.value(1), "data_probe manager tunings=0 images=0 modified=1");
+
+    // Nor is a pipe as the data manager's own journal.
+    ASSERT_TRUE(QFile::remove(session.File("ormeldata.txt")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(session.File("ormeldata.txt")).constData(), 0600), 0);
+    session.SetString("DataFile", "");
+    run = session.Run(script);
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Column("modal", "text"),
+              QStringList{"TfrmMain - The plug-in korvath.so failed and is left out: Cannot open file \""
+                          + session.File("ormeldata.txt") + "\": it is not a regular file"});
+    EXPECT_EQ(run.PluginLog, (QStringList{"data_probe no manager", "data_probe no manager"}));
+}
+
+TEST(HostPlugins, APluginWithThousandsOfItemsGetsThemAllInOrder)
+{
+    THostSession session({"crowded_probe.so"});
+    const TRunResult run = session.Run({Line({"dump"})});
+    EXPECT_EQ((*run.Find("menu", "path", "0.0"))["caption"], "Item 1");
+    EXPECT_EQ((*run.Find("menu", "path", "0.1999"))["caption"], "Item 2000");
+    EXPECT_FALSE(run.Find("menu", "path", "0.2000"));
+    EXPECT_EQ(run.Of("button").size(), 2001);
+    EXPECT_EQ(run.Of("button").value(1999)["hint"], "Probe hint 2000");
+    EXPECT_EQ(run.Of("button").value(1999)["left"], QString::number(1999 * 28 + 3));
 }
 
 TEST(HostPlugins, AModifiedJournalIsRewrittenWhenTheProgramEnds)

@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QElapsedTimer>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -236,4 +238,82 @@ TEST_F(RegistryTest, TheStoreLivesInTheUsersConfigurationFolderUnlessNamed)
     }
     TScopedEnvironment noConfig("XDG_CONFIG_HOME", QString());
     EXPECT_EQ(RegistryStorePath(), dir.File("home/.config/ormel/registry.txt"));
+}
+
+TEST_F(RegistryTest, AStoreThatCannotBeUsedIsReportedWithItsFileAndCause)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+    EXPECT_TRUE(reg.LastError().isEmpty());
+    reg.WriteString("DataFile", "d.txt");
+
+    // A program that keeps the store locked: every operation gives up after a few seconds and names the lock.
+    const int lock = ::open(QFile::encodeName(dir.File("registry.txt.lock")).constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_FALSE(reg.OpenKey(ormelKey, false));
+    EXPECT_TRUE(reg.LastError().contains(QDir::toNativeSeparators(dir.File("registry.txt.lock"))))
+        << qPrintable(reg.LastError());
+    EXPECT_TRUE(reg.LastError().contains("another program")) << qPrintable(reg.LastError());
+    EXPECT_LT(waited.elapsed(), 30000);
+    try {
+        reg.WriteString("DataFile", "e.txt");
+        ADD_FAILURE() << "written under another program's lock";
+    } catch (const ERegistryException &e) {
+        EXPECT_TRUE(e.Message().contains("registry.txt.lock")) << qPrintable(e.Message());
+    }
+    ::close(lock);
+    EXPECT_EQ(reg.ReadString("DataFile"), "d.txt");
+
+    // A pipe in the store's place is not waited on.
+    TScopedEnvironment pipe("ORMEL_REGISTRY", dir.File("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.File("pipe.txt")).constData(), 0600), 0);
+    EXPECT_FALSE(reg.OpenKey(ormelKey, false));
+    EXPECT_TRUE(reg.LastError().contains(dir.File("pipe.txt") + ": it is not a regular file"))
+        << qPrintable(reg.LastError());
+    EXPECT_THROW(reg.WriteString("DataFile", "f.txt"), ERegistryException);
+
+    // A folder that cannot be made says why.
+    dir.Write("blocker", "a file where the folder should be");
+    TScopedEnvironment blocked("ORMEL_REGISTRY", dir.File("blocker/registry.txt"));
+    EXPECT_FALSE(reg.OpenKey(ormelKey, true));
+    const QString cannotCreate = "Cannot create the settings folder " + dir.File("blocker") + ": ";
+    EXPECT_TRUE(reg.LastError().startsWith(cannotCreate)) << qPrintable(reg.LastError());
+    EXPECT_GT(reg.LastError().size(), cannotCreate.size());
+}
+
+TEST_F(RegistryTest, TheStoreKeepsItsPlaceAndEveryRewriteIsSeen)
+{
+    // A relative name is resolved once: a later change of folder does not make a second store.
+    const QString start = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.Path()));
+    TScopedEnvironment relative("ORMEL_REGISTRY", "settings/registry.txt");
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+    reg.WriteInteger("Language", 2);
+    ASSERT_TRUE(QDir(dir.Path()).mkdir("elsewhere"));
+    ASSERT_TRUE(QDir::setCurrent(dir.File("elsewhere")));
+    EXPECT_EQ(reg.ReadInteger("Language"), 2);
+    reg.WriteInteger("Language", 1);
+    ASSERT_TRUE(QDir::setCurrent(start));
+    EXPECT_EQ(qEnvironmentVariable("ORMEL_REGISTRY"), dir.File("settings/registry.txt"));
+    EXPECT_TRUE(dir.Read("settings/registry.txt").contains("\"Language\"=dword:00000001"));
+    EXPECT_FALSE(QFile::exists(dir.File("elsewhere/settings/registry.txt")));
+
+    // Another program's rewrite in place, of the same size and with the same time stamp, is still seen.
+    const QString path = dir.File("settings/registry.txt");
+    const QByteArray before = dir.Read("settings/registry.txt");
+    struct stat old;
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &old), 0);
+    QByteArray after = before;
+    after.replace("dword:00000001", "dword:00000002");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.write(after), after.size());
+    file.close();
+    const timespec times[2] = {old.st_atim, old.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+    EXPECT_EQ(reg.ReadInteger("Language"), 2);
 }

@@ -170,9 +170,16 @@ TEST(LangApply, CollectionItemsAndOtherStrings)
     lang->ApplyLanguage();
     EXPECT_EQ(form.HelpFile(), full);
 
-    // A collection index that is not a number is an error of the caller's file.
-    lang->Collections()->Add(Entry({"StatusBar1.Panels[x].Text", "a", "b"}));
-    EXPECT_THROW(lang->ApplyLanguage(), EConvertError);
+    // An entry whose collection index is not a number (a hand-edited language file) is passed over and kept:
+    // every later entry and every later switch still apply.
+    SetLines(lang->Collections(), {Entry({"StatusBar1.Panels[x].Text", "a", "b"}),
+                                   Entry({"StatusBar1.Panels[0].Text", "Ready", "Готово"})});
+    EXPECT_NO_THROW(lang->ApplyLanguage());
+    EXPECT_NO_THROW(lang->SetActiveLanguage(2));
+    EXPECT_EQ(form.StatusBar1->Panels()->Items(0)->Text(), "Готово");
+    EXPECT_NO_THROW(lang->SetActiveLanguage(1));
+    EXPECT_EQ(form.StatusBar1->Panels()->Items(0)->Text(), "Ready");
+    EXPECT_EQ(Lines(lang->Collections()).filter("[x]").size(), 1);
 }
 
 TEST(LangApply, AListWrittenInCodeNarrowsTheAppliesToItsKindUntilTheNextSwitch)

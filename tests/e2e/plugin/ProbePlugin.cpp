@@ -3,7 +3,8 @@
 // the shared data manager), PROBE_BLANK (a main name of blanks and control characters: it logs every question
 // about its items, which a host must not ask). Its menu has a name and items in English and Russian, a glyph per item (coloured,
 // white in its top-left corner) and a click handler; it writes clicks, data updates and what it finds in the
-// data manager to the file named by ORMEL_TEST_PLUGIN_LOG.
+// data manager to the file named by ORMEL_TEST_PLUGIN_LOG. PROBE_FAILS_IN names an entry that fails, with an
+// EInOutError or, with PROBE_THROWS_NUMBER, a number; PROBE_ITEMS sets the number of items.
 
 #include "PluginContract.h"
 #include "graphics/Bitmap.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 void Log(const QString &event)
@@ -28,6 +30,19 @@ void Log(const QString &event)
         std::fprintf(file, "%s %s\n", PROBE_NAME, event.toUtf8().constData());
         std::fclose(file);
     }
+}
+
+void FailIn([[maybe_unused]] const char *entry)
+{
+#ifdef PROBE_FAILS_IN
+    if (std::strcmp(entry, PROBE_FAILS_IN) != 0)
+        return;
+#ifdef PROBE_THROWS_NUMBER
+    throw 42;
+#else
+    throw EInOutError(QStringLiteral("%1 fails in %2").arg(QLatin1String(PROBE_NAME), QLatin1String(entry)));
+#endif
+#endif
 }
 
 QByteArray text;
@@ -68,7 +83,11 @@ void Command(int item)
             .arg(int(manager->Modified)));
 }
 #else
+#ifdef PROBE_ITEMS
+constexpr int ItemCount = PROBE_ITEMS;
+#else
 constexpr int ItemCount = 2;
+#endif
 void Command(int item) { Log(QStringLiteral("click %1").arg(item)); }
 #endif
 
@@ -78,6 +97,7 @@ void ItemClick(void *data, TObject *) { Command(int(reinterpret_cast<std::intptr
 ORMEL_EXPORT std::int32_t RegisterPlugin(HWND, TDataLineProc *, std::uint8_t *, TDataManager **dataManager,
                                          TmlLangDispatcher *)
 {
+    FailIn("RegisterPlugin");
 #ifdef PROBE_DATA
     managerCell = dataManager;
 #else
@@ -86,7 +106,11 @@ ORMEL_EXPORT std::int32_t RegisterPlugin(HWND, TDataLineProc *, std::uint8_t *, 
     return ItemCount;
 }
 
-ORMEL_EXPORT std::int32_t GetPluginOrder() { return PROBE_ORDER; }
+ORMEL_EXPORT std::int32_t GetPluginOrder()
+{
+    FailIn("GetPluginOrder");
+    return PROBE_ORDER;
+}
 
 // Logs a question the host should not ask a plug-in without a menu.
 void Asked([[maybe_unused]] const char *entry)
@@ -98,6 +122,7 @@ void Asked([[maybe_unused]] const char *entry)
 
 ORMEL_EXPORT const char *GetMainName(std::int32_t lang)
 {
+    FailIn("GetMainName");
 #ifdef PROBE_BLANK
     return " \t\r ";
 #endif
@@ -123,6 +148,7 @@ ORMEL_EXPORT const char *GetItemHint(std::int32_t item, std::int32_t lang)
 ORMEL_EXPORT HBITMAP GetItemBitmap(std::int32_t item)
 {
     Asked("GetItemBitmap");
+    FailIn("GetItemBitmap");
     auto *glyph = new TBitmap;
     glyph->SetSize(16, 16);
     glyph->Canvas()->Brush()->SetColor(item == 1 ? clRed : clBlue);
