@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classes/Object.h"
 #include "rtl/SysUtils.h"
 
 #include <vector>
@@ -37,12 +38,14 @@ private:
     std::vector<T> items_;
 };
 
-// Frees the objects of entries 0 to count - 1 of a list that owns them, then empties it.
+// Frees the objects of entries 0 to count - 1 of a list that owns them, then empties it. They go through their
+// virtual TObject destructor, so a unit that frees a list needs no more of the element class than its
+// declaration: a build with run-time type checks would otherwise want the class's type information linked in.
 template <typename T>
 void FreeAll(TDynArray<T *> &list, qint32 &count)
 {
     for (qint32 i = 0; i < count; ++i)
-        delete list[i];
+        delete static_cast<TObject *>(list[i]);
     list.Clear();
     count = 0;
 }

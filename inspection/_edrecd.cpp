@@ -22,6 +22,16 @@
 int ViewerOrigin = voNone;
 TViewerToolState ViewerTools;
 
+QString DateText(int day, int month, int year)
+{
+    return IntToStr(day) + QLatin1Char('.') + IntToStr(month) + QLatin1Char('.') + IntToStr(year);
+}
+
+QString TimeText(int hour, int minute, int second)
+{
+    return IntToStr(hour) + QLatin1Char(':') + IntToStr(minute) + QLatin1Char(':') + IntToStr(second);
+}
+
 namespace {
 constexpr int TuningClientWidth = 470;
 constexpr int ImageClientWidth = 626;
@@ -44,16 +54,6 @@ TImage *NewImage(TfrmEditRecord *form, TWinControl *parent, const QString &name,
     image->SetParent(parent);
     image->SetBounds(left, top, width, height);
     return image;
-}
-
-QString DateText(int day, int month, int year)
-{
-    return IntToStr(day) + QLatin1Char('.') + IntToStr(month) + QLatin1Char('.') + IntToStr(year);
-}
-
-QString TimeText(int hour, int minute, int second)
-{
-    return IntToStr(hour) + QLatin1Char(':') + IntToStr(minute) + QLatin1Char(':') + IntToStr(second);
 }
 
 void CentreOnScreen(TForm *viewer)
@@ -222,9 +222,6 @@ void TfrmEditRecord::FormCreate(TObject *)
 void TfrmEditRecord::FieldsChange(TObject *) { btOK->SetEnabled(true); }
 
 void TfrmEditRecord::btHelpClick(TObject *) { Application->HelpContext(HelpContext()); }
-
-// The report of the record is not offered yet.
-void TfrmEditRecord::ButPreviewClick(TObject *) {}
 
 void TfrmEditRecord::ShowTuning(const TLumbraTuningMessage *record)
 {

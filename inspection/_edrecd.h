@@ -59,6 +59,9 @@ struct TViewerContext {
     TmlCustomLang *CommonLang = nullptr;
     // ">>" of an image: show the tuning with these keys beside the calling viewer, or warn that there is none.
     std::function<void(int deviceNumber, int tuningId, TfrmEditRecord *caller)> ShowTuning;
+    // The image report's tuning: made the tunings table's current row and answered, or none when the table holds
+    // no record or no tuning of these keys.
+    std::function<const TLumbraTuningMessage *(int deviceNumber, int tuningId)> FindTuning;
 };
 
 // Shows one tuning or image record on one of its three pages. Only the free texts can be changed; OK is enabled
@@ -134,6 +137,10 @@ private:
     void FirstImpactDrawing();
     void ClearOverlay();
     int CountMarkedPixels(int x0, int y0, int x1, int y1);
+    void PreviewTuningReport();
+    void PreviewImageReport(const TLumbraImageMessage *record);
+    void PreviewImpactImageReport(const TLumbraImageMessage *record);
+    int ActiveLanguage() const;
 
     TViewerContext context_;
     const TLumbraImageMessage *image_ = nullptr;
@@ -145,6 +152,10 @@ private:
 bool ViewTuningRecord(const TViewerContext &context, TLumbraTuningMessage *record, TForm *caller);
 bool ViewImageRecord(const TViewerContext &context, TLumbraImageMessage *record);
 bool ViewImpactImageRecord(const TViewerContext &context, TLumbraImageMessage *record);
+
+// A record's date as day.month.year and time as hour:minute:second, numbers without leading zeros.
+QString DateText(int day, int month, int year);
+QString TimeText(int hour, int minute, int second);
 
 // Arrow glyphs of the impact view's shift buttons, drawn here: dx, dy give the direction (one of them 0).
 void DrawArrowGlyph(TBitmap *glyph, int dx, int dy);

@@ -179,6 +179,7 @@ TfrmLumbra::TfrmLumbra(TComponent *owner) : TForm(owner)
     BuildComponents();
     BuildMenu();
     FillLanguageTexts();
+    BuildPrinting();
 
     SetOnCreate(MakeEvent<&F::FormCreate>(this));
     SetOnShow(MakeEvent<&F::FormShow>(this));

@@ -113,6 +113,11 @@ TViewerContext TfrmLumbra::ViewerContext()
         const auto restore = qScopeGuard([] { ViewerOrigin = voImage; });
         ViewTuning(caller);
     };
+    context.FindTuning = [this](int deviceNumber, int tuningId) -> const TLumbraTuningMessage * {
+        if (TuningsFlags.NoRecord || !SelectTuningByIds(deviceNumber, tuningId))
+            return nullptr;
+        return dynamic_cast<const TLumbraTuningMessage *>(sgTunings->Objects(0, sgTunings->Row()));
+    };
     return context;
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <array>
 
+class TCanvas;
 class TComboBox;
 class TEdit;
 class TGroupBox;
@@ -21,6 +22,7 @@ class TLabel;
 class TMainMenu;
 class TMenuItem;
 class TPaintBox;
+class TPrintDialog;
 class TPanel;
 class TSpeedButton;
 class TSpinEdit;
@@ -127,6 +129,7 @@ public:
     TmlLangDispatcher *mlLangDispatcher1;
     TmlLangLinked *mlLangLinked1;
     TmlFormStorage *mlFormStorage1;
+    TPrintDialog *PrintDialog1;
 
     TDataManager *DataManager = nullptr;
     int ImagesSortColumn = -1;
@@ -185,10 +188,20 @@ public:
     // Makes the first tunings row with a record of these keys the current row; false when none is shown.
     bool SelectTuningByIds(int deviceNumber, int tuningId);
 
+    // After the print dialog, the current row's record or every row's, in the table's order, a page each.
+    void Print1Click(TObject *sender);
+    void PrintAll1Click(TObject *sender);
+    void Print2Click(TObject *sender);
+    void PrintAll2Click(TObject *sender);
+    // Draws the page of the row's record on the printer's canvas; a row without a record draws nothing.
+    void PrintTunings(TCanvas *canvas, int row);
+    void PrintImages(TCanvas *canvas, int row);
+
 private:
     void BuildComponents();
     TViewerContext ViewerContext();
     void BuildMenu();
+    void BuildPrinting();
     void FillLanguageTexts();
     // The header cell of the column under the point, when a left press or release there means a header click.
     bool HeaderHit(TStringGrid *grid, TMouseButton button, int x, int y, int &col) const;

@@ -65,7 +65,7 @@ TControl::~TControl()
         QObject::disconnect(widget_, nullptr, this, nullptr);
     if (TWinControl *parent = std::exchange(parent_, nullptr)) {
         parent->RemoveControl(this);
-        if (align_ != alNone)
+        if (ShapesLayoutOf(parent))
             parent->AlignControls();
     }
     // Deleted where it stands: taking it out of its window first would walk the window's focus chain, once for
@@ -81,7 +81,7 @@ void TControl::SetParent(TWinControl *parent)
         TWinControl *old = parent_;
         parent_ = nullptr;
         old->RemoveControl(this);
-        if (align_ != alNone)
+        if (ShapesLayoutOf(old))
             old->AlignControls();
     }
     parent_ = parent;
@@ -286,11 +286,16 @@ void TControl::Click() { onClick_(this); }
 
 void TControl::Resized() { onResize_(this); }
 
-// Only aligned controls take part in their parent's layout: a tool bar of thousands of buttons placed by hand
+// Only aligned controls take part in most parents' layout: a tool bar of thousands of buttons placed by hand
 // is built without laying it out again for each one.
+bool TControl::ShapesLayoutOf(const TWinControl *parent) const
+{
+    return align_ != alNone || parent->FollowsEveryControl();
+}
+
 void TControl::RequestAlign()
 {
-    if (parent_ && align_ != alNone)
+    if (parent_ && ShapesLayoutOf(parent_))
         parent_->AlignControls();
 }
 

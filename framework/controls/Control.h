@@ -196,6 +196,7 @@ protected:
     void Notification(TComponent *component, TOperation operation) override;
     // Lets the parent lay out its aligned controls again.
     void RequestAlign();
+    bool ShapesLayoutOf(const TWinControl *parent) const;
     QString text_;
 
 private:

@@ -17,6 +17,8 @@ public:
     int ClientWidth() const override;
     int ClientHeight() const override;
     void AlignControls() override;
+    // The scrolled area follows every control.
+    bool FollowsEveryControl() const override { return true; }
 
     // How far the controls reach: the size of the scrolled area (at least 0 x 0).
     QSize Range() const;

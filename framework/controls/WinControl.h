@@ -31,6 +31,8 @@ public:
     bool CanFocus() const;
 
     virtual void AlignControls();
+    // Lays out again when any control inside moves or changes size, not only an aligned one.
+    virtual bool FollowsEveryControl() const { return false; }
 
     // Runs when the keyboard focus moves from this control, or a control inside it, to another control of the
     // program outside it (not to a drop-down list).

@@ -32,7 +32,6 @@ TForm::TForm(TComponent *owner)
 TForm::~TForm()
 {
     Destroying();
-    CallHandler(this, [this] { onDestroy_(this); });
     DestroyComponents();
     // A menu that outlives the form keeps its bar, which the form's window only shows.
     if (menu_ && menu_->MenuBar())
@@ -41,6 +40,11 @@ TForm::~TForm()
         modalLoop_->quit();
     Screen->RemoveForm(this);
     delete constraints_;
+}
+
+void TForm::BeforeDestruction()
+{
+    CallHandler(this, [this] { onDestroy_(this); });
 }
 
 void TForm::EndLoading()

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <new>
 
 class QEventLoop;
 class QKeyEvent;
@@ -86,6 +87,17 @@ class TForm : public TWinControl {
 public:
     explicit TForm(TComponent *owner);
     ~TForm() override;
+    // Deleting a form (by its owner, by Release or by the code that made it) runs OnDestroy first, while the
+    // whole form is there: the handler is mostly a method of the derived form, whose part goes first. A form
+    // destroyed in place, or whose construction failed, runs no OnDestroy. Defined in the header: left out of
+    // line, its calls make GCC warn of a delete that does not match its new.
+    void operator delete(TForm *form, std::destroying_delete_t)
+    {
+        form->BeforeDestruction();
+        void *block = dynamic_cast<void *>(form);
+        form->~TForm();
+        ::operator delete(block);
+    }
 
     void EndLoading();
 
@@ -149,6 +161,7 @@ protected:
     void Notification(TComponent *component, TOperation operation) override;
 
 private:
+    void BeforeDestruction();
     void ApplyWindowFlags();
     void ApplyConstraints();
     void LayoutFrame();

@@ -78,9 +78,12 @@ QPainter *TCanvas::ActivePainter()
 
 int TCanvas::Dpi() const
 {
-    // Images are drawn at screen resolution whatever resolution their file recorded.
+    // Images are drawn at screen resolution whatever resolution their file recorded; so are recorded pictures,
+    // which are laid out in image pixels and replayed scaled.
     const QPaintDevice *device = Device();
-    return device && device->devType() != QInternal::Image ? device->logicalDpiY() : TFont::PixelsPerInch;
+    const bool screenPixels =
+        !device || device->devType() == QInternal::Image || device->devType() == QInternal::Picture;
+    return screenPixels ? TFont::PixelsPerInch : device->logicalDpiY();
 }
 
 QFont TCanvas::DeviceFont() const { return font_->ToQFont(Dpi()); }

@@ -18,9 +18,10 @@ class QPainter;
 class TBitmap;
 
 // Draws with a pen, a brush and a font on whatever it is given: a device it paints on by itself (an image,
-// whose pixels it can then also read and write, or a printer), or a painter that the caller holds open for
-// the time of a paint event or a print job. A new canvas has a black pen one pixel wide, a white solid
-// brush and the default font. Coordinates are device pixels; rectangles exclude their right and bottom.
+// whose pixels it can then also read and write, a recorded picture, or a printer), or a painter that the
+// caller holds open for the time of a paint event or a print job. A new canvas has a black pen one pixel
+// wide, a white solid brush and the default font. Coordinates are device pixels; rectangles exclude their
+// right and bottom.
 class TCanvas : public TPersistent {
     Q_OBJECT
 public:

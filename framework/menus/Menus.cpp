@@ -213,7 +213,9 @@ void TMenuItem::PlaceEntry(int index)
 
 bool TMenuItem::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == subMenu_ && event->type() == QEvent::KeyPress) {
+    // Only a key is compared with the submenu: the submenu reports its own destruction here too, and by then
+    // it is no longer a menu to compare with.
+    if (event->type() == QEvent::KeyPress && watched == subMenu_) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
             CallHandler(this, [this] { ShowEntryHelp(); });

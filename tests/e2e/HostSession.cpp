@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -164,6 +165,11 @@ TRunResult THostSession::Run(const QStringList &script) const
     for (const QString &line : QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts))
         result.Records.append(ParseRecord(line));
     result.Errors = QString::fromUtf8(program.readAllStandardError());
+    // In a build with sanitizers (tools/sanitize.sh) the program's memory faults and undefined behaviour, its
+    // plug-ins' included, land here whatever the test looks at.
+    static const QRegularExpression sanitizerReport(QStringLiteral("ERROR: \\w+Sanitizer|runtime error: "));
+    if (result.Errors.contains(sanitizerReport))
+        ADD_FAILURE() << qPrintable(result.Errors);
     QFile log(File(QStringLiteral("plugins.log")));
     if (log.open(QIODevice::ReadOnly))
         result.PluginLog = QString::fromUtf8(log.readAll()).split(u'\n', Qt::SkipEmptyParts);

@@ -42,7 +42,7 @@ class TfrmProbe : public TForm {
     Q_OBJECT
 public:
     explicit TfrmProbe(TComponent *owner, bool failInLoaded = false, bool failInCreate = false)
-        : TForm(owner), failInCreate_(failInCreate)
+        : TForm(owner), failInCreate_(failInCreate), title_("probe")
     {
         BeginLoading();
         SetName("frmProbe");
@@ -68,8 +68,10 @@ private:
             throw EInOutError("cannot change folder");
         journal << "create handler done";
     }
-    void FormDestroy(TObject *) { journal << "destroy handler"; }
+    // Reads the derived form's own part, which must still be there.
+    void FormDestroy(TObject *) { journal << "destroy handler of " + title_; }
     bool failInCreate_;
+    QString title_;
 };
 
 struct Boxes {
@@ -90,7 +92,15 @@ TEST(Form, ReadingLoadsEveryComponentInCreationOrderThenRunsOnCreateAndFreesLast
     EXPECT_FALSE(form->HasState(csLoading));
     journal.clear();
     delete form;
-    EXPECT_EQ(journal, QStringList({"free form", "destroy handler", "free C", "free B", "free A"}));
+    EXPECT_EQ(journal, QStringList({"destroy handler of probe", "free form", "free C", "free B", "free A"}));
+
+    // A form freed by its owner runs OnDestroy while it is whole too.
+    {
+        TComponent owner(nullptr);
+        new TfrmProbe(&owner);
+        journal.clear();
+    }
+    EXPECT_EQ(journal, QStringList({"destroy handler of probe", "free form", "free C", "free B", "free A"}));
 }
 
 TEST(Form, OnCreateFailureIsReportedByTheFormWhichStillComesUp)
@@ -110,6 +120,7 @@ TEST(Form, FailureInLoadedAbortsCreationAndFreesTheHalfBuiltForm)
     EXPECT_THROW(new TfrmProbe(nullptr, true), EInvalidOperation);
     EXPECT_TRUE(boxes.texts.isEmpty());
     EXPECT_FALSE(journal.contains("create handler"));
+    EXPECT_FALSE(journal.contains("destroy handler of probe"));
     EXPECT_TRUE(journal.contains("free C"));
     EXPECT_TRUE(journal.contains("free A"));
 }

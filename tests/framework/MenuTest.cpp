@@ -73,6 +73,9 @@ TEST(Menu, ItemsInsertMoveAndShowOnTheBarInOrder)
     EXPECT_EQ(help->Items(1)->Caption(), "-");
     delete contents;
     EXPECT_EQ(help->Count(), 1);
+    // The last entry to go takes the submenu with it.
+    delete help->Items(0);
+    EXPECT_EQ(help->QtAction()->menu(), nullptr);
     delete plugin;
     EXPECT_EQ(BarTexts(*menu), QStringList({"&Tools", "&Help"}));
     EXPECT_EQ(StripHotkey("&Inspection && more"), "Inspection & more");

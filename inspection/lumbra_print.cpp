@@ -1,0 +1,268 @@
+// Printing one or all records of a table, a page each, as the table shows them.
+
+#include "lumbra_print.h"
+
+#include "lumbra_texts.h"
+#include "lumbra_u.h"
+
+#include "LangEntry.h"
+#include "graphics/Bitmap.h"
+#include "graphics/Canvas.h"
+#include "graphics/DrawText.h"
+#include "menus/Menus.h"
+#include "mlLngLnk.h"
+#include "printing/PrintDialog.h"
+#include "printing/Printer.h"
+#include "rtl/FormatSettings.h"
+#include "rtl/SysUtils.h"
+#include "types_u.h"
+
+#include <QPicture>
+#include <QScopeGuard>
+#include <algorithm>
+
+namespace {
+QString DateTimeText(int day, int month, int year, int hour, int minute, int second)
+{
+    const QString date = QStringList{IntToStr(day), IntToStr(month), IntToStr(year)}.join(FormatSettings.DateSeparator);
+    const QString time =
+        QStringList{IntToStr(hour), IntToStr(minute), IntToStr(second)}.join(FormatSettings.TimeSeparator);
+    return date + QLatin1Char(' ') + time;
+}
+
+QString ImageCaption(TmlCustomLang *lang) { return lang->LookupString(QStringLiteral("strImage")); }
+
+// Puts the picture's top-left corner at (left, top) of the page. The record's drawing centres its picture in the
+// canvas and adds the offsets to that, so the offsets given take the centring back out; an impact surface is
+// drawn from the canvas's corner whatever the offsets, so it gets a bitmap of its own placed there.
+void DrawPicture(const TCustomLumbraMessage *record, TCanvas *canvas, int left, int top)
+{
+    const auto *image = dynamic_cast<const TLumbraImageMessage *>(record);
+    if (image && image->ImageType == 2) {
+        // No larger than the page, which would cut it anyway.
+        TBitmap surface;
+        surface.SetSize(std::clamp(8 * (image->SizeX - 1), 1, PrintPageWidth),
+                        std::clamp(8 * (image->SizeY - 1) + 1, 1, PrintPageHeight));
+        record->Draw(surface.Canvas(), 0, 0);
+        canvas->Draw(left, top, &surface);
+        return;
+    }
+    const TRect clip = canvas->ClipRect();
+    record->Draw(canvas, left - ((clip.Right - clip.Left) - record->Width) / 2,
+                 top - ((clip.Bottom - clip.Top) - record->Height) / 2);
+}
+
+constexpr int PrintFontSize = 10;
+
+// Writes the lines from the text origin down, a line every step; answers where the picture goes.
+TPoint WriteLines(TCanvas *canvas, const QStringList &lines)
+{
+    TRect r{PrintTextOrigin, PrintTextOrigin, PrintPageWidth, PrintPageHeight};
+    for (const QString &line : lines) {
+        // Record texts are printed as they are: an "&" in a comment is no accelerator.
+        const unsigned tabs = line.contains(QLatin1Char('\t')) ? DT_EXPANDTABS : 0;
+        DrawText(canvas, line, r, DT_NOCLIP | DT_NOPREFIX | tabs);
+        r.Top += PrintLineStep;
+    }
+    return {r.Left, r.Top};
+}
+
+// The white page with the record's picture under the place of the lines, and the lines when asked for.
+std::unique_ptr<TBitmap> PageBitmap(const TCustomLumbraMessage *record, const QStringList &lines, bool withLines)
+{
+    auto page = std::make_unique<TBitmap>();
+    page->SetSize(PrintPageWidth, PrintPageHeight);
+    TCanvas *canvas = page->Canvas();
+    canvas->Font()->SetSize(PrintFontSize);
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(clWhite);
+    canvas->FillRect(canvas->ClipRect());
+    canvas->Brush()->SetStyle(bsClear);
+    TPoint at{PrintTextOrigin, PrintTextOrigin + PrintLineStep * int(lines.size())};
+    if (withLines)
+        at = WriteLines(canvas, lines);
+    DrawPicture(record, canvas, at.X, at.Y);
+    return page;
+}
+
+// Prints the records of the rows that hold one, a page each, as one job under the title; rows without a record
+// are skipped, and a job without a record is not started.
+template <class Compose>
+void PrintRows(TStringGrid *grid, int firstRow, int lastRow, TmlCustomLang *lang, const QString &titleName,
+               Compose compose)
+{
+    TPrinter *printer = Printer();
+    bool started = false;
+    const auto end = qScopeGuard([&] {
+        if (started)
+            printer->EndDoc();
+    });
+    for (int row = firstRow; row <= lastRow; ++row) {
+        if (!grid->Objects(0, row))
+            continue;
+        if (started) {
+            printer->NewPage();
+        } else {
+            printer->SetTitle(lang->LookupString(titleName));
+            printer->BeginDoc();
+            started = true;
+        }
+        compose(printer->Canvas(), row);
+    }
+}
+} // namespace
+
+QStringList TuningPrintLines(const TLumbraTuningMessage *t, TmlCustomLang *lang)
+{
+    const auto text = [](TLumbraText name) { return LumbraText(name); };
+    return {
+        Format("%s: %s", {text(strSDEVICETYPE), t->GetDeviceType()}),
+        Format("%s: %d", {text(strSDEVICENUMBER), int(t->DeviceNumber)}),
+        Format("%s: %d", {text(strSTUNINGID), int(t->TuningID)}),
+        Format("%s: %s", {text(strSDATE), DateTimeText(t->Day, t->Month, t->Year, t->Hour, t->Minute, t->Second)}),
+        Format("%s: %s", {text(strSNAME), t->GetRecordName()}),
+        Format("%s: %s\t%s: %d\t%s: %d",
+               {text(strSFREQUENCY), FormatFloat(QStringLiteral("#.###"), t->Frequency * 8.0 / 51.0),
+                text(strSAMPLITUDE), int(t->Amplitude), text(strSPERIOD), int(t->Period)}),
+        Format("%s: %s", {text(strSCOMMENTS), t->GetComments()}),
+        ImageCaption(lang),
+    };
+}
+
+QStringList ImagePrintLines(const TLumbraImageMessage *i, TmlCustomLang *lang)
+{
+    const auto text = [](TLumbraText name) { return LumbraText(name); };
+    return {
+        Format("%s: %s", {text(strSDEVICETYPE), i->GetDeviceType()}),
+        Format("%s: %d", {text(strSDEVICENUMBER), int(i->DeviceNumber)}),
+        Format("%s: %d\t%s: %d", {text(strSIMAGEID), int(i->ImageID), text(strSTUNINGID), int(i->TuningID)}),
+        Format("%s: %s", {text(strSBEGINDATE), DateTimeText(i->BeginDay, i->BeginMonth, i->BeginYear, i->BeginHour,
+                                                            i->BeginMinute, i->BeginSecond)}),
+        Format("%s: %s", {text(strSENDDATE),
+                          DateTimeText(i->EndDay, i->EndMonth, i->EndYear, i->EndHour, i->EndMinute, i->EndSecond)}),
+        Format("%s: %s", {text(strSNAME), i->GetRecordName()}),
+        Format("%s: %d\t%s: %d", {text(strSSIZEX), int(i->SizeX), text(strSSIZEY), int(i->SizeY)}),
+        Format("%s: %d\t%s: %d\t", {text(strSSTEPX), int(i->StepX), text(strSSTEPY), int(i->StepY)}),
+        Format("%s: %s", {text(strSCOMMENTS), i->GetComments()}),
+        ImageCaption(lang),
+    };
+}
+
+std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, const QStringList &lines)
+{
+    return PageBitmap(record, lines, true);
+}
+
+void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
+                     const TRect &target)
+{
+    // The picture goes as pixels and the text as text, both stretched alike, so that the printed text stays
+    // sharp and can be searched.
+    const std::unique_ptr<TBitmap> page = PageBitmap(record, lines, false);
+    canvas->StretchDraw(target, page.get());
+    QPicture text;
+    {
+        TCanvas recorder;
+        recorder.SetDevice(&text);
+        recorder.Font()->SetSize(PrintFontSize);
+        recorder.Brush()->SetStyle(bsClear);
+        WriteLines(&recorder, lines);
+        recorder.Release();
+    }
+    TCanvas::TDrawScope painter(*canvas);
+    if (!painter)
+        return;
+    // A picture replays itself scaled from its own resolution to the device's; page units are wanted instead.
+    const QPaintDevice *device = painter->device();
+    painter->translate(target.Left, target.Top);
+    painter->scale(double(target.Right - target.Left) / PrintPageWidth * text.logicalDpiX() / device->logicalDpiX(),
+                   double(target.Bottom - target.Top) / PrintPageHeight * text.logicalDpiY() / device->logicalDpiY());
+    painter->drawPicture(0, 0, text);
+}
+
+TRect PrintTargetRect(int pageWidth, double pageHeight, int pixelsPerInchX)
+{
+    return {0, 0, pageWidth,
+            Trunc(pageHeight / (double(PrintPageHeight) / PrintPageWidth) - pixelsPerInchX)};
+}
+
+void AddPrintStrings(TmlCustomLang *lang)
+{
+    const char *const entries[][3] = {
+        {"strPrinterTitleForTuning", "LUMBRA's tuning record", "Параметры настройки ЛУМБРА"},
+        {"strPrinterTitleForTunings", "LUMBRA's tuning records report", "Отчет по параметрам настроек ЛУМБРА"},
+        {"strPrinterTitleForImage", "LUMBRA's C-image parameters", "Параметры С-изображения ЛУМБРА"},
+        {"strPrinterTitleForImages", "LUMBRA's C-image records report", "Отчет по параметрам С-изображений ЛУМБРА"},
+        {"strImage", "Image:", "Изображение:"},
+    };
+    for (const auto &[name, english, russian] : entries)
+        AddLangEntry(lang, lang->Strings(), QString::fromUtf8(name), QString::fromUtf8(english),
+                     QString::fromUtf8(russian));
+}
+
+void TfrmLumbra::BuildPrinting()
+{
+    PrintDialog1 = new TPrintDialog(this);
+    PrintDialog1->SetName(QStringLiteral("PrintDialog1"));
+    TunPrint1->SetOnClick(MakeEvent<&TfrmLumbra::Print1Click>(this));
+    TunPrintAll1->SetOnClick(MakeEvent<&TfrmLumbra::PrintAll1Click>(this));
+    ImgPrint1->SetOnClick(MakeEvent<&TfrmLumbra::Print2Click>(this));
+    ImgPrintAll1->SetOnClick(MakeEvent<&TfrmLumbra::PrintAll2Click>(this));
+    AddPrintStrings(mlLangLinked1);
+}
+
+namespace {
+TRect PrinterTarget()
+{
+    const TPrinter *printer = Printer();
+    return PrintTargetRect(printer->PageWidth(), printer->PageHeight(), printer->PixelsPerInchX());
+}
+} // namespace
+
+void TfrmLumbra::PrintTunings(TCanvas *canvas, int row)
+{
+    const auto *tuning = dynamic_cast<const TLumbraTuningMessage *>(sgTunings->Objects(0, row));
+    if (!tuning)
+        return;
+    PrintRecordPage(canvas, tuning, TuningPrintLines(tuning, mlLangLinked1), PrinterTarget());
+}
+
+void TfrmLumbra::PrintImages(TCanvas *canvas, int row)
+{
+    const auto *image = dynamic_cast<const TLumbraImageMessage *>(sgImages->Objects(0, row));
+    if (!image)
+        return;
+    PrintRecordPage(canvas, image, ImagePrintLines(image, mlLangLinked1), PrinterTarget());
+}
+
+void TfrmLumbra::Print1Click(TObject *)
+{
+    if (PrintDialog1->Execute())
+        PrintRows(sgTunings, sgTunings->Row(), sgTunings->Row(), mlLangLinked1,
+                  QStringLiteral("strPrinterTitleForTuning"),
+                  [this](TCanvas *canvas, int row) { PrintTunings(canvas, row); });
+}
+
+void TfrmLumbra::PrintAll1Click(TObject *)
+{
+    if (PrintDialog1->Execute())
+        PrintRows(sgTunings, 1, sgTunings->RowCount() - 1, mlLangLinked1,
+                  QStringLiteral("strPrinterTitleForTunings"),
+                  [this](TCanvas *canvas, int row) { PrintTunings(canvas, row); });
+}
+
+void TfrmLumbra::Print2Click(TObject *)
+{
+    if (PrintDialog1->Execute())
+        PrintRows(sgImages, sgImages->Row(), sgImages->Row(), mlLangLinked1,
+                  QStringLiteral("strPrinterTitleForImage"),
+                  [this](TCanvas *canvas, int row) { PrintImages(canvas, row); });
+}
+
+void TfrmLumbra::PrintAll2Click(TObject *)
+{
+    if (PrintDialog1->Execute())
+        PrintRows(sgImages, 1, sgImages->RowCount() - 1, mlLangLinked1,
+                  QStringLiteral("strPrinterTitleForImages"),
+                  [this](TCanvas *canvas, int row) { PrintImages(canvas, row); });
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "classes/Types.h"
+
+#include <QStringList>
+#include <memory>
+
+class TBitmap;
+class TCanvas;
+class TCustomLumbraMessage;
+class TLumbraImageMessage;
+class TLumbraTuningMessage;
+class TmlCustomLang;
+
+// A printed record is composed on a page bitmap of these proportions (an ISO A sheet), then stretched onto the
+// printer's page.
+constexpr int PrintPageWidth = 420;
+constexpr int PrintPageHeight = 594;
+// Text lines start here and lie this far apart; the record's picture follows the last one.
+constexpr int PrintTextOrigin = 20;
+constexpr int PrintLineStep = 40;
+
+// The text lines of a record's page in the active language, tabs included.
+QStringList TuningPrintLines(const TLumbraTuningMessage *tuning, TmlCustomLang *lang);
+QStringList ImagePrintLines(const TLumbraImageMessage *image, TmlCustomLang *lang);
+// The page bitmap of a record: its lines, then its picture with its top-left corner under the last line.
+std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, const QStringList &lines);
+// The record's page stretched into the target rectangle of the canvas.
+void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
+                     const TRect &target);
+// Where the page bitmap goes on a printer page of that size and horizontal resolution; raises ERangeError when
+// the height leaves the 32-bit range.
+TRect PrintTargetRect(int pageWidth, double pageHeight, int pixelsPerInchX);
+// The printing entries of the window's language component.
+void AddPrintStrings(TmlCustomLang *lang);
