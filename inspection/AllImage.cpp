@@ -12,7 +12,6 @@
 #include "menus/Menus.h"
 #include "mlLngLnk.h"
 #include "platform/Help.h"
-#include "printing/RepPrintable.h"
 #include "printing/ReportPage.h"
 
 #include <memory>
@@ -35,7 +34,7 @@ using F = TAllImageForm;
 template <auto Method>
 constexpr TNotifyEvent::CodeType Handler = &detail::MethodThunk<Method>::Call;
 
-// Entries with no parent go to the main menu, except the popup's, which name no parent either but come first.
+// The popup's entries and the main menu's; an entry that names a parent goes under it.
 const TMenuEntry PopupEntries[] = {
     {&F::Delete1, "Delete1", nullptr, "Delete", "Удалить", Handler<&F::Delete1Click>},
     {&F::N1, "N1", nullptr, "-", "", nullptr},
