@@ -1,5 +1,8 @@
 #include "Automation.h"
 
+#include "AutomationReport.h"
+#include "AutomationWindows.h"
+
 #include "controls/ImageList.h"
 #include "controls/Label.h"
 #include "controls/Panel.h"
@@ -25,39 +28,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
-#include <cstdio>
 #include <utility>
 #include <vector>
 
 namespace {
-using TFields = std::vector<std::pair<QString, QString>>;
-
-QString Escaped(QString value)
-{
-    return value.replace(u'\\', QStringLiteral("\\\\"))
-        .replace(u'\t', QStringLiteral("\\t"))
-        .replace(u'\n', QStringLiteral("\\n"))
-        .replace(u'\r', QStringLiteral("\\r"));
-}
-
-void Report(const QString &kind, const TFields &fields)
-{
-    QString line = kind;
-    for (const auto &[name, value] : fields)
-        line += u'\t' + name + u'=' + Escaped(value);
-    std::fputs(qPrintable(line + u'\n'), stdout);
-    std::fflush(stdout);
-}
-
-QString Flag(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
-
-QString Text(const QObject *object, const char *property)
-{
-    const QVariant value = object->property(property);
-    return value.isValid() ? value.toString() : QString();
-}
-
 // The opacity of an entry's image at its top-left corner and in its middle.
 QString ImageOpacity(const TMenuItem *item)
 {
@@ -155,18 +132,6 @@ void PressKey(QWidget *window, const QString &name)
     QCoreApplication::sendEvent(target, &press);
 }
 
-void Press(TComponent *component)
-{
-    if (auto *item = dynamic_cast<TMenuItem *>(component))
-        item->QtAction()->trigger();
-    else if (auto *control = dynamic_cast<TControl *>(component)) {
-        if (auto *button = qobject_cast<QAbstractButton *>(control->Widget()))
-            button->click();
-        else
-            control->Click();
-    }
-}
-
 class TAutomation : public QObject {
 public:
     explicit TAutomation(QStringList script) : script_(std::move(script))
@@ -187,13 +152,23 @@ public:
     }
 
 protected:
-    // The splash window's progress line, each time the splash is painted with a new one.
+    // The splash window's progress line, each time the splash is painted with a new one. And the modal windows
+    // of the plug-ins: each module has its own modal hook, so the host's never hears of theirs; a modal window
+    // that is still up once the host's hook had its turn runs a modal loop of its own and is answered here.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && frmSplash && watched == frmSplash->Label1->Widget()
             && frmSplash->Label1->Caption() != splashText_) {
             splashText_ = frmSplash->Label1->Caption();
             Report(QStringLiteral("splash"), {{"text", splashText_}});
+        }
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            if (widget->isWindow() && widget->windowModality() != Qt::NonModal)
+                QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(widget)] {
+                    if (window && window->isVisible() && window->isModal())
+                        AnswerOwnModalLoop(window);
+                });
         }
         return false;
     }
@@ -227,11 +202,11 @@ private:
         if (command == QLatin1String("dump"))
             ReportMainWindow();
         else if (command == QLatin1String("click"))
-            Press(frmMain->FindComponent(args.value(1)));
+            PressControl(frmMain->FindComponent(args.value(1)));
         else if (command == QLatin1String("click-menu"))
-            Press(MenuEntry(args));
+            PressControl(MenuEntry(args));
         else if (command == QLatin1String("click-tool"))
-            Press(ToolButton(args));
+            PressControl(ToolButton(args));
         else if (command == QLatin1String("key"))
             PressKey(frmMain->Widget(), args.value(1));
         else if (command == QLatin1String("lookup")) {
@@ -261,10 +236,61 @@ private:
             QEventLoop loop;
             QTimer::singleShot(args.value(1).toInt(), &loop, &QEventLoop::quit);
             loop.exec();
-        } else if (command == QLatin1String("close"))
+        } else if (command == QLatin1String("close") && args.value(1).isEmpty())
             frmMain->Close();
-        else if (!command.isEmpty())
+        else if (!command.isEmpty() && !RunInWindow(command, args))
             Report(QStringLiteral("error"), {{"unknown", command}});
+    }
+
+    // The commands that address a window by name, any module's.
+    static bool RunInWindow(const QString &command, const QStringList &args)
+    {
+        if (command == QLatin1String("windows")) {
+            ReportWindows();
+            return true;
+        }
+        QWidget *window = FindWindow(args.value(1));
+        TComponent *component = WindowComponent(window, args.value(2));
+        const auto *control = dynamic_cast<const TControl *>(component);
+        if (command == QLatin1String("controls"))
+            ReportControls(window);
+        else if (command == QLatin1String("status"))
+            ReportStatus(window);
+        else if (command == QLatin1String("menu"))
+            ChooseMenuEntry(window, args.value(2).toInt(), args.value(3).toInt());
+        else if (command == QLatin1String("grid"))
+            ReportGrid(control);
+        else if (command == QLatin1String("header"))
+            ClickHeader(control, args.value(3).toInt());
+        else if (command == QLatin1String("select") || command == QLatin1String("dblclick"))
+            ClickRow(control, args.value(3).toInt(), command == QLatin1String("dblclick"));
+        else if (command == QLatin1String("press"))
+            PressControl(component);
+        else if (command == QLatin1String("set"))
+            SetValue(control, args.value(3));
+        else if (command == QLatin1String("choose"))
+            ChooseItem(control, args.value(3).toInt());
+        else if (command == QLatin1String("close") && window)
+            window->close();
+        else
+            return false;
+        if (!window)
+            Report(QStringLiteral("error"), {{"window", args.value(1)}});
+        return true;
+    }
+
+    void AnswerOwnModalLoop(QWidget *window)
+    {
+        auto *form = dynamic_cast<TForm *>(ControlOfWidget(window));
+        auto *box = qobject_cast<QMessageBox *>(window);
+        const TModalKind kind = form ? mkForm : box ? mkMessageBox : mkCommonDialog;
+        const int answer = AnswerModal({kind, form, window, window->windowTitle(), box ? box->text() : QString()});
+        if (form)
+            form->SetModalResult(answer != mrNone ? answer : mrCancel);
+        else if (box)
+            box->done(answer);
+        else if (auto *dialog = qobject_cast<QDialog *>(window))
+            dialog->done(answer ? QDialog::Accepted : QDialog::Rejected);
     }
 
     int AnswerModal(const TModalRequest &request)
@@ -312,7 +338,15 @@ private:
                 PressKey(form->Widget(), value);
         } else if (target == QLatin1String("click")) {
             if (form)
-                Press(form->FindComponent(value));
+                PressControl(form->FindComponent(value));
+        } else if (target == QLatin1String("set") || target == QLatin1String("choose")) {
+            const qsizetype colon = value.indexOf(u':');
+            const auto *control =
+                form ? dynamic_cast<const TControl *>(form->FindComponent(value.left(colon))) : nullptr;
+            if (target == QLatin1String("set"))
+                SetValue(control, value.mid(colon + 1));
+            else
+                ChooseItem(control, value.mid(colon + 1).toInt());
         } else if (form) {
             const qsizetype dot = target.indexOf(u'.');
             if (TComponent *component = form->FindComponent(target.left(dot)))

@@ -15,12 +15,27 @@
 //   lookup LIST NAME          the main window's text of that name in its Strings, DlgsCaptions or Locales list,
 //                             in the active language (the first language's where that one is empty)
 //   memory BYTES PERCENT      the machine's memory figures from now on
-//   answer RESULT [ACTION...] answers the next modal window: a form's modal result, a message box's button,
-//                             1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value" sets a
-//                             property of the form's component, "click=Name" presses its button,
-//                             "key=KEY" presses the key in the form, "file=PATH" picks the file in a file dialog
+//   answer RESULT [ACTION...] answers the next modal window, the plug-ins' too: a form's modal result, a message
+//                             box's button, 1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value"
+//                             sets a property of the form's component, "click=Name" presses its button,
+//                             "set=Name:VALUE" and "choose=Name:INDEX" as the commands below, "key=KEY"
+//                             presses the key in the form, "file=PATH" picks the file in a file dialog
 //   wait MS                   lets the program run on its own for MS milliseconds
-//   close                     closes the main window
+//   close [WINDOW]            closes the main window, or the window named, as its close box does
+// WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra), NAME and GRID
+// a control or menu entry of its form by Name:
+//   windows                   every form's window: name, class, caption, shown, modal
+//   controls WINDOW           every component of the window: name, class, text, visible, enabled, state
+//   grid WINDOW GRID          the grid's size, current row and column, top row, column widths (-1 hidden),
+//                             then every row (0 the header) with its cells as fields 0, 1, ...
+//   status WINDOW             the texts of the window's status line
+//   header WINDOW GRID COL    clicks the header cell of column COL
+//   select WINDOW GRID ROW    clicks row ROW (1 the first data row)
+//   dblclick WINDOW GRID ROW  double-clicks row ROW
+//   set WINDOW NAME VALUE     types VALUE into the edit, spin edit or memo
+//   choose WINDOW NAME INDEX  chooses item INDEX of the drop-down list, or page INDEX of the page control
+//   press WINDOW NAME         presses the button, speed button or check box, or chooses the menu entry
+//   menu WINDOW I J           chooses entry J of the window's menu-bar entry I (separators count)
 // Every modal window, help request, shell request and progress line of the splash window is reported too.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
 void StartAutomation();

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 #include <stdexcept>
 
 namespace {
@@ -22,6 +23,9 @@ constexpr int ZeltTextWidth = TCustomZeltMessage::TextWidth;
 constexpr int HeaderTextWidth = TCustomUDJDMessage::HeaderTextWidth;
 constexpr int KindsOfBrokenLine = 12;
 constexpr int KindsOfDuplicate = 5;
+// The broken and duplicate lines that a journal of tunings and images only can hold.
+constexpr int BrokenTuningsAndImages[] = {0, 1, 2, 3, 4, 11};
+constexpr int DuplicateTuningsAndImages = 3;
 
 QString Utf8(const char *text) { return QString::fromUtf8(text); }
 
@@ -119,7 +123,10 @@ void ReplaceToken(QByteArray &line, qsizetype from, int index, const QByteArray 
 
 class TSampleJournalMaker {
 public:
-    explicit TSampleJournalMaker(quint64 seed) : random_(seed) {}
+    TSampleJournalMaker(quint64 seed, TSampleMix mix)
+        : random_(seed), firstKinds_(mix == TSampleMix::AllKinds ? 7 : 4), mix_(mix)
+    {
+    }
 
     QList<TSampleLine> Make(int records)
     {
@@ -130,18 +137,22 @@ public:
         jdSerial_ = random_.Between(100000, 900000);
 
         QList<TExtraLine> extras;
-        if (records >= FirstKinds) {
+        if (records >= firstKinds_) {
+            const bool allKinds = mix_ == TSampleMix::AllKinds;
             for (int i = 0; i < (records + 99) / 100; ++i)
-                extras.append({random_.Between(FirstKinds, records), Kind::Broken, i % KindsOfBrokenLine});
+                extras.append({random_.Between(firstKinds_, records), Kind::Broken,
+                               allKinds ? i % KindsOfBrokenLine
+                                        : BrokenTuningsAndImages[i % std::size(BrokenTuningsAndImages)]});
             for (int i = 0; i < (records + 49) / 50; ++i)
-                extras.append({random_.Between(FirstKinds, records), Kind::Duplicate, i % KindsOfDuplicate});
+                extras.append({random_.Between(firstKinds_, records), Kind::Duplicate,
+                               i % (allKinds ? KindsOfDuplicate : DuplicateTuningsAndImages)});
         }
         std::stable_sort(extras.begin(), extras.end(),
                          [](const TExtraLine &a, const TExtraLine &b) { return a.AfterRecords < b.AfterRecords; });
 
         auto extra = extras.cbegin();
         for (int r = 0; r < records; ++r) {
-            AddRecord(r < FirstKinds ? Kind(r) : RandomKind());
+            AddRecord(r < firstKinds_ ? Kind(r) : RandomKind());
             for (; extra != extras.cend() && extra->AfterRecords == r + 1; ++extra)
                 lines_.append({extra->LineKind, extra->LineKind == Kind::Broken ? BrokenLine(extra->Variant)
                                                                                   : DuplicateLine(extra->Variant)});
@@ -150,13 +161,15 @@ public:
     }
 
 private:
-    static constexpr int FirstKinds = 7;
-
     Kind RandomKind()
     {
-        static constexpr std::pair<Kind, int> weights[] = {
+        static constexpr std::pair<Kind, int> allKinds[] = {
             {Kind::Tuning, 18}, {Kind::OrdinaryImage, 24}, {Kind::LevelImage, 6}, {Kind::ImpactImage, 10},
             {Kind::Zelt, 16},   {Kind::Rim, 13},           {Kind::Shaft, 13}};
+        static constexpr std::pair<Kind, int> tuningsAndImages[] = {
+            {Kind::Tuning, 50}, {Kind::OrdinaryImage, 30}, {Kind::LevelImage, 8}, {Kind::ImpactImage, 12}};
+        const std::span<const std::pair<Kind, int>> weights =
+            mix_ == TSampleMix::AllKinds ? std::span<const std::pair<Kind, int>>(allKinds) : tuningsAndImages;
         int roll = random_.Below(100);
         for (const auto &[kind, weight] : weights) {
             if (roll < weight)
@@ -552,12 +565,15 @@ private:
     qint32 jdSerial_ = 0;
     QList<TSampleLine> lines_;
     QList<int> recordLines_;
+    // The first records, one of each kind the mix holds.
+    int firstKinds_;
+    TSampleMix mix_;
 };
 } // namespace
 
-QList<TSampleLine> MakeSampleJournal(int records, quint64 seed)
+QList<TSampleLine> MakeSampleJournal(int records, quint64 seed, TSampleMix mix)
 {
-    return TSampleJournalMaker(seed).Make(std::max(records, 0));
+    return TSampleJournalMaker(seed, mix).Make(std::max(records, 0));
 }
 
 QByteArray SampleJournalBytes(const QList<TSampleLine> &lines)

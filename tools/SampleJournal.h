@@ -27,10 +27,14 @@ struct TSampleLine {
     QByteArray Text; // Windows-1251, without line end
 };
 
+// Which records a sample journal holds: every kind, or only tunings (half of them) and images, with broken and
+// duplicate lines of these kinds only.
+enum class TSampleMix { AllKinds, TuningsAndImages };
+
 // `records` lines of distinct records, and about one broken line per hundred records and one duplicate per
-// fifty among them. The first seven records are one of each kind (so a journal of seven or more records
+// fifty among them. The first records are one of each kind of the mix (so a journal of seven or more records
 // holds them all), and every broken or duplicate line comes after them.
-QList<TSampleLine> MakeSampleJournal(int records, quint64 seed);
+QList<TSampleLine> MakeSampleJournal(int records, quint64 seed, TSampleMix mix = TSampleMix::AllKinds);
 
 // The lines as a journal file: each one ended by CR LF.
 QByteArray SampleJournalBytes(const QList<TSampleLine> &lines);

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Takes screenshots of the main window in English and in Russian on a virtual display (Xvfb), with the built
-# program folder copied into a temporary folder, a settings store of its own and a sample journal.
+# Takes screenshots of the main window and of the inspection plug-in's LUMBRA window, in English and in Russian,
+# on a virtual display (Xvfb), with the built program folder copied into a temporary folder, a settings store of
+# its own and a sample journal.
 #   tools/screenshots.sh [OUTPUT_FOLDER]      (default: build/screenshots)
 # Needs xvfb-run and ImageMagick's import; build first (./run.sh or cmake --build build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-build/screenshots}")
 bin=build/bin
-for tool in xvfb-run import convert; do
-  command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing (apt-get install xvfb imagemagick)" >&2; exit 1; }
+for tool in xvfb-run import convert xwininfo; do
+  command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing (apt-get install xvfb imagemagick x11-utils)" >&2; exit 1; }
 done
 [ -x "$bin/rostrel" ] || { echo "screenshots: build the program first" >&2; exit 1; }
 
@@ -20,19 +21,27 @@ if [ -x build/tools/make_sample_journal ]; then
 fi
 mkdir -p "$out"
 
-# One shot: the program runs the script (the window stays up while it waits), the screen is taken meanwhile.
+# One shot: the program runs the script (the window stays up while it waits), the screen is taken meanwhile;
+# only the window of that title when one is given (there is no window manager, so no title bar either).
 shoot() {
-  local name=$1 script=$2
+  local name=$1 script=$2 title=${3:-}
   printf '%b' "$script" > "$work/script.txt"
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     ORMEL_AUTOMATION="$1/script.txt" "$1/rostrel" >/dev/null 2>&1 &
     program=$!
-    sleep 3
-    import -window root png:- | convert - -trim +repage "$2"
-    wait "$program"' shoot "$work" "$out/$name.png"
+    sleep 4
+    window=root
+    [ -z "$3" ] || window=$(xwininfo -name "$3" | sed -n "s/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p")
+    import -window "$window" png:- | convert - -trim +repage "$2"
+    wait "$program"' shoot "$work" "$out/$name.png" "$title"
   echo "$out/$name.png"
 }
 
 export ORMEL_REGISTRY="$work/registry.txt"
 shoot main-window-en 'click\tEnglish1\nwait\t6000\n'
 shoot main-window-ru 'click\tRussian1\nwait\t6000\n'
+# The LUMBRA window, opened by its menu entry, with an image chosen for the preview.
+lumbra='click-menu\t0\t0\nselect\tfrmLumbra\tsgTunings\t2\nselect\tfrmLumbra\tsgImages\t2\nwait\t6000\n'
+shoot lumbra-en "click\tEnglish1\n$lumbra" "LUMBRA Data Management"
+shoot lumbra-ru "click\tRussian1\n$lumbra" "Управление данными ЛУМБРА"
+

@@ -68,6 +68,7 @@ void TComponent::SetName(const QString &name)
             throw EComponentError(QStringLiteral("A component named %1 already exists").arg(name));
     }
     name_ = name;
+    setObjectName(name);
 }
 
 void TComponent::SetDesigning(bool designing, bool includeOwned)

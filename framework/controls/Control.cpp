@@ -28,6 +28,10 @@ QString GetLongHint(const QString &hint)
 }
 
 namespace {
+// The widget's pointer back to its control: a dynamic property, which Qt (one copy per process) keeps for every
+// module alike, so a script or test in the host finds the plug-ins' controls too.
+constexpr char ControlProperty[] = "ormelControl";
+
 TShiftState ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
 {
     TShiftState shift = 0;
@@ -55,7 +59,15 @@ TMouseButton ButtonOf(Qt::MouseButton button)
 TControl::TControl(TComponent *owner, QWidget *widget) : TComponent(owner), widget_(widget), font_(new TFont)
 {
     widget_->installEventFilter(this);
+    widget_->setProperty(ControlProperty, QVariant::fromValue(static_cast<QObject *>(this)));
+    QObject::connect(this, &QObject::objectNameChanged, widget_.data(),
+                     [widget = widget_.data()](const QString &name) { widget->setObjectName(name); });
     font_->OnChange = MakeEvent<&TControl::FontChange>(this);
+}
+
+TControl *ControlOfWidget(const QWidget *widget)
+{
+    return widget ? dynamic_cast<TControl *>(widget->property(ControlProperty).value<QObject *>()) : nullptr;
 }
 
 TControl::~TControl()

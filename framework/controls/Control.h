@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <memory>
 
+class TControl;
 class TPopupMenu;
 class TWinControl;
 
@@ -58,7 +59,10 @@ private:
 QString GetShortHint(const QString &hint);
 QString GetLongHint(const QString &hint);
 
-// A control wraps one Qt widget, which it owns. The widget's parent follows Parent; bounds, visibility and
+// The control that wraps the widget, also one that another module made; null for any other widget.
+TControl *ControlOfWidget(const QWidget *widget);
+
+// A control wraps one Qt widget, which it owns. The widget carries the control's Name as its objectName. The widget's parent follows Parent; bounds, visibility and
 // enabling live in the widget. Handler code that Qt triggers runs behind the exception barrier (CallHandler).
 class TControl : public TComponent {
     Q_OBJECT

@@ -8,15 +8,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-namespace {
-QString Answer(std::initializer_list<QString> fields)
-{
-    QStringList line{"answer"};
-    line.append(QStringList(fields));
-    return line.join(u'\t');
-}
-} // namespace
-
 TEST(HostDialogs, OptionsStoreTheDataFileAndMakeItWhenMissing)
 {
     THostSession session;

@@ -26,6 +26,8 @@ private:
     QByteArray previous_;
 };
 
+QString KeyPath(const QString &key) { return key.isEmpty() ? SettingsKey : SettingsKey + u'\\' + key; }
+
 QString Unescaped(const QString &value)
 {
     QString result;
@@ -53,6 +55,13 @@ TRecord ParseRecord(const QString &line)
 } // namespace
 
 QString Line(std::initializer_list<QString> fields) { return QStringList(fields).join(u'\t'); }
+
+QString Answer(std::initializer_list<QString> fields)
+{
+    QStringList line{"answer"};
+    line.append(QStringList(fields));
+    return line.join(u'\t');
+}
 
 QList<TRecord> TRunResult::Of(const QString &kind) const
 {
@@ -96,16 +105,17 @@ THostSession::THostSession(std::initializer_list<QString> libraries)
     };
     copy(QStringLiteral(ORMEL_BIN_DIR), QStringLiteral("rostrel"));
     for (const QString &library : libraries)
-        copy(library == QLatin1String("korvath.so") ? QStringLiteral(ORMEL_BIN_DIR)
-                                                    : QStringLiteral(ORMEL_TEST_PLUGIN_DIR),
+        copy(library == QLatin1String("korvath.so") || library == QLatin1String("lumbra.so")
+                 ? QStringLiteral(ORMEL_BIN_DIR)
+                 : QStringLiteral(ORMEL_TEST_PLUGIN_DIR),
              library);
 }
 
-void THostSession::SetString(const QString &name, const QString &value) const
+void THostSession::SetString(const QString &name, const QString &value, const QString &key) const
 {
     TStoreScope store(File(QStringLiteral("registry.txt")));
     TRegistry registry;
-    ASSERT_TRUE(registry.OpenKey(SettingsKey, true));
+    ASSERT_TRUE(registry.OpenKey(KeyPath(key), true));
     registry.WriteString(name, value);
 }
 
@@ -117,11 +127,11 @@ void THostSession::SetInteger(const QString &name, int value) const
     registry.WriteInteger(name, value);
 }
 
-std::optional<QString> THostSession::String(const QString &name) const
+std::optional<QString> THostSession::String(const QString &name, const QString &key) const
 {
     TStoreScope store(File(QStringLiteral("registry.txt")));
     TRegistry registry;
-    if (!registry.OpenKey(SettingsKey, false) || !registry.ValueExists(name))
+    if (!registry.OpenKey(KeyPath(key), false) || !registry.ValueExists(name))
         return std::nullopt;
     return registry.ReadString(name);
 }

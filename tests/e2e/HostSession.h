@@ -36,8 +36,8 @@ struct TRunResult {
 // and a plug-in log beside them. Runs the program there, headless, under a script.
 class THostSession {
 public:
-    // Library files by name: "korvath.so" from the program folder of the build, the others from the test
-    // plug-ins' folder.
+    // Library files by name: "korvath.so" and "lumbra.so" from the program folder of the build, the others from
+    // the test plug-ins' folder.
     explicit THostSession(std::initializer_list<QString> libraries = {});
 
     QString Folder() const { return dir_.Path(); }
@@ -45,10 +45,11 @@ public:
     void Write(const QString &name, const QByteArray &bytes) const { dir_.Write(name, bytes); }
     QByteArray Read(const QString &name) const { return dir_.Read(name); }
 
-    // The settings of the store that the program of this folder uses.
-    void SetString(const QString &name, const QString &value) const;
+    // The settings of the store that the program of this folder uses, under the program's key or a key below it
+    // ("LUMBRA\\FieldsSettings").
+    void SetString(const QString &name, const QString &value, const QString &key = {}) const;
     void SetInteger(const QString &name, int value) const;
-    std::optional<QString> String(const QString &name) const;
+    std::optional<QString> String(const QString &name, const QString &key = {}) const;
     std::optional<int> Integer(const QString &name) const;
 
     // Starts the program with the script's lines (fields separated by TABs) and waits until it ends.
@@ -60,3 +61,5 @@ private:
 
 // A script line from its fields.
 QString Line(std::initializer_list<QString> fields);
+// The script line that answers the next modal window: its result, then the actions.
+QString Answer(std::initializer_list<QString> fields);
