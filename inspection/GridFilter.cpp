@@ -1,6 +1,9 @@
 #include "GridRows.h"
 
+#include "CellValues.h"
+
 #include "controls/StringGrid.h"
+#include "rtl/Codec1251.h"
 #include "rtl/SysUtils.h"
 
 #include <algorithm>
@@ -15,9 +18,12 @@ struct TCriterion {
     int Col = 0;
     int Operation = opAlways;
     QString Value;
+    QByteArray ValueBytes;
     bool ValueIsInteger = false;
     int IntValue = 0;
-    // Per grid row: the cell converts to an integer, and its value.
+    // Per grid row: the cell against the value as texts (contained or not for opContains, else the sign of
+    // their byte order), whether the cell converts to an integer, and its value.
+    std::vector<signed char> TextOrders;
     std::vector<char> CellIsInteger;
     std::vector<int> Ints;
     int NonIntegers = 0;
@@ -54,26 +60,40 @@ std::vector<TCriterion> ActiveCriteria(const TStringGrid *grid, const TFieldSett
         criterion.Col = c;
         criterion.Operation = setting.DataOperation;
         criterion.Value = setting.DataValue;
+        criterion.TextOrders.resize(grid->RowCount());
         if (criterion.Operation != opContains) {
+            criterion.ValueBytes = ToCp1251(criterion.Value);
             criterion.ValueIsInteger = TryStrToInt(criterion.Value, criterion.IntValue);
             criterion.Ints.resize(grid->RowCount());
             criterion.CellIsInteger.resize(grid->RowCount());
-            for (int row = 1; row < grid->RowCount(); ++row) {
-                criterion.CellIsInteger[row] = TryStrToInt(grid->Cells(c, row), criterion.Ints[row]);
-                criterion.NonIntegers += !criterion.CellIsInteger[row];
-            }
         }
         criteria.push_back(std::move(criterion));
     }
+    // Every cell a criterion needs is judged in one pass, row by row, so that each row's texts are read once.
+    QByteArray bytes;
+    for (int row = 1; row < grid->RowCount(); ++row)
+        for (TCriterion &criterion : criteria) {
+            const QStringView cell = grid->CellView(criterion.Col, row);
+            if (criterion.Operation == opContains) {
+                criterion.TextOrders[row] = cell.contains(criterion.Value);
+                continue;
+            }
+            bytes.truncate(0);
+            AppendCp1251(cell, bytes);
+            const int order = CompareBytes(bytes, criterion.ValueBytes);
+            criterion.TextOrders[row] = static_cast<signed char>((order > 0) - (order < 0));
+            criterion.CellIsInteger[row] = CellToInt(cell, criterion.Ints[row]);
+            criterion.NonIntegers += !criterion.CellIsInteger[row];
+        }
     return criteria;
 }
 
-bool Keeps(const TCriterion &criterion, const TStringGrid *grid, int row)
+bool Keeps(const TCriterion &criterion, int row)
 {
     if (criterion.Operation == opContains)
-        return grid->Cells(criterion.Col, row).contains(criterion.Value);
+        return criterion.TextOrders[row] != 0;
     if (criterion.NonIntegers > 0)
-        return Holds(criterion.Operation, CompareCellTexts(grid->Cells(criterion.Col, row), criterion.Value));
+        return Holds(criterion.Operation, criterion.TextOrders[row]);
     if (!criterion.ValueIsInteger)
         return true;
     const int value = criterion.Ints[row];
@@ -96,7 +116,7 @@ void ApplyCriteria(TStringGrid *grid, const TFieldSettings &settings)
     std::vector<int> rejected;
     for (int row = grid->RowCount() - 1; row >= 1 && !criteria.empty(); --row) {
         const auto failing = std::find_if(criteria.begin(), criteria.end(), [&](const TCriterion &criterion) {
-            return !Keeps(criterion, grid, row);
+            return !Keeps(criterion, row);
         });
         if (failing == criteria.end())
             continue;

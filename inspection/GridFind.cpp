@@ -80,13 +80,13 @@ QString CollapsedStars(QString mask)
 }
 
 // AnsiUpperCase into a buffer that keeps its storage from one row to the next.
-void UpperCaseInto(const QString &text, QString &buffer)
+void UpperCaseInto(QStringView text, QString &buffer)
 {
     buffer.resize(text.size());
     QChar *out = buffer.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i].isSurrogate()) {
-            buffer = AnsiUpperCase(text);
+            buffer = AnsiUpperCase(text.toString());
             return;
         }
         out[i] = text[i].toUpper();
@@ -124,7 +124,7 @@ int FindRowInColumn(const TStringGrid *grid, int col, const QString &pattern)
     const QString upperPattern = AnsiUpperCase(pattern);
     QString upperCell;
     for (int row = 1; row < grid->RowCount(); ++row) {
-        const QString cell = grid->Cells(col, row);
+        const QStringView cell = grid->CellView(col, row);
         if (cell == pattern || collapsed == u"*")
             return row;
         UpperCaseInto(cell, upperCell);

@@ -1,67 +1,94 @@
 #include "GridRows.h"
 
+#include "CellValues.h"
+
 #include "controls/StringGrid.h"
 #include "rtl/Codec1251.h"
-#include "rtl/SysUtils.h"
 
 #include <algorithm>
-#include <cstring>
-#include <numeric>
 
 namespace {
 
-int CompareBytes(const QByteArray &a, const QByteArray &b)
-{
-    const int order = std::memcmp(a.constData(), b.constData(), size_t(std::min(a.size(), b.size())));
-    if (order != 0)
-        return order;
-    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
+// One data row's sort key with the row it came from, so that sorting moves keys, not looks them up.
+template <typename Key> struct TKeyed {
+    Key Value;
+    int Row;
+};
+
+// A text key: its first bytes as one number (zero-padded, first byte highest), so that most comparisons need
+// no more, and where all its bytes lie in the column's byte buffer.
+struct TTextKey {
+    quint64 Head;
+    qsizetype Offset;
+    qsizetype Length;
+};
 
 // A column's cells, each converted once: the kind, with the numbers of a numeric kind or the code-page bytes
-// of a text column, one per data row.
+// of a text column, one per data row in row order.
 struct TColumnKeys {
     TColumnKind Kind = ckInteger;
-    std::vector<int> Ints;
-    std::vector<double> Floats;
-    std::vector<QByteArray> Bytes;
+    std::vector<TKeyed<int>> Ints;
+    std::vector<TKeyed<double>> Floats;
+    std::vector<TKeyed<TTextKey>> Texts;
+    QByteArray Bytes;
 };
+
+template <typename Key, typename Convert>
+bool ConvertAll(const TStringGrid *grid, int col, std::vector<TKeyed<Key>> &keys, Convert convert)
+{
+    const int rows = std::max(grid->RowCount() - 1, 0);
+    keys.resize(size_t(rows));
+    for (int i = 0; i < rows; ++i) {
+        keys[size_t(i)].Row = i + 1;
+        if (!convert(grid->CellView(col, i + 1), keys[size_t(i)].Value)) {
+            keys.clear();
+            return false;
+        }
+    }
+    return true;
+}
 
 TColumnKeys ConvertColumn(const TStringGrid *grid, int col)
 {
-    const int rows = std::max(grid->RowCount() - 1, 0);
-    std::vector<QString> texts(rows);
-    for (int i = 0; i < rows; ++i)
-        texts[i] = grid->Cells(col, i + 1);
     TColumnKeys keys;
-    keys.Ints.resize(rows);
-    for (int i = 0; i < rows && keys.Kind == ckInteger; ++i)
-        if (!TryStrToInt(texts[i], keys.Ints[i]))
-            keys.Kind = ckFloat;
-    if (keys.Kind == ckInteger)
+    if (ConvertAll(grid, col, keys.Ints, CellToInt))
         return keys;
-    keys.Ints.clear();
-    keys.Floats.resize(rows);
-    for (int i = 0; i < rows && keys.Kind == ckFloat; ++i)
-        if (!TryStrToFloat(texts[i], keys.Floats[i]))
-            keys.Kind = ckText;
-    if (keys.Kind == ckFloat)
+    keys.Kind = ckFloat;
+    if (ConvertAll(grid, col, keys.Floats, CellToFloat))
         return keys;
-    keys.Floats.clear();
-    keys.Bytes.reserve(rows);
-    for (const QString &text : texts)
-        keys.Bytes.push_back(ToCp1251(text));
+    keys.Kind = ckText;
+    const int rows = std::max(grid->RowCount() - 1, 0);
+    keys.Texts.resize(size_t(rows));
+    for (int i = 0; i < rows; ++i) {
+        TKeyed<TTextKey> &key = keys.Texts[size_t(i)];
+        key.Row = i + 1;
+        key.Value.Offset = keys.Bytes.size();
+        AppendCp1251(grid->CellView(col, i + 1), keys.Bytes);
+        key.Value.Length = keys.Bytes.size() - key.Value.Offset;
+        key.Value.Head = 0;
+        for (qsizetype b = 0; b < qsizetype(sizeof(quint64)); ++b)
+            key.Value.Head = key.Value.Head << 8 |
+                             (b < key.Value.Length ? quint8(keys.Bytes[key.Value.Offset + b]) : quint8(0));
+    }
     return keys;
 }
 
 // Equal keys keep their order in both directions, as the order in which a selection sort that only replaces
 // its pick by a strictly smaller (larger) key and moves rows would leave them.
 template <typename Key, typename Less>
-void StableSortBy(std::vector<int> &order, const std::vector<Key> &keys, bool ascending, Less less)
+void StableSortBy(std::vector<TKeyed<Key>> &keys, bool ascending, Less less)
 {
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return ascending ? less(keys[a], keys[b]) : less(keys[b], keys[a]);
+    std::stable_sort(keys.begin(), keys.end(), [&](const TKeyed<Key> &a, const TKeyed<Key> &b) {
+        return ascending ? less(a.Value, b.Value) : less(b.Value, a.Value);
     });
+}
+
+template <typename Key> std::vector<int> RowsOf(const std::vector<TKeyed<Key>> &keys)
+{
+    std::vector<int> rows(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i)
+        rows[i] = keys[i].Row;
+    return rows;
 }
 
 } // namespace
@@ -72,7 +99,7 @@ bool IsIntegerColumn(const TStringGrid *grid, int col)
 {
     int value;
     for (int row = 1; row < grid->RowCount(); ++row)
-        if (!TryStrToInt(grid->Cells(col, row), value))
+        if (!CellToInt(grid->CellView(col, row), value))
             return false;
     return true;
 }
@@ -83,23 +110,29 @@ void SortGridByColumn(TStringGrid *grid, int col, bool ascending)
 {
     if (grid->RowCount() < 2)
         return;
-    const TColumnKeys keys = ConvertColumn(grid, col);
-    std::vector<int> order(grid->RowCount() - 1);
-    std::iota(order.begin(), order.end(), 0);
+    TColumnKeys keys = ConvertColumn(grid, col);
     const auto less = [](const auto &a, const auto &b) { return a < b; };
+    std::vector<int> order;
     switch (keys.Kind) {
     case ckInteger:
-        StableSortBy(order, keys.Ints, ascending, less);
+        StableSortBy(keys.Ints, ascending, less);
+        order = RowsOf(keys.Ints);
         break;
     case ckFloat:
-        StableSortBy(order, keys.Floats, ascending, less);
+        StableSortBy(keys.Floats, ascending, less);
+        order = RowsOf(keys.Floats);
         break;
-    case ckText:
-        StableSortBy(order, keys.Bytes, ascending,
-                     [](const QByteArray &a, const QByteArray &b) { return CompareBytes(a, b) < 0; });
+    case ckText: {
+        const char *bytes = keys.Bytes.constData();
+        StableSortBy(keys.Texts, ascending, [bytes](const TTextKey &a, const TTextKey &b) {
+            if (a.Head != b.Head)
+                return a.Head < b.Head;
+            return CompareBytes(QByteArrayView(bytes + a.Offset, a.Length),
+                                QByteArrayView(bytes + b.Offset, b.Length)) < 0;
+        });
+        order = RowsOf(keys.Texts);
         break;
     }
-    for (int &row : order)
-        ++row;
+    }
     grid->PermuteRows(order);
 }

@@ -340,6 +340,12 @@ void TStringGrid::SetCells(int col, int row, const QString &text)
     model_->SetText(col, row, text);
 }
 
+QStringView TStringGrid::CellView(int col, int row) const
+{
+    CheckCell(col, row);
+    return model_->TextView(col, row);
+}
+
 TObject *TStringGrid::Objects(int col, int row) const
 {
     CheckCell(col, row);

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringView>
 #include <memory>
 #include <vector>
 
@@ -80,6 +81,8 @@ public:
     // Checked: a cell outside the table raises ERangeError.
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString &text);
+    // The text of a cell without a copy, valid until the grid's cells next change: for passes over many rows.
+    QStringView CellView(int col, int row) const;
     TObject *Objects(int col, int row) const;
     void SetObjects(int col, int row, TObject *object);
     // Every text of one row at once (as many as there are columns; missing ones empty).

@@ -7,26 +7,59 @@ TStringGridModel::TStringGridModel(QObject *parent, int colCount, int rowCount, 
 {
 }
 
-QString TStringGridModel::Text(int col, int row) const
+QStringView TStringGridModel::TRowTexts::At(int col) const
 {
-    const std::vector<QString> &texts = rows_[size_t(row)].Texts;
-    return size_t(col) < texts.size() ? texts[size_t(col)] : QString();
+    const int count = Count();
+    if (col >= count)
+        return {};
+    const quint32 start = col == 0 ? 0 : Number(col);
+    return QStringView(block_.get() + 2 * (count + 1) + start, qsizetype(Number(col + 1) - start));
+}
+
+void TStringGridModel::TRowTexts::SetNumber(int at, quint32 value)
+{
+    block_[2 * at] = char16_t(value >> 16);
+    block_[2 * at + 1] = char16_t(value & 0xFFFF);
+}
+
+template <typename TextAt>
+TStringGridModel::TRowTexts TStringGridModel::TRowTexts::Packed(int count, TextAt textAt)
+{
+    while (count > 0 && QStringView(textAt(count - 1)).isEmpty())
+        --count;
+    TRowTexts packed;
+    if (count == 0)
+        return packed;
+    size_t chars = 0;
+    for (int col = 0; col < count; ++col)
+        chars += size_t(QStringView(textAt(col)).size());
+    const size_t head = 2 * (size_t(count) + 1);
+    packed.block_.reset(new char16_t[head + chars]);
+    packed.SetNumber(0, quint32(count));
+    char16_t *out = packed.block_.get() + head;
+    quint32 end = 0;
+    for (int col = 0; col < count; ++col) {
+        const QStringView text = textAt(col);
+        std::copy(text.utf16(), text.utf16() + text.size(), out + end);
+        end += quint32(text.size());
+        packed.SetNumber(col + 1, end);
+    }
+    return packed;
 }
 
 void TStringGridModel::SetText(int col, int row, const QString &text)
 {
-    std::vector<QString> &texts = rows_[size_t(row)].Texts;
-    if (texts.size() <= size_t(col))
-        texts.resize(size_t(colCount_));
-    texts[size_t(col)] = text;
+    const TRowTexts &own = rows_[size_t(row)].Texts;
+    rows_[size_t(row)].Texts = TRowTexts::Packed(std::max(own.Count(), col + 1), [&](int c) {
+        return c == col ? QStringView(text) : own.At(c);
+    });
     Changed(row, col, col);
 }
 
 void TStringGridModel::SetRowTexts(int row, const std::vector<QString> &texts)
 {
-    std::vector<QString> &own = rows_[size_t(row)].Texts;
-    own.assign(texts.begin(), texts.begin() + std::min(texts.size(), size_t(colCount_)));
-    own.resize(size_t(colCount_));
+    rows_[size_t(row)].Texts = TRowTexts::Packed(int(std::min(texts.size(), size_t(colCount_))),
+                                                 [&](int col) { return QStringView(texts[size_t(col)]); });
     Changed(row, 0, colCount_ - 1);
 }
 
@@ -85,8 +118,8 @@ void TStringGridModel::SetColCount(int count)
     beginRemoveColumns({}, count, colCount_ - 1);
     colCount_ = count;
     for (TRow &row : rows_) {
-        if (row.Texts.size() > size_t(count))
-            row.Texts.resize(size_t(count));
+        if (row.Texts.Count() > count)
+            row.Texts = TRowTexts::Packed(count, [&](int col) { return row.Texts.At(col); });
         if (row.Objects.size() > size_t(count))
             row.Objects.resize(size_t(count));
     }

@@ -2,13 +2,16 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringView>
+#include <memory>
 #include <vector>
 
 class TObject;
 
 // The cells of a string grid: every row of the grid, fixed ones included, each with its texts and objects. The
-// view sees the rows below the fixed ones as its rows and row 0 as its column titles. A row's vectors grow only
-// when a cell of it is written, so wide empty tables cost little.
+// view sees the rows below the fixed ones as its rows and row 0 as its column titles. A row keeps its texts in one
+// block that holds no more than its last non-empty text, so wide empty tables cost little, and a large table is
+// filled, reordered and cut down with one allocation per row rather than one per cell.
 class TStringGridModel : public QAbstractTableModel {
 public:
     TStringGridModel(QObject *parent, int colCount, int rowCount, int fixedRows);
@@ -17,7 +20,9 @@ public:
     int GridColCount() const { return colCount_; }
     int FixedRows() const { return fixedRows_; }
 
-    QString Text(int col, int row) const;
+    QString Text(int col, int row) const { return TextView(col, row).toString(); }
+    // Valid until the row is next changed.
+    QStringView TextView(int col, int row) const { return rows_[size_t(row)].Texts.At(col); }
     void SetText(int col, int row, const QString &text);
     void SetRowTexts(int row, const std::vector<QString> &texts);
     TObject *Object(int col, int row) const;
@@ -43,8 +48,22 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
+    // The number of texts and where each one ends, each as two 16-bit halves, then the characters of all of them.
+    class TRowTexts {
+    public:
+        int Count() const { return block_ ? int(Number(0)) : 0; }
+        QStringView At(int col) const;
+        // The texts textAt(0 .. count - 1), without the empty ones at the end.
+        template <typename TextAt> static TRowTexts Packed(int count, TextAt textAt);
+
+    private:
+        quint32 Number(int at) const { return quint32(block_[2 * at]) << 16 | block_[2 * at + 1]; }
+        void SetNumber(int at, quint32 value);
+
+        std::unique_ptr<char16_t[]> block_;
+    };
     struct TRow {
-        std::vector<QString> Texts;
+        TRowTexts Texts;
         std::vector<TObject *> Objects;
     };
     void Changed(int row, int firstCol, int lastCol);

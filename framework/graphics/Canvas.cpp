@@ -3,6 +3,7 @@
 #include "graphics/Bitmap.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -41,6 +42,39 @@ QPolygon LinePixels(int x0, int y0, int x1, int y1)
     return points;
 }
 } // namespace
+
+struct TCanvas::TTextCache {
+    TTextCache(const TFont &font, int dpi, const QPaintDevice *device, int deviceDpi)
+        : Name(font.Name()), Style(font.Style()), Height(font.Height()), Dpi(dpi), DeviceDpi(deviceDpi),
+          Font(font.ToQFont(dpi)), Metrics(Font, device)
+    {
+    }
+    bool Matches(const TFont &font, int dpi, int deviceDpi) const
+    {
+        return font.Height() == Height && font.Style() == Style && dpi == Dpi && deviceDpi == DeviceDpi &&
+               font.Name() == Name;
+    }
+    int Width(const QString &text)
+    {
+        if (const auto found = Widths.constFind(text); found != Widths.constEnd())
+            return *found;
+        // A bound on the memory kept: the texts of a few screens of cells.
+        if (Widths.size() >= 8192)
+            Widths.clear();
+        const int width = Metrics.horizontalAdvance(text);
+        Widths.insert(text, width);
+        return width;
+    }
+
+    QString Name;
+    TFontStyles Style;
+    int Height;
+    int Dpi;
+    int DeviceDpi;
+    QFont Font;
+    QFontMetrics Metrics;
+    QHash<QString, int> Widths;
+};
 
 TCanvas::TCanvas() : pen_(new TPen), brush_(new TBrush), font_(new TFont) {}
 
@@ -86,7 +120,17 @@ int TCanvas::Dpi() const
     return screenPixels ? TFont::PixelsPerInch : device->logicalDpiY();
 }
 
-QFont TCanvas::DeviceFont() const { return font_->ToQFont(Dpi()); }
+QFont TCanvas::DeviceFont() const { return TextCache().Font; }
+
+TCanvas::TTextCache &TCanvas::TextCache() const
+{
+    const QPaintDevice *device = Device();
+    const int dpi = Dpi();
+    const int deviceDpi = device ? device->logicalDpiY() : 0;
+    if (!textCache_ || !textCache_->Matches(*font_, dpi, deviceDpi))
+        textCache_ = std::make_unique<TTextCache>(*font_, dpi, device, deviceDpi);
+    return *textCache_;
+}
 
 TRect TCanvas::DeviceRect() const
 {
@@ -179,24 +223,23 @@ void TCanvas::FillRect(const TRect &rect)
 
 TSize TCanvas::TextExtent(const QString &text) const
 {
-    const QFontMetrics metrics(DeviceFont(), Device());
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    TTextCache &cache = TextCache();
+    return {cache.Width(text), cache.Metrics.height()};
 }
 
 void TCanvas::TextOut(int x, int y, const QString &text)
 {
-    const QFont font = DeviceFont();
-    const QFontMetrics metrics(font, Device());
-    const int width = metrics.horizontalAdvance(text);
+    TTextCache &cache = TextCache();
+    const int width = cache.Width(text);
     penPos_ = {x + width, y};
     TDrawScope painter(*this);
     if (!painter)
         return;
     if (brush_->Style() == bsSolid)
-        painter->fillRect(QRect(x, y, width, metrics.height()), ColorToQColor(brush_->Color()));
-    painter->setFont(font);
+        painter->fillRect(QRect(x, y, width, cache.Metrics.height()), ColorToQColor(brush_->Color()));
+    painter->setFont(cache.Font);
     painter->setPen(ColorToQColor(font_->Color()));
-    painter->drawText(x, y + metrics.ascent(), text);
+    painter->drawText(x, y + cache.Metrics.ascent(), text);
 }
 
 TColor TCanvas::Pixels(int x, int y) const

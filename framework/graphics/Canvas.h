@@ -102,6 +102,10 @@ public:
     };
 
 private:
+    // The device font, its metrics and the widths of texts measured in it, kept while the font and the device's
+    // resolution stay: grids draw the same texts in one font over and over.
+    struct TTextCache;
+    TTextCache &TextCache() const;
     QPainter *ActivePainter();
     int Dpi() const;
     TRect DeviceRect() const;
@@ -116,4 +120,5 @@ private:
     TRect clip_;
     bool hasClip_ = false;
     TPoint penPos_;
+    mutable std::unique_ptr<TTextCache> textCache_;
 };

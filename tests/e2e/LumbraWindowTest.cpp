@@ -21,8 +21,9 @@ QByteArray KnownJournal()
     const TuningLine upper{.Id = 100, .Name = "ABC", .Frequency = 51, .Amplitude = 100};
     const ImageLine ordinary{.Id = 20, .Tuning = 7, .BeginDay = 7, .BeginMonth = 3, .BeginYear = 5, .BeginHour = 9,
                              .BeginMinute = 5, .BeginSecond = 0, .ImageType = 0};
-    const ImageLine level{.Id = 21, .Tuning = 9, .ImageType = 1};
-    const ImageLine impact{.Id = 22, .Tuning = 100, .ImageType = 2};
+    // A level image holds a byte a pixel of its 120 x 120 picture, an impact image one a measuring point.
+    const ImageLine level{.Id = 21, .Tuning = 9, .ImageType = 1, .PictureHex = Picture(120 * 120)};
+    const ImageLine impact{.Id = 22, .Tuning = 100, .ImageType = 2, .PictureHex = Picture(100 * 80)};
     return CrLfLines({pump.Line(), lower.Line(), upper.Line(), ordinary.Line(), level.Line(), impact.Line()});
 }
 

@@ -84,6 +84,15 @@ TEST(StringGrid, CellsObjectsCountsAndWidthsAreCheckedAndKept)
     grid->SetRowTexts(1, {"x"});
     EXPECT_EQ(grid->Cells(0, 1), "x");
     EXPECT_EQ(grid->Cells(2, 1), "");
+    // One cell written keeps the other texts of its row; CellView reads the texts in place, checked as Cells.
+    grid->SetRowTexts(2, {"first", "", "third"});
+    grid->SetCells(1, 2, "middle text");
+    grid->SetCells(2, 2, "");
+    grid->SetCells(0, 2, "1st");
+    EXPECT_EQ(grid->Cells(0, 2), "1st");
+    EXPECT_EQ(grid->CellView(1, 2), u"middle text");
+    EXPECT_EQ(grid->Cells(2, 2), "");
+    EXPECT_THROW(grid->CellView(3, 0), ERangeError);
 
     // Widths: -1 hides the column, a width shows it again; the default width resets every column.
     EXPECT_EQ(grid->ColWidths(1), 64);
