@@ -4,6 +4,7 @@
 // keys, then times sorting by an integer, a number and a text column in both directions, filtering by three
 // criteria, and a find that only the last row answers.
 
+#include "BenchTiming.h"
 #include "GridRows.h"
 
 #include "controls/StringGrid.h"
@@ -11,22 +12,11 @@
 
 #include <QApplication>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <random>
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(const std::function<void()> &work)
-{
-    const Clock::time_point start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
 void Fill(TStringGrid &grid, int rows)
 {
     std::mt19937 random(7);

@@ -5,6 +5,7 @@
 // through the dispatcher, as the language menu does: the switch itself, and the switch with the repaints it
 // leaves queued. The first switch, which still collects every text the window shows, is reported apart.
 
+#include "BenchTiming.h"
 #include "mlLang.h"
 
 #include "controls/Button.h"
@@ -22,21 +23,10 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(const std::function<void()> &work)
-{
-    const Clock::time_point start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
 // A window as its resource would build it: components with English texts, the language component's lists
 // filled with both languages.
 class TfrmBench : public TForm {

@@ -4,6 +4,7 @@
 // it, and times each step: setting the row count, writing every row, the first paint, reordering all rows in
 // one step, deleting half of them in one step, and single row moves and deletes near the top.
 
+#include "BenchTiming.h"
 #include "controls/StringGrid.h"
 #include "forms/Form.h"
 
@@ -11,22 +12,9 @@
 #include <QStringList>
 #include <QTableView>
 
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <numeric>
 #include <vector>
-
-namespace {
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(const std::function<void()> &work)
-{
-    const Clock::time_point start = Clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -3,6 +3,8 @@
 // Journal lines written straight as Windows-1251 bytes, field by field, in the layouts of the record writers:
 // a rewrite of a large journal goes through no general formatter and no text of 16-bit characters.
 
+#include "rtl/Codec1251.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -35,3 +37,12 @@ private:
 
     QByteArray &out_;
 };
+
+// The line a record's WriteLine writes, as the text its FormatLine returns.
+template <class Record>
+QString LineText(const Record &record)
+{
+    QByteArray line;
+    record.WriteLine(line);
+    return FromCp1251(line);
+}

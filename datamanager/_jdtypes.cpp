@@ -2,7 +2,6 @@
 
 #include "JournalLineWriter.h"
 #include "JournalText.h"
-#include "rtl/Codec1251.h"
 #include "rtl/Math.h"
 
 namespace {
@@ -56,12 +55,7 @@ TObodMessage::TObodMessage(const RimMessageRecord &record)
     Block = record.Block;
 }
 
-QString TObodMessage::FormatLine() const
-{
-    QByteArray line;
-    WriteLine(line);
-    return FromCp1251(line);
-}
+QString TObodMessage::FormatLine() const { return LineText(*this); }
 
 void TObodMessage::WriteLine(QByteArray &out) const
 {
@@ -87,12 +81,7 @@ TShaftMessage::TShaftMessage(const ShaftMessageRecord &record)
     CheckDefect();
 }
 
-QString TShaftMessage::FormatLine() const
-{
-    QByteArray line;
-    WriteLine(line);
-    return FromCp1251(line);
-}
+QString TShaftMessage::FormatLine() const { return LineText(*this); }
 
 void TShaftMessage::WriteLine(QByteArray &out) const
 {

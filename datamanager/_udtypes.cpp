@@ -2,7 +2,6 @@
 
 #include "JournalLineWriter.h"
 #include "JournalText.h"
-#include "rtl/Codec1251.h"
 #include "rtl/Math.h"
 
 #include <cmath>
@@ -32,12 +31,7 @@ void TCustomZeltMessage::SetReal(int index, double value)
     (index < 16 ? LowReals[index] : index == 16 ? Real16 : HighReals[index]) = value;
 }
 
-QString TCustomZeltMessage::FormatLine() const
-{
-    QByteArray line;
-    WriteLine(line);
-    return FromCp1251(line);
-}
+QString TCustomZeltMessage::FormatLine() const { return LineText(*this); }
 
 void TCustomZeltMessage::WriteLine(QByteArray &out) const
 {

@@ -7,7 +7,6 @@
 #include "_udtypes.h"
 #include "classes/Strings.h"
 #include "common_u.h"
-#include "rtl/Codec1251.h"
 #include "rtl/SysUtils.h"
 
 
@@ -111,12 +110,7 @@ void TLumbraTuningMessage::CreateFromRecord(const TuningMessageRecord &Record)
     Comments = Record.Comments.left(CommentsWidth);
 }
 
-QString TLumbraTuningMessage::FormatLine() const
-{
-    QByteArray line;
-    WriteLine(line);
-    return FromCp1251(line);
-}
+QString TLumbraTuningMessage::FormatLine() const { return LineText(*this); }
 
 void TLumbraTuningMessage::WriteLine(QByteArray &out) const
 {
@@ -185,12 +179,7 @@ void TLumbraImageMessage::CreateFromRecord(const ImageMessageRecord &Record)
     Conclusion = Record.Conclusion;
 }
 
-QString TLumbraImageMessage::FormatLine() const
-{
-    QByteArray line;
-    WriteLine(line);
-    return FromCp1251(line);
-}
+QString TLumbraImageMessage::FormatLine() const { return LineText(*this); }
 
 void TLumbraImageMessage::WriteLine(QByteArray &out) const
 {

@@ -28,6 +28,25 @@ QString InLanguage(const TLangPair &text, int language)
     return QString::fromUtf8(language == 1 ? text.English : text.Russian);
 }
 
+// Both image reports show the stored record's own fields under the same label names.
+template <class Report>
+void ShowImageRecord(Report *report, const TLumbraImageMessage *r)
+{
+    report->RepLabelDevicetype->SetCaption(Trim(r->GetDeviceType()));
+    report->RepLabelDeviceID->SetCaption(IntToStr(r->DeviceNumber));
+    report->RepLabelImageID->SetCaption(IntToStr(r->ImageID));
+    report->RepLabelImagename->SetCaption(Trim(r->GetRecordName()));
+    report->RepLabelDate->SetCaption(DateText(r->BeginDay, r->BeginMonth, r->BeginYear));
+    report->RepLabelTime->SetCaption(TimeText(r->BeginHour, r->BeginMinute, r->BeginSecond));
+    report->RepLabelDate2->SetCaption(DateText(r->EndDay, r->EndMonth, r->EndYear));
+    report->RepLabelTime2->SetCaption(TimeText(r->EndHour, r->EndMinute, r->EndSecond));
+    report->RepLabelImageWidth->SetCaption(IntToStr(r->SizeX));
+    report->RepLabelImageheight->SetCaption(IntToStr(r->SizeY));
+    report->RepLabelComments->SetCaption(Trim(r->GetComments()));
+    report->RepLabelConclusion->SetCaption(Trim(r->GetConclusion()));
+    report->RepLabelControlMade->SetCaption(Trim(r->GetControlMade()));
+}
+
 // The image's picture with the marked zone outlined and hatched as the viewer shows it.
 void DrawZonePicture(TPicture *target, const TImage *source)
 {
@@ -96,19 +115,7 @@ void TfrmEditRecord::PreviewTuningReport()
 void TfrmEditRecord::PreviewImpactImageReport(const TLumbraImageMessage *r)
 {
     const std::unique_ptr<TReportImpactImageForm> report(new TReportImpactImageForm(context_.LangDispatcher));
-    report->RepLabelDevicetype->SetCaption(Trim(r->GetDeviceType()));
-    report->RepLabelDeviceID->SetCaption(IntToStr(r->DeviceNumber));
-    report->RepLabelImageID->SetCaption(IntToStr(r->ImageID));
-    report->RepLabelImagename->SetCaption(Trim(r->GetRecordName()));
-    report->RepLabelDate->SetCaption(DateText(r->BeginDay, r->BeginMonth, r->BeginYear));
-    report->RepLabelTime->SetCaption(TimeText(r->BeginHour, r->BeginMinute, r->BeginSecond));
-    report->RepLabelDate2->SetCaption(DateText(r->EndDay, r->EndMonth, r->EndYear));
-    report->RepLabelTime2->SetCaption(TimeText(r->EndHour, r->EndMinute, r->EndSecond));
-    report->RepLabelImageWidth->SetCaption(IntToStr(r->SizeX));
-    report->RepLabelImageheight->SetCaption(IntToStr(r->SizeY));
-    report->RepLabelComments->SetCaption(Trim(r->GetComments()));
-    report->RepLabelConclusion->SetCaption(Trim(r->GetConclusion()));
-    report->RepLabelControlMade->SetCaption(Trim(r->GetControlMade()));
+    ShowImageRecord(report.get(), r);
     report->RepImage1->SetPicture(Image2->Picture());
     report->Preview();
 }
@@ -118,22 +125,10 @@ void TfrmEditRecord::PreviewImageReport(const TLumbraImageMessage *r)
 {
     const std::unique_ptr<TReportImageTuningForm> report(new TReportImageTuningForm(context_.LangDispatcher));
     const int language = ActiveLanguage();
-    report->RepLabelComments->SetCaption(Trim(r->GetComments()));
-    report->RepLabelDevicetype->SetCaption(Trim(r->GetDeviceType()));
-    report->RepLabelDeviceID->SetCaption(IntToStr(r->DeviceNumber));
-    report->RepLabelImageID->SetCaption(IntToStr(r->ImageID));
+    ShowImageRecord(report.get(), r);
     report->RepLabelTuningID->SetCaption(IntToStr(r->TuningID));
-    report->RepLabelImagename->SetCaption(Trim(r->GetRecordName()));
-    report->RepLabelDate->SetCaption(DateText(r->BeginDay, r->BeginMonth, r->BeginYear));
-    report->RepLabelTime->SetCaption(TimeText(r->BeginHour, r->BeginMinute, r->BeginSecond));
-    report->RepLabelDate2->SetCaption(DateText(r->EndDay, r->EndMonth, r->EndYear));
-    report->RepLabelTime2->SetCaption(TimeText(r->EndHour, r->EndMinute, r->EndSecond));
-    report->RepLabelImageWidth->SetCaption(IntToStr(r->SizeX));
-    report->RepLabelImageheight->SetCaption(IntToStr(r->SizeY));
     report->RepLabelStepX->SetCaption(IntToStr(r->StepX));
     report->RepLabelStepY->SetCaption(IntToStr(r->StepY));
-    report->RepLabelConclusion->SetCaption(Trim(r->GetConclusion()));
-    report->RepLabelControlMade->SetCaption(Trim(r->GetControlMade()));
     const bool measured = !Defectarea->Text().isEmpty();
     report->RepAreatextLabel->SetCaption(measured ? InLanguage(AreaCaption, language) : QString());
     report->RepareavalueLabel->SetCaption(measured ? Defectarea->Text() : QString());

@@ -93,10 +93,7 @@ TfmSetColor::TfmSetColor(TComponent *owner, TPaletteEntry *palette, std::functio
     add(captions, "buHelp", "&Help", "&Помощь");
     add(mlLangLinked1->OtherStrings(), "TfmSetColor.HelpFile", "lumbra.hlp", "lumbra_ru.hlp");
     mlLangLinked1->SetNumOfLanguages(2);
-    if (commonLang) {
-        mlLangLinked1->SetCommonContainer(commonLang);
-        mlLangLinked1->SetLangDispatcher(commonLang->LangDispatcher());
-    }
+    mlLangLinked1->Follow(commonLang);
 
     SetOnCreate(MakeEvent<&TfmSetColor::FormCreate>(this));
     SetOnClose(MakeEvent<&TfmSetColor::FormClose>(this));

@@ -126,10 +126,7 @@ TfrmDynImg::TfrmDynImg(TComponent *owner, TmlCustomLang *commonLang) : TForm(own
     add(hints, "sbFullWind", "Zoom to window", "Развернуть на все окно");
     add(mlLangLinked1->OtherStrings(), "TfrmDynImg.HelpFile", "lumbra.hlp", "lumbra_ru.hlp");
     mlLangLinked1->SetNumOfLanguages(2);
-    if (commonLang) {
-        mlLangLinked1->SetCommonContainer(commonLang);
-        mlLangLinked1->SetLangDispatcher(commonLang->LangDispatcher());
-    }
+    mlLangLinked1->Follow(commonLang);
 
     SetOnCreate(MakeEvent<&TfrmDynImg::FormCreate>(this));
     SetOnShow(MakeEvent<&TfrmDynImg::FormShow>(this));

@@ -72,10 +72,7 @@ TfrmMessage::TfrmMessage(TComponent *owner) : TForm(owner)
     add(mlLangLinked1->Strings(), "0", "Fail to find an appropriate tuning for the selected image!",
         "Настройка, при которой было получено данное изображение, не найдена!");
     mlLangLinked1->SetNumOfLanguages(2);
-    if (TmlCustomLang *common = Warnings().Lang) {
-        mlLangLinked1->SetCommonContainer(common);
-        mlLangLinked1->SetLangDispatcher(common->LangDispatcher());
-    }
+    mlLangLinked1->Follow(Warnings().Lang);
 
     SetOnCreate(MakeEvent<&TfrmMessage::FormCreate>(this));
     EndLoading();

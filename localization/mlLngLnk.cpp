@@ -36,6 +36,14 @@ void TmlLangLinked::SetCommonContainer(TmlCustomLang *container)
         Loaded();
 }
 
+void TmlLangLinked::Follow(TmlCustomLang *lang)
+{
+    if (!lang)
+        return;
+    SetCommonContainer(lang);
+    SetLangDispatcher(lang->LangDispatcher());
+}
+
 void TmlLangLinked::Notification(TComponent *component, TOperation operation)
 {
     TmlCustomLang::Notification(component, operation);

@@ -41,6 +41,9 @@ public:
     TmlCustomLang *CommonContainer() const { return commonContainer_; }
     // Outside loading, a new container is copied at once.
     void SetCommonContainer(TmlCustomLang *container);
+    // Shares the common texts and the language of another form's language component; none leaves both as
+    // they are.
+    void Follow(TmlCustomLang *lang);
 
 protected:
     void Notification(TComponent *component, TOperation operation) override;

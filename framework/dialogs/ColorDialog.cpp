@@ -13,12 +13,7 @@ bool TColorDialog::Execute()
     const TForm *active = Screen->ActiveForm();
     QColorDialog dialog(ColorToQColor(ColorToRGB(color_)), active ? active->Widget() : nullptr);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
-    int answer = 0;
-    bool accepted = false;
-    if (AnswerModal({mkCommonDialog, this, &dialog, dialog.windowTitle(), {}}, answer))
-        accepted = answer != 0;
-    else
-        accepted = dialog.exec() == QDialog::Accepted;
+    const bool accepted = ExecuteCommonDialog(this, dialog);
     if (accepted)
         color_ = QColorToColor(dialog.currentColor());
     return accepted;

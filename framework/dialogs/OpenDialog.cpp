@@ -88,12 +88,7 @@ bool TOpenDialog::Execute()
     dialog_ = &dialog;
     controlTexts_.clear();
     DoShow();
-    int answer = 0;
-    bool accepted = false;
-    if (AnswerModal({mkCommonDialog, this, &dialog, dialog.windowTitle(), {}}, answer))
-        accepted = answer != 0;
-    else
-        accepted = dialog.exec() == QDialog::Accepted;
+    const bool accepted = ExecuteCommonDialog(this, dialog);
     dialog_ = nullptr;
     if (!accepted || dialog.selectedFiles().isEmpty())
         return false;

@@ -1,5 +1,7 @@
 #include "forms/ModalHook.h"
 
+#include <QDialog>
+
 namespace {
 TModalHook &CurrentHook()
 {
@@ -20,6 +22,14 @@ bool AnswerModal(const TModalRequest &request, int &answer)
         return false;
     answer = hook(request);
     return true;
+}
+
+bool ExecuteCommonDialog(TObject *source, QDialog &dialog)
+{
+    int answer = 0;
+    if (AnswerModal({mkCommonDialog, source, &dialog, dialog.windowTitle(), {}}, answer))
+        return answer != 0;
+    return dialog.exec() == QDialog::Accepted;
 }
 
 TModalHookScope::TModalHookScope(TModalHook hook) : previous_(CurrentHook()) { SetModalHook(std::move(hook)); }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QDialog;
 class QWidget;
 class TObject;
 
@@ -27,6 +28,8 @@ void SetModalHook(TModalHook hook);
 const TModalHook &ModalHook();
 // Calls the hook when one is set; false means the caller runs its own modal loop.
 bool AnswerModal(const TModalRequest &request, int &answer);
+// Runs a common dialog of the given component modally, or lets the hook answer it; true when confirmed.
+bool ExecuteCommonDialog(TObject *source, QDialog &dialog);
 
 // Sets a hook for the lifetime of the object and puts the previous one back afterwards.
 class TModalHookScope {

@@ -16,12 +16,7 @@ bool TPrintDialog::Execute()
     ApplyPrintToPdf(printer);
     QPrintDialog dialog(printer, active ? active->Widget() : nullptr);
     dialog_ = &dialog;
-    int answer = 0;
-    bool accepted = false;
-    if (AnswerModal({mkCommonDialog, this, &dialog, dialog.windowTitle(), {}}, answer))
-        accepted = answer != 0;
-    else
-        accepted = dialog.exec() == QDialog::Accepted;
+    const bool accepted = ExecuteCommonDialog(this, dialog);
     dialog_ = nullptr;
     return accepted;
 }

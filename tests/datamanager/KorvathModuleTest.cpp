@@ -1,4 +1,5 @@
 #include "JournalSamples.h"
+#include "LoadedModule.h"
 #include "PluginContract.h"
 #include "TempDir.h"
 #include "dmngr_u.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
-#include <QProcess>
 #include <QTimer>
 #include <QStringList>
 #include <functional>
@@ -28,18 +28,14 @@ struct TUnwritableTuning : TLumbraTuningMessage {
 // The built korvath module, loaded for one test and unloaded at its end.
 class Korvath : public testing::Test {
 protected:
-    HMODULE Module = LoadLibrary(KORVATH_MODULE);
+    TLoadedModule Module;
     TempDir Dir;
 
-    ~Korvath() override
-    {
-        if (Module)
-            Unload();
-    }
+    Korvath() { Module.Load(KORVATH_MODULE); }
     template <class Entry>
     Entry Bind(const char *name) const
     {
-        return reinterpret_cast<Entry>(GetProcAddress(Module, name));
+        return Module.Bind<Entry>(name);
     }
     TDataManager *Register(TDataLineProc *dataLine = nullptr)
     {
@@ -56,11 +52,6 @@ protected:
     void LoadDataFromFile(const QString &fileName) const
     {
         Bind<TLoadDataFromFileProc>("LoadDataFromFile")(fileName.toLocal8Bit().constData());
-    }
-    void Unload()
-    {
-        FreeLibrary(std::exchange(Module, nullptr));
-        EXPECT_FALSE(GetModuleHandle(KORVATH_MODULE)) << "the module stayed loaded";
     }
     // Runs `work` and reads and closes each message box it shows. The module answers its boxes through a
     // test hook of its own, which a test cannot reach: the box is found as the user sees it.
@@ -84,21 +75,11 @@ protected:
 TEST_F(Korvath, ExportsExactlyItsEntries)
 {
     ASSERT_TRUE(Module);
-    QProcess nm;
-    nm.start("nm", {"-D", "--defined-only", KORVATH_MODULE});
-    ASSERT_TRUE(nm.waitForFinished());
-    // Apart from the section bounds the linker always defines.
-    const QStringList linkerSymbols{"__bss_start", "_edata", "_end"};
-    QStringList exported;
-    for (const QByteArray &line : nm.readAllStandardOutput().split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() == 3 && !linkerSymbols.contains(fields[2]))
-            exported << fields[2];
-    }
-    exported.sort();
-    EXPECT_EQ(exported, (QStringList{"GetDataManager", "GetItemBitmap", "GetItemCommand", "GetItemHint", "GetItemName",
-                                     "GetMainName", "GetPluginOrder", "LoadDataFromFile", "RegisterChangeDataEvent",
-                                     "RegisterPlugin"}));
+    const std::optional<QStringList> exported = ExportedEntries(KORVATH_MODULE);
+    ASSERT_TRUE(exported);
+    EXPECT_EQ(*exported, (QStringList{"GetDataManager", "GetItemBitmap", "GetItemCommand", "GetItemHint",
+                                      "GetItemName", "GetMainName", "GetPluginOrder", "LoadDataFromFile",
+                                      "RegisterChangeDataEvent", "RegisterPlugin"}));
 }
 
 TEST_F(Korvath, OffersNoMenuAndNothingBeforeRegistration)
@@ -157,7 +138,7 @@ TEST_F(Korvath, ServesOneManagerUntilItIsUnloaded)
     LoadDataFromFile(Dir.File("journal.txt"));
     ASSERT_EQ(manager->GetTuningCount(), 2);
     EXPECT_TRUE(manager->DeleteTuning((*manager->GetTuningList())[0]));
-    Unload();
+    Module.Unload();
     EXPECT_EQ(Dir.Read("journal.txt"), CrLfLines({TuningLine{.Id = 2}.Line(), ImageLine().Line()}));
 }
 
@@ -174,7 +155,7 @@ TEST_F(Korvath, FailedRewriteAtUnloadKeepsTheJournalAndIsReported)
     manager->SetModified(true);
 
     testing::internal::CaptureStderr();
-    const QStringList messages = MessagesWhile([this] { Unload(); });
+    const QStringList messages = MessagesWhile([this] { Module.Unload(); });
     const std::string reported = testing::internal::GetCapturedStderr();
     EXPECT_NE(reported.find("cannot format this record"), std::string::npos) << reported;
     EXPECT_EQ(Dir.Read("journal.txt"), journal);

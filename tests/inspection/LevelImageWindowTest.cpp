@@ -1,5 +1,6 @@
 #include "img_u.h"
 
+#include "MainWindowLang.h"
 #include "controls/Button.h"
 #include "controls/Image.h"
 #include "controls/Panel.h"
@@ -10,7 +11,6 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "mlLang.h"
-#include "mlLangDispatcher.h"
 #include "mlLngLnk.h"
 #include "platform/Help.h"
 
@@ -154,12 +154,8 @@ TEST(LevelImageWindow, ZoomStaysWithinOneToFiveActualSizeAndZoomToWindowResizeRe
 
 TEST(LevelImageWindow, WithoutARecordItShowsABlankSquareAndItSpeaksTheMainWindowsLanguage)
 {
-    TForm main(nullptr);
-    auto *lang = new TmlLang(&main);
-    auto *dispatcher = new TmlLangDispatcher(&main);
-    dispatcher->SetNumOfLanguages(2);
-    lang->SetLangDispatcher(dispatcher);
-    dispatcher->SetActiveLanguage(2);
+    TMainWindowLang main;
+    main.Dispatcher->SetActiveLanguage(2);
 
     const int threshold = ShowWindow(
         nullptr, nullptr, 255,
@@ -175,7 +171,7 @@ TEST(LevelImageWindow, WithoutARecordItShowsABlankSquareAndItSpeaksTheMainWindow
             EXPECT_EQ(w->HelpContext(), 210);
             EXPECT_TRUE(w->Button1->Default() && w->Button1->Cancel());
         },
-        lang);
+        main.Lang);
     EXPECT_EQ(threshold, 255);
-    EXPECT_EQ(dispatcher->LangComponentCount(), 1);
+    EXPECT_EQ(main.Dispatcher->LangComponentCount(), 1);
 }

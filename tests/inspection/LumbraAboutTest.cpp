@@ -1,11 +1,11 @@
 #include "lumbraab_u.h"
 
+#include "MainWindowLang.h"
 #include "controls/Button.h"
 #include "controls/Label.h"
 #include "forms/ModalHook.h"
 #include "mlLabel.h"
 #include "mlLang.h"
-#include "mlLangDispatcher.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
 
@@ -58,14 +58,10 @@ TEST(LumbraAbout, ShowsProductMakerAndMemoryFiguresOpensTheMakersPageAndFollowsT
                                                "Memory Available to Windows:", "524,288 KB", "Memory in Use:", "42 %",
                                                "&OK", "Go to KELMAR's Home Page", "open " + link, "1"}));
 
-    TForm main(nullptr);
-    auto *lang = new TmlLang(&main);
-    auto *dispatcher = new TmlLangDispatcher(&main);
-    dispatcher->SetNumOfLanguages(2);
-    lang->SetLangDispatcher(dispatcher);
-    dispatcher->SetActiveLanguage(2);
-    EXPECT_EQ(ShowAbout(lang), QStringList({"О программе...", "20", "Управление данными ЛУМБРА", "Версия 1.0", maker,
+    TMainWindowLang main;
+    main.Dispatcher->SetActiveLanguage(2);
+    EXPECT_EQ(ShowAbout(main.Lang), QStringList({"О программе...", "20", "Управление данными ЛУМБРА", "Версия 1.0", maker,
                                             link, "Доступная память:", "524,288 KB", "Используемая память:", "42 %",
                                             "&OK", "Открыть домашнюю страницу компании Кельмар", "open " + link, "1"}));
-    EXPECT_EQ(dispatcher->LangComponentCount(), 1);
+    EXPECT_EQ(main.Dispatcher->LangComponentCount(), 1);
 }

@@ -1,3 +1,4 @@
+#include "LoadedModule.h"
 #include "PluginContract.h"
 #include "classes/MetaTypes.h"
 #include "dynlib/DynLib.h"
@@ -8,13 +9,11 @@
 #include "types_u.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QStringList>
 #include <QWidget>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
-#include <utility>
 
 namespace {
 // The built lumbra module, loaded for one test and unloaded at its end.
@@ -24,26 +23,19 @@ protected:
     {
         RegisterFrameworkMetaTypes();
         RegisterLanguageMetaTypes();
-        Module = LoadLibrary(LUMBRA_MODULE);
-    }
-    ~Lumbra() override
-    {
-        if (Module) {
-            FreeLibrary(std::exchange(Module, nullptr));
-            EXPECT_FALSE(GetModuleHandle(LUMBRA_MODULE)) << "the module stayed loaded";
-        }
+        Module.Load(LUMBRA_MODULE);
     }
     template <class Entry>
     Entry Bind(const char *name) const
     {
-        return reinterpret_cast<Entry>(GetProcAddress(Module, name));
+        return Module.Bind<Entry>(name);
     }
     QString MainName(int lang) const { return Text(Bind<TGetMainNameProc>("GetMainName")(lang)); }
     QString ItemName(int item, int lang) const { return Text(Bind<TGetItemNameProc>("GetItemName")(item, lang)); }
     QString ItemHint(int item, int lang) const { return Text(Bind<TGetItemHintProc>("GetItemHint")(item, lang)); }
     static QString Text(const char *block) { return FromCp1251(block, qsizetype(std::strlen(block))); }
 
-    HMODULE Module = nullptr;
+    TLoadedModule Module;
 };
 
 void Nothing(void *, TObject *) {}
@@ -60,19 +52,10 @@ QWidget *TopLevel(const QString &name)
 TEST_F(Lumbra, ExportsExactlyTheEightEntriesOfTheContract)
 {
     ASSERT_TRUE(Module);
-    QProcess nm;
-    nm.start("nm", {"-D", "--defined-only", LUMBRA_MODULE});
-    ASSERT_TRUE(nm.waitForFinished());
-    const QStringList linkerSymbols{"__bss_start", "_edata", "_end"};
-    QStringList exported;
-    for (const QByteArray &line : nm.readAllStandardOutput().split('\n')) {
-        const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() == 3 && !linkerSymbols.contains(fields[2]))
-            exported << fields[2];
-    }
-    exported.sort();
-    EXPECT_EQ(exported, (QStringList{"GetItemBitmap", "GetItemCommand", "GetItemHint", "GetItemName", "GetMainName",
-                                     "GetPluginOrder", "OnDataUpdate", "RegisterPlugin"}));
+    const std::optional<QStringList> exported = ExportedEntries(LUMBRA_MODULE);
+    ASSERT_TRUE(exported);
+    EXPECT_EQ(*exported, (QStringList{"GetItemBitmap", "GetItemCommand", "GetItemHint", "GetItemName", "GetMainName",
+                                      "GetPluginOrder", "OnDataUpdate", "RegisterPlugin"}));
 }
 
 // Registration, the texts in both languages (hints in the language of the last name asked for), the commands,

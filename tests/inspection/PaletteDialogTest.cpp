@@ -1,5 +1,6 @@
 #include "_setclrs.h"
 
+#include "MainWindowLang.h"
 #include "PaletteStore.h"
 #include "controls/Button.h"
 #include "controls/Edit.h"
@@ -8,7 +9,6 @@
 #include "dialogs/ColorDialog.h"
 #include "forms/ModalHook.h"
 #include "mlLang.h"
-#include "mlLangDispatcher.h"
 #include "registry/Registry.h"
 
 #include <QAbstractButton>
@@ -183,11 +183,8 @@ TEST(PaletteDialog, OkStoresThePaletteAndEveryOtherWayOutReloadsTheStoredOne)
 {
     TRegistry reg;
     reg.DeleteKey(colorKey);
-    TForm form(nullptr);
-    auto *lang = new TmlLang(&form);
-    auto *dispatcher = new TmlLangDispatcher(&form);
-    dispatcher->SetNumOfLanguages(2);
-    lang->SetLangDispatcher(dispatcher);
+    TMainWindowLang window;
+    TmlLang *lang = window.Lang;
 
     const auto edit = [](TfmSetColor *dialog) {
         EXPECT_TRUE(dialog->buCancel->Default());
@@ -232,7 +229,7 @@ TEST(PaletteDialog, OkStoresThePaletteAndEveryOtherWayOutReloadsTheStoredOne)
     EXPECT_EQ(main.palette[0].Color, RGB(1, 2, 3));
 
     // In Russian, with the rows showing the palette as it is.
-    dispatcher->SetActiveLanguage(2);
+    window.Dispatcher->SetActiveLanguage(2);
     main.Edit([](TfmSetColor *dialog) {
         EXPECT_EQ(dialog->Caption(), "Настройка цветов");
         EXPECT_EQ(dialog->buCancel->Caption(), "О&тмена");
@@ -243,6 +240,6 @@ TEST(PaletteDialog, OkStoresThePaletteAndEveryOtherWayOutReloadsTheStoredOne)
         EXPECT_EQ(dialog->Panels[0]->Color(), RGB(1, 2, 3));
         EXPECT_TRUE(dialog->Edits[7]->ReadOnly());
     }, "buCancel", lang);
-    EXPECT_EQ(dispatcher->LangComponentCount(), 1);
+    EXPECT_EQ(window.Dispatcher->LangComponentCount(), 1);
     reg.DeleteKey(colorKey);
 }

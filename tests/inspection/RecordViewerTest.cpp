@@ -2,6 +2,7 @@
 
 #include "_edrecd.h"
 
+#include "MainWindowLang.h"
 #include "RecordSamples.h"
 #include "controls/Button.h"
 #include "controls/Edit.h"
@@ -9,8 +10,6 @@
 #include "controls/Memo.h"
 #include "controls/Notebook.h"
 #include "forms/ModalHook.h"
-#include "mlLang.h"
-#include "mlLangDispatcher.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -79,13 +78,10 @@ TEST(RecordViewer, ShowsTheRecordAndCancelChangesNothing)
     EXPECT_EQ(tuning->Comments, QString::fromUtf8("Исходный комментарий"));
     EXPECT_EQ(image->Comments, QString::fromUtf8("с пробелами"));
 
-    TForm mainWindow(nullptr);
-    auto *lang = new TmlLang(&mainWindow);
-    context.LangDispatcher = new TmlLangDispatcher(&mainWindow);
-    context.LangDispatcher->SetNumOfLanguages(2);
-    lang->SetLangDispatcher(context.LangDispatcher);
+    TMainWindowLang mainWindow;
+    context.LangDispatcher = mainWindow.Dispatcher;
     context.LangDispatcher->SetActiveLanguage(2);
-    context.CommonLang = lang;
+    context.CommonLang = mainWindow.Lang;
     QStringList russian;
     TModalHookScope language([&](const TModalRequest &request) {
         TfrmEditRecord *v = Viewer(request);
