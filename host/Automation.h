@@ -36,6 +36,8 @@
 //   choose WINDOW NAME INDEX  chooses item INDEX of the drop-down list, or page INDEX of the page control
 //   press WINDOW NAME         presses the button, speed button or check box, or chooses the menu entry
 //   menu WINDOW I J           chooses entry J of the window's menu-bar entry I (separators count)
+//   drag WINDOW NAME X1 Y1 X2 Y2  the mouse comes to (X1, Y1) of the control, presses the left button, moves to
+//                             (X2, Y2), releases it there and rests
 // Every modal window, help request, shell request and progress line of the splash window is reported too.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
 void StartAutomation();

@@ -415,6 +415,13 @@ void TControl::MouseEvent(QEvent *event)
     }
 }
 
+void TControl::SetOnMouseMove(TMouseMoveEvent event)
+{
+    onMouseMove_ = event;
+    if (widget_ && event.Assigned())
+        widget_->setMouseTracking(true);
+}
+
 void TControl::BeginDrag(bool immediate, int threshold)
 {
     if (immediate) {

@@ -171,7 +171,8 @@ public:
     TMouseEvent OnMouseUp() const { return onMouseUp_; }
     void SetOnMouseUp(TMouseEvent event) { onMouseUp_ = event; }
     TMouseMoveEvent OnMouseMove() const { return onMouseMove_; }
-    void SetOnMouseMove(TMouseMoveEvent event) { onMouseMove_ = event; }
+    // A control with a move handler hears the mouse move over it also while no button is held.
+    void SetOnMouseMove(TMouseMoveEvent event);
     TNotifyEvent OnResize() const { return onResize_; }
     void SetOnResize(TNotifyEvent event) { onResize_ = event; }
     TDragOverEvent OnDragOver() const { return onDragOver_; }
