@@ -299,8 +299,10 @@ private:
                         {args.value(5).toInt(), args.value(6).toInt()});
         else if (command == QLatin1String("close") && window)
             window->close();
-        else if (command == QLatin1String("shot"))
-            SaveWindowPicture(window, args.value(2));
+        else if (command == QLatin1String("shot")) {
+            const auto *shown = dynamic_cast<const TControl *>(WindowComponent(window, args.value(3)));
+            SavePicture(shown ? shown->Widget() : window, args.value(2));
+        }
         else if (command == QLatin1String("mouse-down"))
             MouseStep(control, QEvent::MouseButtonPress, {args.value(3).toInt(), args.value(4).toInt()});
         else if (command == QLatin1String("mouse-move"))

@@ -47,7 +47,8 @@
 //   mouse-down WINDOW NAME X Y    presses the left mouse button at the point of the control (client pixels)
 //   mouse-move WINDOW NAME X Y    moves the mouse there, the button still held after a mouse-down
 //   mouse-up WINDOW NAME X Y      releases the button there
-//   shot WINDOW FILE          saves the window's picture as it would stand on the screen (PNG), modal or not
+//   shot WINDOW FILE [NAME]   saves the picture of the window, or of its control NAME, as it would stand on the
+//                             screen (PNG), modal or not
 // Every modal window, help request, shell request and progress line of the splash window is reported too.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
 void StartAutomation();

@@ -250,8 +250,8 @@ void ChooseMenuEntry(QWidget *window, int menu, int entry)
         action->trigger();
 }
 
-void SaveWindowPicture(QWidget *window, const QString &file)
+void SavePicture(QWidget *widget, const QString &file)
 {
-    if (window)
-        window->grab().save(file);
+    if (widget)
+        widget->grab().save(file);
 }
