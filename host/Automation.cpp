@@ -302,8 +302,7 @@ private:
         else if (command == QLatin1String("shot")) {
             const auto *shown = dynamic_cast<const TControl *>(WindowComponent(window, args.value(3)));
             SavePicture(shown ? shown->Widget() : window, args.value(2));
-        }
-        else if (command == QLatin1String("mouse-down"))
+        } else if (command == QLatin1String("mouse-down"))
             MouseStep(control, QEvent::MouseButtonPress, {args.value(3).toInt(), args.value(4).toInt()});
         else if (command == QLatin1String("mouse-move"))
             MouseStep(control, QEvent::MouseMove, {args.value(3).toInt(), args.value(4).toInt()});

@@ -19,16 +19,16 @@
 //                             box's button, 1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value"
 //                             sets a property of the form's component, "click=Name" presses its button,
 //                             "set=Name:VALUE" and "choose=Name:INDEX" as the commands below, "key=KEY"
-//                             presses the key (F1, Enter, Escape or one letter) in the form; a result 0 keeps
-//                             the one a key or button gave the form, "file=PATH" picks the file in a file dialog
+//                             presses the key (F1, Enter, Escape or one letter) in the form, "file=PATH" picks
+//                             the file in a file dialog; RESULT 0 leaves a form the result its actions gave it
 //   modal                     takes the next modal window's turn among the answers and keeps it open: the commands
 //                             after this one run while it shows, and can open and answer windows of their own,
 //                             until one closes it (its OK button, say) or "end-modal RESULT" ends it with that
 //                             modal result; the commands after that run once it is gone
 //   wait MS                   lets the program run on its own for MS milliseconds
 //   close [WINDOW]            closes the main window, or the window named, as its close box does
-// WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra), NAME and GRID
-// a control or menu entry of its form by Name:
+// WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra; of several, the
+// modal one on top), NAME and GRID a control or menu entry of its form by Name:
 //   windows                   every form's window: name, class, caption, shown, modal
 //   controls WINDOW           every component of the window: name, class, text (a memo's lines), visible,
 //                             enabled, state
