@@ -113,7 +113,7 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
 {
     const TKnownRecords known;
 
-    // Cancel after changing every text: the journal is not even written at exit.
+    // Cancel after changing every text, and No to a deletion: the journal is not even written at exit.
     {
         TViewerSession session(known);
         const QDateTime written = QFileInfo(session.File("ormeldata.txt")).lastModified();
@@ -122,11 +122,12 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
             Set("edComments", "Changed"), Set("EditControlMade", "Someone"), Set("Memo1", "Unfit"),
             Line({"controls", Viewer}), Press(Viewer, "btCancel"),
             Select("sgTunings", 1), Modal(), Press(Window, "sbTunEdit"), Set("edComments", "Changed"),
-            Line({"end-modal", "2"}), Line({"grid", Window, "sgImages"}),
+            Line({"end-modal", "2"}), Answer({"7"}), Press(Window, "sbTunDelete"),
+            Line({"grid", Window, "sgImages"}), Line({"grid", Window, "sgTunings"}),
         });
         EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
         EXPECT_TRUE(run.Of("error").isEmpty());
-        ASSERT_EQ(run.Of("modal").size(), 2);
+        ASSERT_EQ(run.Of("modal").size(), 3);
         EXPECT_EQ(run.Of("modal")[0]["class"], "TfrmEditRecord");
         const auto opened = ControlsShot(run, 0);
         EXPECT_EQ(opened["edComments"]["text"], "Комментарий");
@@ -137,6 +138,7 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
         EXPECT_EQ(opened["btOK"]["enabled"], "0");
         EXPECT_EQ(ControlsShot(run, 1)["btOK"]["enabled"], "1");
         EXPECT_EQ(LastGrid(run, "sgImages").value(1).split(u'|').value(12), "Комментарий");
+        EXPECT_EQ(LastGrid(run, "sgTunings").size(), 3);
         EXPECT_EQ(session.Read("ormeldata.txt"), known.Journal());
         EXPECT_EQ(QFileInfo(session.File("ormeldata.txt")).lastModified(), written);
     }
@@ -193,6 +195,7 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
         EXPECT_EQ(lines[i], edited.Lines()[i]) << "line " << i;
     // The name and comments are fixed-width fields: the tuning's line keeps its length.
     EXPECT_EQ(lines[0].size(), known.Pump.Line().size());
+    EXPECT_EQ(session.Read("ormeldata.txt"), edited.Journal());
 }
 
 TEST(RecordViewerInTheProgram, DeletingAsksFirstAndTakesExactlyTheRecordsLine)
@@ -252,6 +255,7 @@ TEST(RecordViewerInTheProgram, DeletingAsksFirstAndTakesExactlyTheRecordsLine)
 
     // Exactly the deleted records' lines are gone; the others are byte for byte as they were.
     EXPECT_EQ(session.JournalLines(), (QList<QByteArray>{known.Ordinary.Line(), known.Impact.Line()}));
+    EXPECT_EQ(session.Read("ormeldata.txt"), known.Ordinary.Line() + "\r\n" + known.Impact.Line() + "\r\n");
 }
 
 TEST(RecordViewerInTheProgram, MeasuresDefectAreasOpensTheImagesTuningAndWarnsInRussian)
