@@ -153,6 +153,10 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
         Press(Viewer, "btCancel"),
         Select("sgImages", 1), Modal(), Press(Window, "sbImgEdit"), Set("edComments", "Crack near the hub"),
         Set("EditControlMade", "Petrov"), Set("Memo1", "Unfit for service"), Press(Viewer, "btOK"),
+        // A text typed and typed back enables OK all the same; its line stays as it was but for the conclusion's
+        // line end.
+        Select("sgImages", 2), Modal(), Press(Window, "sbImgEdit"), Set("edComments", "x"),
+        Set("edComments", "Комментарий"), Line({"controls", Viewer}), Press(Viewer, "btOK"),
         Select("sgImages", 3), Modal(), Press(Window, "sbImgEdit"), Line({"controls", Viewer}),
         Set("edComments", "Impact"), Set("Ed_impimgtest", "Sidorov"), Set("memo_impimgconcl", "Fit"),
         Press(Viewer, "btOK"),
@@ -160,7 +164,7 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
     });
     EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
     EXPECT_TRUE(run.Of("error").isEmpty());
-    EXPECT_EQ(run.Of("modal").size(), 4);
+    EXPECT_EQ(run.Of("modal").size(), 5);
     const auto tuning = ControlsShot(run, 0);
     EXPECT_EQ(tuning["edComments"]["text"], "Before the overhaul");
     EXPECT_EQ(tuning["edTunName"]["text"], "Pump");
@@ -168,7 +172,8 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
     EXPECT_EQ(tuning["EditDate"]["text"], "15.12.2002");
     EXPECT_EQ(tuning["EditTuningID"]["visible"], "1");
     EXPECT_EQ(tuning["EditImageID"]["visible"], "0");
-    const auto impact = ControlsShot(run, 1);
+    EXPECT_EQ(ControlsShot(run, 1)["btOK"]["enabled"], "1");
+    const auto impact = ControlsShot(run, 2);
     EXPECT_EQ(impact["Ed_impimgw"]["visible"], "1");
     EXPECT_EQ(impact["EditImageID"]["visible"], "0");
     EXPECT_EQ(impact["Ed_impimgtest"]["text"], "Иванов");
@@ -186,6 +191,7 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
     edited.Ordinary.ControlMade = "Petrov";
     // The memo's lines end in line breaks, which the journal's one line per record keeps as blanks.
     edited.Ordinary.Conclusion = "Unfit for service ";
+    edited.Level.Conclusion += " ";
     edited.Impact.Comments = "Impact";
     edited.Impact.ControlMade = "Sidorov";
     edited.Impact.Conclusion = "Fit ";
