@@ -1,5 +1,6 @@
 #include "Automation.h"
 
+#include "AutomationDialogs.h"
 #include "AutomationReport.h"
 #include "AutomationWindows.h"
 
@@ -272,6 +273,8 @@ private:
             ChooseItem(control, args.value(3).toInt());
         else if (command == QLatin1String("close") && window)
             window->close();
+        else if (command == QLatin1String("shot"))
+            SaveWindowShot(window, args.value(2));
         else
             return false;
         if (!window)
@@ -315,6 +318,7 @@ private:
                                               {"help", dialog->ControlText(pshHelp)},
                                               {"open", dialog->ControlText(IDOK_BUTTON)},
                                               {"cancel", dialog->ControlText(IDCANCEL_BUTTON)}});
+        ReportCommonDialog(request.Window);
         if (answers_.empty())
             return request.Kind == mkForm ? mrCancel : request.Kind == mkMessageBox ? IDOK : 0;
         const QStringList answer = answers_.front();
@@ -330,7 +334,11 @@ private:
         const QString target = action.left(equals);
         const QString value = action.mid(equals + 1);
         const auto *form = dynamic_cast<const TForm *>(request.Source);
-        if (target == QLatin1String("file")) {
+        if (ActOnCommonDialog(request.Window, target, value))
+            return;
+        if (target == QLatin1String("shot")) {
+            SaveWindowShot(request.Window, value);
+        } else if (target == QLatin1String("file")) {
             if (auto *dialog = qobject_cast<QFileDialog *>(request.Window))
                 dialog->selectFile(value);
         } else if (target == QLatin1String("key")) {

@@ -19,7 +19,9 @@
 //                             box's button, 1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value"
 //                             sets a property of the form's component, "click=Name" presses its button,
 //                             "set=Name:VALUE" and "choose=Name:INDEX" as the commands below, "key=KEY"
-//                             presses the key in the form, "file=PATH" picks the file in a file dialog
+//                             presses the key in the form, "file=PATH" picks the file in a file dialog,
+//                             "shot=FILE" saves the window's picture; in the print dialog, print preview and
+//                             colour dialog "pdf=PATH", "print" and "color=#RRGGBB" (host/AutomationDialogs.h)
 //   wait MS                   lets the program run on its own for MS milliseconds
 //   close [WINDOW]            closes the main window, or the window named, as its close box does
 // WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra), NAME and GRID
@@ -36,6 +38,8 @@
 //   choose WINDOW NAME INDEX  chooses item INDEX of the drop-down list, or page INDEX of the page control
 //   press WINDOW NAME         presses the button, speed button or check box, or chooses the menu entry
 //   menu WINDOW I J           chooses entry J of the window's menu-bar entry I (separators count)
-// Every modal window, help request, shell request and progress line of the splash window is reported too.
+//   shot WINDOW FILE          saves the window's picture as drawn now into the image file
+// Every modal window, help request, shell request and progress line of the splash window is reported too, and
+// what a print dialog, print preview or colour dialog shows.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
 void StartAutomation();

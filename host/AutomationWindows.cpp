@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -30,8 +31,10 @@ QTableView *ViewOf(const TControl *grid)
     return grid->Widget()->findChild<QTableView *>();
 }
 
+// The cursor goes there first, as handlers may ask where it is.
 void Click(QWidget *widget, QPoint at, bool twice)
 {
+    QCursor::setPos(widget->mapToGlobal(at));
     const auto send = [widget, at](QEvent::Type type, Qt::MouseButtons buttons) {
         QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
         QApplication::sendEvent(widget, &event);
