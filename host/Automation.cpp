@@ -271,6 +271,9 @@ private:
             SetValue(control, args.value(3));
         else if (command == QLatin1String("choose"))
             ChooseItem(control, args.value(3).toInt());
+        else if (command == QLatin1String("drag"))
+            DragControl(control, {args.value(3).toInt(), args.value(4).toInt()},
+                        {args.value(5).toInt(), args.value(6).toInt()});
         else if (command == QLatin1String("close") && window)
             window->close();
         else if (command == QLatin1String("shot"))

@@ -38,6 +38,8 @@
 //   choose WINDOW NAME INDEX  chooses item INDEX of the drop-down list, or page INDEX of the page control
 //   press WINDOW NAME         presses the button, speed button or check box, or chooses the menu entry
 //   menu WINDOW I J           chooses entry J of the window's menu-bar entry I (separators count)
+//   drag WINDOW NAME X1 Y1 X2 Y2  the mouse comes to (X1, Y1) of the control, presses the left button, moves to
+//                             (X2, Y2), releases it there and rests
 //   shot WINDOW FILE          saves the window's picture as drawn now into the image file
 // Every modal window, help request, shell request and progress line of the splash window is reported too, and
 // what a print dialog, print preview or colour dialog shows.

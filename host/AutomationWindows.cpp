@@ -182,6 +182,22 @@ void PressControl(TComponent *component)
     }
 }
 
+void DragControl(const TControl *control, QPoint from, QPoint to)
+{
+    if (!control)
+        return;
+    QWidget *widget = control->Widget();
+    const auto send = [widget](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::NoButton);
+}
+
 void SetValue(const TControl *control, const QString &value)
 {
     QWidget *widget = control ? control->Widget() : nullptr;

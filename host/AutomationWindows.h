@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 class QWidget;
@@ -34,6 +35,8 @@ void ClickHeader(const TControl *grid, int col);
 void ClickRow(const TControl *grid, int row, bool twice);
 // Presses a button, speed button or check box, triggers a menu entry, clicks any other control.
 void PressControl(TComponent *component);
+// The mouse over the control: arriving at one point, dragging with the left button to the other, resting there.
+void DragControl(const TControl *control, QPoint from, QPoint to);
 // Puts the value into an edit, spin edit or memo as typing would.
 void SetValue(const TControl *control, const QString &value);
 // Chooses an item of a drop-down list or a page of a page control as the user would.

@@ -117,6 +117,11 @@ const TMenuEntry MenuEntries[] = {
     {&F::ImgCriteria1, "ImgCriteria1", &F::Images1, 2, CriteriaCaption, ImgCritHint, Handler<&F::sbTunCritClick>},
     {&F::N6, "N6", &F::Images1, 0, Separator, {}},
     {&F::ImgFind1, "ImgFind1", &F::Images1, 2, FindCaption, FindHint, Handler<&F::sbTunSearchClick>},
+    {&F::N8, "N8", &F::Images1, 0, Separator, {}},
+    {&F::ImgSet1, "ImgSet1", &F::Images1, 2, {"Images &set", "&Набор изображений"},
+     {"Open the window that takes images dragged from the level preview",
+      "Окно, принимающее изображения, перетащенные из просмотра уровней"},
+     Handler<&F::ImgSet1Click>},
     {&F::Help1, "Help1", nullptr, 0, {"&Help", "&Помощь"}, {}},
     {&F::Contents1, "Contents1", &F::Help1, 0, {"&Contents", "&Содержание"},
      {"Display help contents", "Вызов файла помощи"}, Handler<&F::Contents1Click>},
@@ -250,6 +255,13 @@ void TfrmLumbra::BuildComponents()
     seImgLevel->SetValue(0);
     seImgLevel->SetOnChange(MakeEvent<&F::seImgLevelChange>(this));
     pbColor->SetCursor(crHandPoint);
+    pbColor->SetOnPaint(MakeEvent<&F::pbColorPaint>(this));
+    pbColor->SetOnClick(MakeEvent<&F::pbColorClick>(this));
+    sbDynImageView->SetOnClick(MakeEvent<&F::sbDynImageViewClick>(this));
+    SpeedButton1->SetOnClick(MakeEvent<&F::SpeedButton1Click>(this));
+    imgImage->SetOnDblClick(MakeEvent<&F::SpeedButton1Click>(this));
+    imgDynImg->SetOnDblClick(MakeEvent<&F::SpeedButton1Click>(this));
+    imgDynImg->SetOnMouseDown(MakeEvent<&F::imgDynImgMouseDown>(this));
     for (TControl *control : {static_cast<TControl *>(seImgLevel), static_cast<TControl *>(sbDynImageView),
                               static_cast<TControl *>(SpeedButton1)})
         control->SetShowHint(true);

@@ -1,6 +1,8 @@
 #include "lumbra_u.h"
 
+#include "AllImage.h"
 #include "GridRows.h"
+#include "_imgset.h"
 #include "lumbra_cells.h"
 #include "mlLangDispatcher.h"
 
@@ -53,7 +55,13 @@ void TCompositeSlots::Reset()
 
 TTmpObj::TTmpObj(TComponent *owner) : TComponent(owner) { frmLumbra = new TfrmLumbra(nullptr); }
 
-TTmpObj::~TTmpObj() { delete std::exchange(frmLumbra, nullptr); }
+// The plug-in's windows go with it, before its library is unloaded.
+TTmpObj::~TTmpObj()
+{
+    delete fmImagesSet;
+    delete std::exchange(AllImageForm, nullptr);
+    delete std::exchange(frmLumbra, nullptr);
+}
 
 void TTmpObj::DoTestAction(TObject *) {}
 

@@ -118,6 +118,8 @@ public:
     TMenuItem *ImgCriteria1;
     TMenuItem *N6;
     TMenuItem *ImgFind1;
+    TMenuItem *N8;
+    TMenuItem *ImgSet1;
     TMenuItem *Help1;
     TMenuItem *Contents1;
     TMenuItem *Index1;
@@ -163,6 +165,17 @@ public:
     void About1Click(TObject *sender);
     // Stores a changed choice in the settings store.
     void SetDoWarnings(bool value);
+
+    // The image side: level image window, palette strip and dialog, dragging the level preview out, adding the
+    // selected image to the composite sheet, and the images set window that takes dropped previews.
+    void sbDynImageViewClick(TObject *sender);
+    void imgDynImgMouseDown(TObject *sender, TMouseButton button, TShiftState shift, int x, int y);
+    void pbColorPaint(TObject *sender);
+    void pbColorClick(TObject *sender);
+    void SpeedButton1Click(TObject *sender);
+    void ImgSet1Click(TObject *sender);
+    // Draws the level preview of the current images row anew; a row without a record is left as it is.
+    void RedrawLevelPreview();
 
     // Deleting and viewing the record of the current row; the table is the one of the sender's Tag.
     void sbTunDeleteClick(TObject *sender);

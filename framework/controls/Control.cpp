@@ -4,11 +4,16 @@
 #include "forms/Application.h"
 #include "menus/Menus.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWidget>
 #include <utility>
+
+TDragData::TDragData(TControl *source) : source_(source) {}
 
 QString GetShortHint(const QString &hint)
 {
@@ -356,6 +361,11 @@ bool TControl::WidgetEvent(QEvent *event)
     case QEvent::MouseMove:
         MouseEvent(event);
         return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        return DragEvent(event);
     default:
         return false;
     }
@@ -386,6 +396,7 @@ void TControl::MouseEvent(QEvent *event)
             onDblClick_(this);
         break;
     case QEvent::MouseButtonRelease: {
+        dragPending_ = false;
         const bool click = pressed_ && mouse->button() == Qt::LeftButton && widget_->rect().contains(at);
         pressed_ = false;
         onMouseUp_(this, ButtonOf(mouse->button()), shift, at.x(), at.y());
@@ -397,6 +408,69 @@ void TControl::MouseEvent(QEvent *event)
     }
     default:
         onMouseMove_(this, shift, at.x(), at.y());
+        if (dragPending_ && (mouse->buttons() & Qt::LeftButton) &&
+            (at - dragOrigin_).manhattanLength() >= dragThreshold_)
+            StartDrag();
         break;
     }
+}
+
+void TControl::SetOnMouseMove(TMouseMoveEvent event)
+{
+    onMouseMove_ = event;
+    if (widget_ && event.Assigned())
+        widget_->setMouseTracking(true);
+}
+
+void TControl::BeginDrag(bool immediate, int threshold)
+{
+    if (immediate) {
+        StartDrag();
+        return;
+    }
+    dragPending_ = true;
+    dragOrigin_ = widget_ ? widget_->mapFromGlobal(QCursor::pos()) : QPoint();
+    dragThreshold_ = threshold < 0 ? QApplication::startDragDistance() : threshold;
+}
+
+void TControl::StartDrag()
+{
+    dragPending_ = false;
+    if (!widget_)
+        return;
+    // Qt owns the drag once it ran and frees it.
+    auto *drag = new QDrag(widget_);
+    drag->setMimeData(new TDragData(this));
+    drag->exec(Qt::CopyAction);
+}
+
+void TControl::SetOnDragOver(TDragOverEvent event)
+{
+    onDragOver_ = event;
+    if (widget_)
+        widget_->setAcceptDrops(event.Assigned());
+}
+
+bool TControl::DragEvent(QEvent *event)
+{
+    if (event->type() == QEvent::DragLeave)
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    // A drag of another module carries its own class: dynamic_cast, not qobject_cast.
+    const auto *data = dynamic_cast<const TDragData *>(drop->mimeData());
+    TControl *source = data ? data->Source() : nullptr;
+    if (!source || !onDragOver_.Assigned())
+        return false;
+    const QPoint at = drop->position().toPoint();
+    bool accept = false;
+    if (event->type() == QEvent::Drop) {
+        accept = true;
+        onDragDrop_(this, source, at.x(), at.y());
+    } else {
+        onDragOver_(this, source, at.x(), at.y(), event->type() == QEvent::DragEnter ? dsDragEnter : dsDragMove,
+                    accept);
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->setAccepted(accept);
+    return true;
 }

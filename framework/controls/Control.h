@@ -9,6 +9,7 @@
 #include "graphics/Font.h"
 
 #include <QImage>
+#include <QMimeData>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -33,6 +34,25 @@ using TShiftState = unsigned;
 
 using TMouseEvent = TMethod<TObject *, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TMethod<TObject *, TShiftState, int, int>;
+
+class TControl;
+
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+// Sender (the control under the mouse), source (the dragged control), x, y, state, accept.
+using TDragOverEvent = TMethod<TObject *, TObject *, int, int, TDragState, bool &>;
+// Sender, source, x, y.
+using TDragDropEvent = TMethod<TObject *, TObject *, int, int>;
+
+// What a drag started by BeginDrag carries: the dragged control. Drags stay within the program.
+class TDragData : public QMimeData {
+    Q_OBJECT
+public:
+    explicit TDragData(TControl *source);
+    TControl *Source() const { return source_; }
+
+private:
+    QPointer<TControl> source_;
+};
 
 // The part of a hint before "|" is the tool tip, the part after it the application's hint; a hint without "|"
 // is both.
@@ -136,6 +156,12 @@ public:
     // Runs the click handler, as a user's click does.
     virtual void Click();
 
+    // Drags the control: at once, or once the mouse, still held, has moved Threshold pixels from where the drag
+    // was asked for (a negative threshold: the system's). Controls with OnDragOver accept the drop.
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Asked for and waiting for the mouse to move far enough.
+    bool DragPending() const { return dragPending_; }
+
     TNotifyEvent OnClick() const { return onClick_; }
     void SetOnClick(TNotifyEvent event) { onClick_ = event; }
     TNotifyEvent OnDblClick() const { return onDblClick_; }
@@ -145,9 +171,14 @@ public:
     TMouseEvent OnMouseUp() const { return onMouseUp_; }
     void SetOnMouseUp(TMouseEvent event) { onMouseUp_ = event; }
     TMouseMoveEvent OnMouseMove() const { return onMouseMove_; }
-    void SetOnMouseMove(TMouseMoveEvent event) { onMouseMove_ = event; }
+    // A control with a move handler hears the mouse move over it also while no button is held.
+    void SetOnMouseMove(TMouseMoveEvent event);
     TNotifyEvent OnResize() const { return onResize_; }
     void SetOnResize(TNotifyEvent event) { onResize_ = event; }
+    TDragOverEvent OnDragOver() const { return onDragOver_; }
+    void SetOnDragOver(TDragOverEvent event);
+    TDragDropEvent OnDragDrop() const { return onDragDrop_; }
+    void SetOnDragDrop(TDragDropEvent event) { onDragDrop_ = event; }
 
 protected:
     virtual QString GetText() const { return text_; }
@@ -176,6 +207,8 @@ protected:
 private:
     void FontChange(TObject *);
     void MouseEvent(QEvent *event);
+    void StartDrag();
+    bool DragEvent(QEvent *event);
     void ShowToolTip(QEvent *event);
     QString EffectiveHint() const;
 
@@ -195,10 +228,15 @@ private:
     TColor color_ = clBtnFace;
     TPopupMenu *popupMenu_ = nullptr;
     bool pressed_ = false;
+    bool dragPending_ = false;
+    QPoint dragOrigin_;
+    int dragThreshold_ = 0;
     TNotifyEvent onClick_;
     TNotifyEvent onDblClick_;
     TMouseEvent onMouseDown_;
     TMouseEvent onMouseUp_;
     TMouseMoveEvent onMouseMove_;
     TNotifyEvent onResize_;
+    TDragOverEvent onDragOver_;
+    TDragDropEvent onDragDrop_;
 };

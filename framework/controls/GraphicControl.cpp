@@ -55,3 +55,9 @@ void Frame3D(TCanvas *canvas, TRect &rect, TColor topColor, TColor bottomColor, 
         InflateRect(rect, -1, -1);
     }
 }
+
+void TGraphicControl::SetEnabled(bool enabled)
+{
+    TControl::SetEnabled(enabled);
+    Widget()->setAttribute(Qt::WA_TransparentForMouseEvents, !enabled);
+}

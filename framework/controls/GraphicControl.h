@@ -23,11 +23,12 @@ private:
     std::unique_ptr<TCanvas> canvas_;
 };
 
-// A control drawn on its parent (labels, images, bevels).
+// A control drawn on its parent (labels, images, bevels). While disabled the mouse reaches the parent through it.
 class TGraphicControl : public TControl, public TSelfPainting {
     Q_OBJECT
 public:
     explicit TGraphicControl(TComponent *owner);
+    void SetEnabled(bool enabled) override;
 
 protected:
     void FontChanged() override;

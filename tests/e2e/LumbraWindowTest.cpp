@@ -271,3 +271,43 @@ TEST(LumbraInTheProgram, FollowsALanguageSwitchWhileItIsOpen)
     EXPECT_EQ(tunings[1].Cell(5, 1), "07/03/2005 09:05:00");
     EXPECT_EQ(tunings[1].Cell(6, 2), "10,039");
 }
+
+// The composite sheet in the program: two previews added, the first dragged from cell 1 to cell 9, a drag onto an
+// occupied cell refused, and "Clear all" hides the sheet.
+TEST(LumbraInTheProgram, AddsPreviewsToTheCompositeSheetAndMovesThemBetweenFreeCells)
+{
+    const QString sheet = QStringLiteral("AllImageForm");
+    TLumbraSession session;
+    const TRunResult run = session.Run({
+        Open(), Line({"select", Window, "sgImages", "1"}), Grid("sgImages"),
+        Line({"press", Window, "SpeedButton1"}), Line({"press", Window, "SpeedButton1"}), Line({"windows"}),
+        Line({"drag", sheet, "Panel1", "10", "10", "247", "126"}), Line({"status", sheet}),
+        Line({"drag", sheet, "Panel1", "247", "126", "130", "5"}), Line({"status", sheet}),
+        Line({"drag", sheet, "Panel1", "600", "900", "250", "130"}), Line({"status", sheet}),
+        Line({"press", sheet, "Clearall1"}), Line({"windows"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+
+    const QString id = Grids(run, "sgImages").value(0).Cell(2, 1);
+    QList<TRecord> texts;
+    for (const TRecord &status : run.Of("status"))
+        if (status["0"].startsWith("Image="))
+            texts.append(status);
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0]["0"], "Image= 1/2");
+    EXPECT_EQ(texts[0]["1"], "Image ID= " + id);
+    EXPECT_EQ(texts[0]["2"], "X= 247 Y= 126");
+    EXPECT_EQ(texts[1]["0"], "Image= 2/2") << "cell 2 keeps its own preview";
+    EXPECT_EQ(texts[2]["0"], "Image= 1/2") << "the first preview stayed in cell 9";
+    EXPECT_EQ(texts[2]["2"], "X= 250 Y= 130");
+
+    QList<TRecord> shown;
+    for (const TRecord &window : run.Of("window"))
+        if (window["name"] == sheet)
+            shown.append(window);
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0]["caption"], "Arrange images");
+    EXPECT_EQ(shown[0]["visible"], "1");
+    EXPECT_EQ(shown[1]["visible"], "0");
+}

@@ -400,3 +400,19 @@ TEST(Controls, OpenDialogIsAnsweredByTheHookAndCaptionsItsControlsWhileShowing)
     EXPECT_EQ(dialog.FileName(), "kept.txt");
     EXPECT_EQ(QtNameFilters("Journals|*.txt;*.log"), QStringList({"Journals (*.txt *.log)"}));
 }
+
+TEST(Controls, AMoveHandlerHearsTheMouseAlsoWithNoButtonHeld)
+{
+    TForm form(nullptr);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    QList<QPoint> moves;
+    panel->SetOnMouseMove({[](void *data, TObject *, TShiftState, int x, int y) {
+                               static_cast<QList<QPoint> *>(data)->append(QPoint(x, y));
+                           },
+                           &moves});
+    QMouseEvent hover(QEvent::MouseMove, QPointF(7, 8), panel->Widget()->mapToGlobal(QPointF(7, 8)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(panel->Widget(), &hover);
+    EXPECT_EQ(moves, QList<QPoint>{QPoint(7, 8)});
+}
