@@ -5,6 +5,7 @@
 #include "JournalSamples.h"
 #include "PdfPages.h"
 
+#include <QColor>
 #include <QFile>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -141,4 +142,43 @@ TEST(PrintingInTheProgram, TheViewersReportPreviewsOfEveryKindPrintToPdf)
                               "Image width: 100"})
         EXPECT_TRUE(impactText.contains(value)) << value << '\n' << qPrintable(impactText);
     EXPECT_FALSE(impactText.contains("Tuning record")) << qPrintable(impactText);
+}
+
+TEST(PaletteInTheProgram, ColoursChosenInTheColourDialogAreStoredOnlyWhenThePaletteDialogIsConfirmed)
+{
+    TReportsSession session;
+    const QString key = QStringLiteral("LUMBRA\\ColorSettings");
+    const QString palette = Answer({"1", "click=Panel9", "click=Panel10", "click=Panel11", "click=buOK"});
+    const TRunResult run = session.Run({
+        Open(), Line({"select", Window, "sgImages", "2"}),
+        // Red for the first entry; the second dialog cancelled; silver refused for the third.
+        palette, Answer({"1", "color=#ff0000"}), Answer({"0", "color=#00ff00"}), Answer({"1", "color=#c0c0c0"}),
+        Line({"press", Window, "pbColor"}),
+        // Blue chosen, then the palette dialog cancelled: the stored palette comes back.
+        Answer({"2", "click=Panel9"}), Answer({"1", "color=#0000ff"}), Line({"press", Window, "pbColor"}),
+        palette, Answer({"0"}), Answer({"0"}), Answer({"0"}), Line({"press", Window, "pbColor"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+
+    const QList<TRecord> forms = run.Of("modal");
+    ASSERT_GE(forms.size(), 1);
+    EXPECT_EQ(forms[0]["class"], "TfmSetColor");
+    EXPECT_EQ(forms[0]["caption"], "Colors setting");
+    const QStringList colours = run.Column("colordialog", "color");
+    ASSERT_EQ(colours.size(), 7) << qPrintable(colours.join(','));
+    // Each dialog opens on its entry's colour: the second and third kept theirs, the cancelled blue left red.
+    EXPECT_NE(colours[0], "#ff0000");
+    EXPECT_EQ(colours[3], "#ff0000");
+    EXPECT_EQ(colours[4], "#ff0000");
+    EXPECT_EQ(colours[5], colours[1]);
+    EXPECT_EQ(colours[6], colours[2]);
+    EXPECT_EQ(session.Integer("Color0", key), 255);
+    // Stored colours are red in the low byte.
+    const auto stored = [](const QString &name) {
+        const QColor colour(name);
+        return colour.red() | colour.green() << 8 | colour.blue() << 16;
+    };
+    EXPECT_EQ(session.Integer("Color1", key), stored(colours[1]));
+    EXPECT_EQ(session.Integer("Color2", key), stored(colours[2]));
 }
