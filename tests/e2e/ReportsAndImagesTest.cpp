@@ -182,3 +182,33 @@ TEST(PaletteInTheProgram, ColoursChosenInTheColourDialogAreStoredOnlyWhenThePale
     EXPECT_EQ(session.Integer("Color1", key), stored(colours[1]));
     EXPECT_EQ(session.Integer("Color2", key), stored(colours[2]));
 }
+
+TEST(CompositeSheetInTheProgram, ItsPreviewPrintsOnePageWithTheBannerOfItsLanguage)
+{
+    const QString sheet = QStringLiteral("AllImageForm");
+    TReportsSession session;
+    const QString english = session.File("sheet-en.pdf");
+    const QString russian = session.File("sheet-ru.pdf");
+    const TRunResult run = session.Run({
+        Open(), Line({"select", Window, "sgImages", "2"}), Line({"press", Window, "SpeedButton1"}),
+        Line({"press", Window, "SpeedButton1"}), Line({"drag", sheet, "Panel1", "10", "10", "247", "126"}),
+        Answer({"0", "pdf=" + english}), Line({"press", sheet, "Preview2"}),
+        // The sheet takes the main window's language when an image is added.
+        Line({"click", "Russian1"}), Line({"press", Window, "SpeedButton1"}), Answer({"0", "pdf=" + russian}),
+        Line({"press", sheet, "Preview2"}), Line({"windows"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+
+    const QList<TRecord> previews = run.Of("preview");
+    ASSERT_EQ(previews.size(), 2);
+    EXPECT_EQ(previews[0]["pages"], "1");
+    ASSERT_EQ(PdfPageCount(english), 1);
+    ASSERT_EQ(PdfPageCount(russian), 1);
+    EXPECT_TRUE(Simplified(english, 1).contains("LUMBRA Data Management, version 1.0. Device type: LUMBRA-C"))
+        << qPrintable(Simplified(english, 1));
+    const QString banner = Simplified(russian, 1);
+    EXPECT_TRUE(banner.contains(QString::fromUtf8("Управление данными ЛУМБРА, версия 1.0. Тип прибора: LUMBRA-C")))
+        << qPrintable(banner);
+    EXPECT_EQ((*run.Find("window", "name", sheet))["caption"], QString::fromUtf8("Склейка изображений"));
+}
