@@ -1,6 +1,7 @@
 #include "Automation.h"
 
 #include "AutomationDialogs.h"
+#include "AutomationMouse.h"
 #include "AutomationReport.h"
 #include "AutomationWindows.h"
 
@@ -122,14 +123,18 @@ TControl *ToolButton(const QStringList &args)
     return toolBar->Controls(args.value(2).toInt());
 }
 
-// A key typed where the window's focus is, or into the window itself.
+// A key typed where the window's focus is, or into the window itself: F1, Enter, Escape or one letter.
 void PressKey(QWidget *window, const QString &name)
 {
-    const int key = name == QLatin1String("F1") ? int(Qt::Key_F1) : name.isEmpty() ? 0 : name[0].toUpper().unicode();
+    const int key = name == QLatin1String("F1")       ? int(Qt::Key_F1)
+                    : name == QLatin1String("Enter")  ? int(Qt::Key_Return)
+                    : name == QLatin1String("Escape") ? int(Qt::Key_Escape)
+                    : name.isEmpty()                  ? 0
+                                                      : name[0].toUpper().unicode();
     QWidget *target = QApplication::focusWidget();
     if (!target || !window->isAncestorOf(target))
         target = window;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_F1 ? QString() : name);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, name.size() == 1 ? name : QString());
     QCoreApplication::sendEvent(target, &press);
 }
 
@@ -187,14 +192,32 @@ private:
 
     void RunScript()
     {
-        for (const QString &line : std::as_const(script_)) {
-            if (!frmMain || Application->Terminated())
-                break;
-            Run(line.split(u'\t'));
+        while (next_ < script_.size() && frmMain && !Application->Terminated()) {
+            Run(script_[next_++].split(u'\t'));
             QCoreApplication::processEvents();
         }
         if (frmMain && !Application->Terminated())
             frmMain->Close();
+    }
+
+    // The script goes on while the modal window shows, until a command closes it or "end-modal" ends it; the
+    // answer is its modal result. A form still up at the script's end is cancelled, a message box answered OK.
+    int RunWhileShown(const TModalRequest &request)
+    {
+        const QPointer<QWidget> window = request.Window;
+        const auto *form = dynamic_cast<const TForm *>(request.Source);
+        while (next_ < script_.size() && frmMain && !Application->Terminated()) {
+            const QStringList args = script_[next_++].split(u'\t');
+            if (args.value(0) == QLatin1String("end-modal"))
+                return args.value(1).toInt();
+            Run(args);
+            QCoreApplication::processEvents();
+            if (form && form->ModalResult() != mrNone)
+                return form->ModalResult();
+            if (!window || !window->isVisible())
+                return mrNone;
+        }
+        return request.Kind == mkMessageBox ? int(IDOK) : int(mrCancel);
     }
 
     void Run(const QStringList &args)
@@ -232,7 +255,9 @@ private:
                 status.MemoryLoad = load;
             });
         } else if (command == QLatin1String("answer"))
-            answers_.push_back(args.mid(1));
+            answers_.push_back({false, args.mid(1)});
+        else if (command == QLatin1String("modal"))
+            answers_.push_back({true, {}});
         else if (command == QLatin1String("wait")) {
             QEventLoop loop;
             QTimer::singleShot(args.value(1).toInt(), &loop, &QEventLoop::quit);
@@ -271,14 +296,11 @@ private:
             SetValue(control, args.value(3));
         else if (command == QLatin1String("choose"))
             ChooseItem(control, args.value(3).toInt());
-        else if (command == QLatin1String("drag"))
-            DragControl(control, {args.value(3).toInt(), args.value(4).toInt()},
-                        {args.value(5).toInt(), args.value(6).toInt()});
         else if (command == QLatin1String("close") && window)
             window->close();
         else if (command == QLatin1String("shot"))
-            SaveWindowShot(window, args.value(2));
-        else
+            SaveWindowPicture(window, args.value(2));
+        else if (!RunMouseCommand(command, args, control))
             return false;
         if (!window)
             Report(QStringLiteral("error"), {{"window", args.value(1)}});
@@ -291,7 +313,8 @@ private:
         auto *box = qobject_cast<QMessageBox *>(window);
         const TModalKind kind = form ? mkForm : box ? mkMessageBox : mkCommonDialog;
         const int answer = AnswerModal({kind, form, window, window->windowTitle(), box ? box->text() : QString()});
-        if (form)
+        // A result the actions gave the form, by a key or a button, stands unless the answer names one.
+        if (form && (answer != mrNone || form->ModalResult() == mrNone))
             form->SetModalResult(answer != mrNone ? answer : mrCancel);
         else if (box)
             box->done(answer);
@@ -324,11 +347,13 @@ private:
         ReportCommonDialog(request.Window);
         if (answers_.empty())
             return request.Kind == mkForm ? mrCancel : request.Kind == mkMessageBox ? IDOK : 0;
-        const QStringList answer = answers_.front();
+        const TAnswer answer = answers_.front();
         answers_.erase(answers_.begin());
-        for (const QString &action : answer.mid(1))
+        if (answer.Stay)
+            return RunWhileShown(request);
+        for (const QString &action : answer.Fields.mid(1))
             Act(request, action);
-        return answer.value(0).toInt();
+        return answer.Fields.value(0).toInt();
     }
 
     static void Act(const TModalRequest &request, const QString &action)
@@ -340,7 +365,7 @@ private:
         if (ActOnCommonDialog(request.Window, target, value))
             return;
         if (target == QLatin1String("shot")) {
-            SaveWindowShot(request.Window, value);
+            SaveWindowPicture(request.Window, value);
         } else if (target == QLatin1String("file")) {
             if (auto *dialog = qobject_cast<QFileDialog *>(request.Window))
                 dialog->selectFile(value);
@@ -365,8 +390,15 @@ private:
         }
     }
 
+    // An "answer" line's fields, or a "modal" line's wish to keep the window open for the commands after it.
+    struct TAnswer {
+        bool Stay;
+        QStringList Fields;
+    };
+
     QStringList script_;
-    std::vector<QStringList> answers_;
+    qsizetype next_ = 0;
+    std::vector<TAnswer> answers_;
     QString splashText_;
 };
 } // namespace

@@ -19,15 +19,21 @@
 //                             box's button, 1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value"
 //                             sets a property of the form's component, "click=Name" presses its button,
 //                             "set=Name:VALUE" and "choose=Name:INDEX" as the commands below, "key=KEY"
-//                             presses the key in the form, "file=PATH" picks the file in a file dialog,
+//                             presses the key (F1, Enter, Escape or one letter) in the form; a result 0 keeps
+//                             the one a key or button gave the form, "file=PATH" picks the file in a file dialog,
 //                             "shot=FILE" saves the window's picture; in the print dialog, print preview and
 //                             colour dialog "pdf=PATH", "print" and "color=#RRGGBB" (host/AutomationDialogs.h)
+//   modal                     takes the next modal window's turn among the answers and keeps it open: the commands
+//                             after this one run while it shows, and can open and answer windows of their own,
+//                             until one closes it (its OK button, say) or "end-modal RESULT" ends it with that
+//                             modal result; the commands after that run once it is gone
 //   wait MS                   lets the program run on its own for MS milliseconds
 //   close [WINDOW]            closes the main window, or the window named, as its close box does
 // WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra), NAME and GRID
 // a control or menu entry of its form by Name:
 //   windows                   every form's window: name, class, caption, shown, modal
-//   controls WINDOW           every component of the window: name, class, text, visible, enabled, state
+//   controls WINDOW           every component of the window: name, class, text (a memo's lines), visible,
+//                             enabled, state
 //   grid WINDOW GRID          the grid's size, current row and column, top row, column widths (-1 hidden),
 //                             then every row (0 the header) with its cells as fields 0, 1, ...
 //   status WINDOW             the texts of the window's status line
@@ -38,9 +44,12 @@
 //   choose WINDOW NAME INDEX  chooses item INDEX of the drop-down list, or page INDEX of the page control
 //   press WINDOW NAME         presses the button, speed button or check box, or chooses the menu entry
 //   menu WINDOW I J           chooses entry J of the window's menu-bar entry I (separators count)
-//   drag WINDOW NAME X1 Y1 X2 Y2  the mouse comes to (X1, Y1) of the control, presses the left button, moves to
-//                             (X2, Y2), releases it there and rests
-//   shot WINDOW FILE          saves the window's picture as drawn now into the image file
+//   mouse-down WINDOW NAME X Y       presses the left mouse button at the point of the control (client pixels)
+//   mouse-move WINDOW NAME X Y       moves the mouse there, the button still held after a mouse-down
+//   mouse-up WINDOW NAME X Y         releases the button there
+//   drag WINDOW NAME X1 Y1 X2 Y2     comes to the first point, presses there, moves to the second, releases
+//                                    there and rests
+//   shot WINDOW FILE          saves the window's picture as it would stand on the screen (PNG), modal or not
 // Every modal window, help request, shell request and progress line of the splash window is reported too, and
 // what a print dialog, print preview or colour dialog shows.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.

@@ -77,9 +77,3 @@ bool ActOnCommonDialog(QWidget *window, const QString &action, const QString &va
     }
     return true;
 }
-
-void SaveWindowShot(QWidget *window, const QString &file)
-{
-    if (!window || !window->grab().save(file))
-        Report(QStringLiteral("error"), {{"shot", file}});
-}

@@ -17,7 +17,3 @@ void ReportCommonDialog(QWidget *window);
 //   pdf=PATH        the print dialog's or the preview's printer writes that PDF file; the preview prints at once
 //   print           presses the preview's print button (its print dialog is the next modal window answered)
 bool ActOnCommonDialog(QWidget *window, const QString &action, const QString &value);
-
-// Saves the window's picture as drawn now into the image file (PNG by its name); works without a window
-// manager and while the window runs a modal loop.
-void SaveWindowShot(QWidget *window, const QString &file);

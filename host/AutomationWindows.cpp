@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTableView>
@@ -47,9 +48,12 @@ void Click(QWidget *widget, QPoint at, bool twice)
     }
 }
 
-// The text a user reads on the component: its caption, else its text, else its value.
+// The text a user reads on the component: its caption, else its text, else its value; a memo's lines.
 QString ShownText(const QObject *component)
 {
+    if (const auto *control = dynamic_cast<const TControl *>(component))
+        if (const auto *memo = qobject_cast<const QPlainTextEdit *>(control->Widget()))
+            return memo->toPlainText();
     for (const char *property : {"Caption", "Text", "SimpleText", "Value"})
         if (component->property(property).isValid())
             return Text(component, property);
@@ -59,8 +63,14 @@ QString ShownText(const QObject *component)
 
 QWidget *FindWindow(const QString &name)
 {
+    const auto matches = [&name](QWidget *window) {
+        const TForm *form = window ? FormOf(window) : nullptr;
+        return form && (form->Name() == name || form->ClassName() == name);
+    };
+    if (QWidget *modal = QApplication::activeModalWidget(); matches(modal))
+        return modal;
     for (QWidget *window : QApplication::topLevelWidgets())
-        if (const TForm *form = FormOf(window); form && (form->Name() == name || form->ClassName() == name))
+        if (matches(window))
             return window;
     return nullptr;
 }
@@ -182,22 +192,6 @@ void PressControl(TComponent *component)
     }
 }
 
-void DragControl(const TControl *control, QPoint from, QPoint to)
-{
-    if (!control)
-        return;
-    QWidget *widget = control->Widget();
-    const auto send = [widget](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
-        QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
-    };
-    send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-    send(QEvent::MouseMove, to, Qt::NoButton, Qt::NoButton);
-}
-
 void SetValue(const TControl *control, const QString &value)
 {
     QWidget *widget = control ? control->Widget() : nullptr;
@@ -230,4 +224,10 @@ void ChooseMenuEntry(QWidget *window, int menu, int entry)
     QAction *action = top && top->menu() ? top->menu()->actions().value(entry) : nullptr;
     if (action)
         action->trigger();
+}
+
+void SaveWindowPicture(QWidget *window, const QString &file)
+{
+    if (window)
+        window->grab().save(file);
 }

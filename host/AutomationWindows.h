@@ -13,7 +13,8 @@ class TControl;
 // published properties, and act the way a user does: Qt clicks, key and mouse events, and Qt's own setters,
 // which run the handlers of the module that made the control.
 
-// A window of a form with that Name or class ("frmLumbra", "TfrmLumbra"); null when there is none.
+// A window of a form with that Name or class ("frmLumbra", "TfrmLumbra"), the modal one on top first when several
+// match; null when there is none.
 QWidget *FindWindow(const QString &name);
 // The component of that Name on the window's form; null when there is none.
 TComponent *WindowComponent(QWidget *window, const QString &name);
@@ -35,11 +36,11 @@ void ClickHeader(const TControl *grid, int col);
 void ClickRow(const TControl *grid, int row, bool twice);
 // Presses a button, speed button or check box, triggers a menu entry, clicks any other control.
 void PressControl(TComponent *component);
-// The mouse over the control: arriving at one point, dragging with the left button to the other, resting there.
-void DragControl(const TControl *control, QPoint from, QPoint to);
 // Puts the value into an edit, spin edit or memo as typing would.
 void SetValue(const TControl *control, const QString &value);
 // Chooses an item of a drop-down list or a page of a page control as the user would.
 void ChooseItem(const TControl *control, int index);
 // Chooses entry `entry` of the window's menu-bar entry `menu` (separators count).
 void ChooseMenuEntry(QWidget *window, int menu, int entry);
+// Saves the window's picture, as it would stand on the screen, to the file (PNG by its extension).
+void SaveWindowPicture(QWidget *window, const QString &file);

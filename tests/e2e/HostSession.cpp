@@ -119,11 +119,11 @@ void THostSession::SetString(const QString &name, const QString &value, const QS
     registry.WriteString(name, value);
 }
 
-void THostSession::SetInteger(const QString &name, int value) const
+void THostSession::SetInteger(const QString &name, int value, const QString &key) const
 {
     TStoreScope store(File(QStringLiteral("registry.txt")));
     TRegistry registry;
-    ASSERT_TRUE(registry.OpenKey(SettingsKey, true));
+    ASSERT_TRUE(registry.OpenKey(KeyPath(key), true));
     registry.WriteInteger(name, value);
 }
 

@@ -48,7 +48,7 @@ public:
     // The settings of the store that the program of this folder uses, under the program's key or a key below it
     // ("LUMBRA\\FieldsSettings").
     void SetString(const QString &name, const QString &value, const QString &key = {}) const;
-    void SetInteger(const QString &name, int value) const;
+    void SetInteger(const QString &name, int value, const QString &key = {}) const;
     std::optional<QString> String(const QString &name, const QString &key = {}) const;
     std::optional<int> Integer(const QString &name, const QString &key = {}) const;
 

@@ -1,0 +1,316 @@
+// The record viewer and the deleting of records on the real program: texts edited in the viewer reach the
+// journal at exit in exactly their fields, Cancel and No leave it alone, a deleted record loses exactly its line,
+// and the viewer's tools and warnings work under the user's hand.
+
+#include "HostSession.h"
+#include "JournalSamples.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QRect>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+const QString Window = QStringLiteral("frmLumbra");
+const QString Viewer = QStringLiteral("frmEditRecord");
+
+// A 120 x 120 picture of a bit a pixel, row by row, with the pixels of the rectangles set.
+QByteArray BitPicture(std::initializer_list<QRect> marks)
+{
+    QByteArray bytes(120 * 120 / 8, '\0');
+    for (const QRect &mark : marks)
+        for (int y = mark.top(); y <= mark.bottom(); ++y)
+            for (int x = mark.left(); x <= mark.right(); ++x)
+                bytes[(y * 120 + x) / 8] = char(bytes[(y * 120 + x) / 8] | (1 << ((y * 120 + x) % 8)));
+    return bytes.toHex().toUpper();
+}
+
+struct TKnownRecords {
+    TuningLine Pump{.Id = 7, .Name = "Pump", .Comments = "Before the overhaul"};
+    TuningLine Axle{.Id = 9, .Name = "Axle"};
+    // 100 x 80 pixels measured; 200 of them marked inside that frame and 50 beyond its right edge.
+    ImageLine Ordinary{.Id = 20, .Tuning = 7, .SizeX = 100, .SizeY = 80, .ImageType = 0,
+                       .PictureHex = BitPicture({QRect(40, 10, 10, 20), QRect(105, 0, 5, 10)})};
+    // Its tuning is not in the journal.
+    ImageLine Level{.Id = 21, .Tuning = 100, .ImageType = 1, .PictureHex = Picture(120 * 120)};
+    ImageLine Impact{.Id = 22, .Tuning = 9, .SizeX = 5, .SizeY = 4, .ImageType = 2, .PictureHex = Picture(5 * 4)};
+
+    QList<QByteArray> Lines() const
+    {
+        return {Pump.Line(), Axle.Line(), Ordinary.Line(), Level.Line(), Impact.Line()};
+    }
+    QByteArray Journal() const
+    {
+        QByteArray text;
+        for (const QByteArray &line : Lines())
+            text += line + "\r\n";
+        return text;
+    }
+};
+
+class TViewerSession : public THostSession {
+public:
+    explicit TViewerSession(const TKnownRecords &records) : THostSession({"korvath.so", "lumbra.so"})
+    {
+        Write("ormeldata.txt", records.Journal());
+    }
+    QList<QByteArray> JournalLines() const
+    {
+        QList<QByteArray> lines = Read("ormeldata.txt").split('\n');
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        for (QByteArray &line : lines)
+            line.chop(line.endsWith('\r') ? 1 : 0);
+        return lines;
+    }
+};
+
+QString Open() { return Line({"click-menu", "0", "0"}); }
+QString Select(const QString &grid, int row) { return Line({"select", Window, grid, QString::number(row)}); }
+QString Press(const QString &window, const QString &name) { return Line({"press", window, name}); }
+QString Set(const QString &name, const QString &value) { return Line({"set", Viewer, name, value}); }
+QString Modal() { return Line({"modal"}); }
+
+// The "control" reports of the n-th "controls" command, by name; a name seen again starts the next command's.
+QMap<QString, TRecord> ControlsShot(const TRunResult &run, int shot)
+{
+    QList<QMap<QString, TRecord>> shots;
+    bool inShot = false;
+    for (const TRecord &record : run.Records) {
+        if (record.Kind != "control") {
+            inShot = false;
+            continue;
+        }
+        if (!inShot || (!record["name"].isEmpty() && shots.last().contains(record["name"])))
+            shots.append(QMap<QString, TRecord>());
+        inShot = true;
+        shots.last().insert(record["name"], record);
+    }
+    return shots.value(shot);
+}
+
+// Every row of the grid's last report, header included, as its cells joined by '|'.
+QStringList LastGrid(const TRunResult &run, const QString &name)
+{
+    QStringList rows;
+    for (const TRecord &record : run.Records) {
+        if (record.Kind == "grid" && record["name"] == name)
+            rows.clear();
+        else if (record.Kind == "row" && record["grid"] == name) {
+            QStringList cells;
+            for (int c = 0; record.Fields.contains(QString::number(c)); ++c)
+                cells << record[QString::number(c)];
+            rows << cells.join(u'|');
+        }
+    }
+    return rows;
+}
+} // namespace
+
+TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelChangesNothing)
+{
+    const TKnownRecords known;
+
+    // Cancel after changing every text: the journal is not even written at exit.
+    {
+        TViewerSession session(known);
+        const QDateTime written = QFileInfo(session.File("ormeldata.txt")).lastModified();
+        const TRunResult run = session.Run({
+            Open(), Select("sgImages", 1), Modal(), Press(Window, "sbImgEdit"), Line({"controls", Viewer}),
+            Set("edComments", "Changed"), Set("EditControlMade", "Someone"), Set("Memo1", "Unfit"),
+            Line({"controls", Viewer}), Press(Viewer, "btCancel"),
+            Select("sgTunings", 1), Modal(), Press(Window, "sbTunEdit"), Set("edComments", "Changed"),
+            Line({"end-modal", "2"}), Line({"grid", Window, "sgImages"}),
+        });
+        EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+        EXPECT_TRUE(run.Of("error").isEmpty());
+        ASSERT_EQ(run.Of("modal").size(), 2);
+        EXPECT_EQ(run.Of("modal")[0]["class"], "TfrmEditRecord");
+        const auto opened = ControlsShot(run, 0);
+        EXPECT_EQ(opened["edComments"]["text"], "Комментарий");
+        EXPECT_EQ(opened["EditControlMade"]["text"], "Иванов");
+        EXPECT_EQ(opened["Memo1"]["text"], "Годен к эксплуатации");
+        EXPECT_EQ(opened["EditImageID"]["text"], "20");
+        EXPECT_EQ(opened["EditStartDate"]["text"], "1.2.2003");
+        EXPECT_EQ(opened["btOK"]["enabled"], "0");
+        EXPECT_EQ(ControlsShot(run, 1)["btOK"]["enabled"], "1");
+        EXPECT_EQ(LastGrid(run, "sgImages").value(1).split(u'|').value(12), "Комментарий");
+        EXPECT_EQ(session.Read("ormeldata.txt"), known.Journal());
+        EXPECT_EQ(QFileInfo(session.File("ormeldata.txt")).lastModified(), written);
+    }
+
+    // OK on a tuning, an ordinary image and an impact image; a Cancel in between.
+    TViewerSession session(known);
+    const TRunResult run = session.Run({
+        Open(),
+        Select("sgTunings", 1), Modal(), Press(Window, "sbTunEdit"), Line({"controls", Viewer}),
+        Set("edComments", "After the overhaul"), Press(Viewer, "btOK"),
+        Select("sgTunings", 2), Modal(), Press(Window, "sbTunEdit"), Set("edComments", "Never kept"),
+        Press(Viewer, "btCancel"),
+        Select("sgImages", 1), Modal(), Press(Window, "sbImgEdit"), Set("edComments", "Crack near the hub"),
+        Set("EditControlMade", "Petrov"), Set("Memo1", "Unfit for service"), Press(Viewer, "btOK"),
+        Select("sgImages", 3), Modal(), Press(Window, "sbImgEdit"), Line({"controls", Viewer}),
+        Set("edComments", "Impact"), Set("Ed_impimgtest", "Sidorov"), Set("memo_impimgconcl", "Fit"),
+        Press(Viewer, "btOK"),
+        Line({"grid", Window, "sgTunings"}), Line({"grid", Window, "sgImages"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+    EXPECT_EQ(run.Of("modal").size(), 4);
+    const auto tuning = ControlsShot(run, 0);
+    EXPECT_EQ(tuning["edComments"]["text"], "Before the overhaul");
+    EXPECT_EQ(tuning["edTunName"]["text"], "Pump");
+    EXPECT_EQ(tuning["EditTuningID"]["text"], "7");
+    EXPECT_EQ(tuning["EditDate"]["text"], "15.12.2002");
+    EXPECT_EQ(tuning["EditTuningID"]["visible"], "1");
+    EXPECT_EQ(tuning["EditImageID"]["visible"], "0");
+    const auto impact = ControlsShot(run, 1);
+    EXPECT_EQ(impact["Ed_impimgw"]["visible"], "1");
+    EXPECT_EQ(impact["EditImageID"]["visible"], "0");
+    EXPECT_EQ(impact["Ed_impimgtest"]["text"], "Иванов");
+    EXPECT_EQ(impact["Ed_impimgw"]["text"], "5");
+
+    // The tables show the new texts at once.
+    EXPECT_EQ(LastGrid(run, "sgTunings").value(1).split(u'|').value(12), "After the overhaul");
+    EXPECT_EQ(LastGrid(run, "sgTunings").value(2).split(u'|').value(12), "Проверка колёсной пары");
+    const QStringList image = LastGrid(run, "sgImages").value(1).split(u'|');
+    EXPECT_EQ(image.mid(12, 2), (QStringList{"Crack near the hub", "Petrov"}));
+
+    TKnownRecords edited = known;
+    edited.Pump.Comments = "After the overhaul";
+    edited.Ordinary.Comments = "Crack near the hub";
+    edited.Ordinary.ControlMade = "Petrov";
+    // The memo's lines end in line breaks, which the journal's one line per record keeps as blanks.
+    edited.Ordinary.Conclusion = "Unfit for service ";
+    edited.Impact.Comments = "Impact";
+    edited.Impact.ControlMade = "Sidorov";
+    edited.Impact.Conclusion = "Fit ";
+    const QList<QByteArray> lines = session.JournalLines();
+    ASSERT_EQ(lines.size(), 5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(lines[i], edited.Lines()[i]) << "line " << i;
+    // The name and comments are fixed-width fields: the tuning's line keeps its length.
+    EXPECT_EQ(lines[0].size(), known.Pump.Line().size());
+}
+
+TEST(RecordViewerInTheProgram, DeletingAsksFirstAndTakesExactlyTheRecordsLine)
+{
+    const TKnownRecords known;
+    TViewerSession session(known);
+    const TRunResult run = session.Run({
+        Open(),
+        // No, after the Help button, which leaves the question open (its topic 0 names no help); then Escape,
+        // then Enter for Yes.
+        Select("sgImages", 2), Modal(), Press(Window, "sbImgDelete"), Line({"controls", "TMessageForm"}),
+        Press("TMessageForm", "Help"), Line({"windows"}), Press("TMessageForm", "No"),
+        Line({"grid", Window, "sgImages"}),
+        Answer({"0", "key=Escape"}), Press(Window, "sbImgDelete"), Line({"grid", Window, "sgImages"}),
+        Answer({"0", "key=Enter"}), Press(Window, "sbImgDelete"), Line({"grid", Window, "sgImages"}),
+        // Both tunings, the last row last: the table keeps one blank row and its commands do nothing.
+        Select("sgTunings", 2), Answer({"6"}), Press(Window, "sbTunDelete"),
+        Answer({"6"}), Press(Window, "sbTunDelete"), Line({"grid", Window, "sgTunings"}),
+        Press(Window, "sbTunEdit"), Press(Window, "sbTunDelete"), Line({"status", Window}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+    // Three questions for the image, two for the tunings, none once the tunings' table is empty.
+    const QList<TRecord> modals = run.Of("modal");
+    ASSERT_EQ(modals.size(), 5);
+    for (const TRecord &modal : modals) {
+        EXPECT_EQ(modal["class"], "TMessageForm");
+        EXPECT_EQ(modal["caption"], "Warning");
+    }
+    const auto question = ControlsShot(run, 0);
+    EXPECT_EQ(question["Message"]["text"], "This operation can't be canceled.\r\nDelete selected record?");
+    EXPECT_EQ(question["Yes"]["text"], "&Yes");
+    EXPECT_EQ(question["No"]["text"], "&No");
+    EXPECT_EQ(question["Help"]["text"], "&Help");
+    EXPECT_FALSE(question.contains("OK"));
+    const auto open = run.Find("window", "class", "TMessageForm");
+    ASSERT_TRUE(open);
+    EXPECT_EQ((*open)["visible"], "1");
+
+    QList<QStringList> images;
+    for (const TRecord &record : run.Of("grid"))
+        if (record["name"] == "sgImages")
+            images.append({record["rows"]});
+    EXPECT_EQ(images, (QList<QStringList>{{"4"}, {"4"}, {"3"}}));
+    const QStringList left = LastGrid(run, "sgImages");
+    ASSERT_EQ(left.size(), 3);
+    EXPECT_EQ(left[1].split(u'|').value(2), "20");
+    EXPECT_EQ(left[2].split(u'|').value(2), "22");
+    const QStringList tunings = LastGrid(run, "sgTunings");
+    ASSERT_EQ(tunings.size(), 2);
+    EXPECT_TRUE(tunings[1].split(u'|').filter(QRegularExpression(".")).isEmpty()) << qPrintable(tunings[1]);
+    const auto status = run.Find("status", "name", "StatusBar1");
+    ASSERT_TRUE(status);
+    // The status line keeps its counts until the next data update rewrites it.
+    EXPECT_EQ((*status)["0"], "Tunings: 2 (0 hidden)");
+    EXPECT_EQ((*status)["1"], "Images: 3 (0 hidden)");
+
+    // Exactly the deleted records' lines are gone; the others are byte for byte as they were.
+    EXPECT_EQ(session.JournalLines(), (QList<QByteArray>{known.Ordinary.Line(), known.Impact.Line()}));
+}
+
+TEST(RecordViewerInTheProgram, MeasuresDefectAreasOpensTheImagesTuningAndWarnsInRussian)
+{
+    const TKnownRecords known;
+    TViewerSession session(known);
+    session.SetInteger("Language", 2);
+    // Warnings switched off: the one about a missing tuning comes all the same.
+    session.SetInteger("DoWarnings", 0, "LUMBRA");
+    const auto controls = [] { return Line({"controls", Viewer}); };
+    const auto drag = [](int x1, int y1, int x2, int y2) {
+        return Line({"drag", Viewer, "Image1", QString::number(x1), QString::number(y1), QString::number(x2),
+                     QString::number(y2)});
+    };
+    const auto mouse = [](const QString &what, int x, int y) {
+        return Line({"mouse-" + what, Viewer, "Image1", QString::number(x), QString::number(y)});
+    };
+    const TRunResult run = session.Run({
+        Open(), Select("sgImages", 1), Modal(), Press(Window, "sbImgEdit"),
+        // The first movement only arms the tool, though the button is held.
+        mouse("down", 20, 20), mouse("move", 130, 130), controls(), mouse("move", 130, 130), mouse("up", 130, 130),
+        controls(),
+        // Backwards, a point, a white corner, the whole frame again and a press outside it that changes nothing.
+        drag(120, 100, 20, 20), controls(), drag(20, 20, 10, 10), controls(), drag(80, 20, 120, 28), controls(),
+        drag(20, 20, 130, 130), mouse("down", 150, 150), mouse("up", 150, 150), controls(),
+        // ">>": the image's tuning in a second viewer beside the first.
+        Modal(), Press(Viewer, "buShowTunning"), Line({"windows"}), controls(), Line({"end-modal", "2"}),
+        Line({"end-modal", "2"}),
+        // The level image's tuning is missing: the warning, forced, without its check box.
+        Select("sgImages", 2), Modal(), Press(Window, "sbImgEdit"), Modal(), Press(Viewer, "buShowTunning"),
+        Line({"controls", "TfrmMessage"}), Line({"end-modal", "1"}), Line({"end-modal", "2"}),
+        Modal(), Press(Window, "sbImgDelete"), Line({"controls", "TMessageForm"}), Line({"end-modal", "7"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+
+    const auto area = [&run](int shot) { return ControlsShot(run, shot)["Defectarea"]["text"]; };
+    EXPECT_EQ((QStringList{area(0), area(1), area(2), area(3), area(4), area(5)}),
+              (QStringList{"", "200", "200", "0", "0", "200"}));
+    const auto image = ControlsShot(run, 0);
+    EXPECT_EQ(image["lbComments"]["text"], "Замечания:");
+    EXPECT_EQ(image["btCancel"]["text"], "О&тмена");
+    EXPECT_EQ(image["lbDefectarea"]["text"], "Площадь дефектов в отмеченной зоне (кв. мм):");
+
+    int viewers = 0;
+    for (const TRecord &window : run.Of("window"))
+        viewers += window["name"] == Viewer && window["visible"] == "1" && window["modal"] == "1";
+    EXPECT_EQ(viewers, 2);
+    const auto tuning = ControlsShot(run, 6);
+    EXPECT_EQ(tuning["EditTuningID"]["text"], "7");
+    EXPECT_EQ(tuning["edTunName"]["text"], "Pump");
+    EXPECT_EQ(tuning["EditTuningID"]["visible"], "1");
+
+    const auto warning = ControlsShot(run, 7);
+    EXPECT_EQ(warning["lbMessage"]["text"], "Настройка, при которой было получено данное изображение, не найдена!");
+    EXPECT_EQ(warning["CheckBox1"]["visible"], "0");
+    // The question speaks Russian; the plug-in's dialog captions have only the first language's texts.
+    const auto question = ControlsShot(run, 8);
+    EXPECT_EQ(question["Message"]["text"], "Данная операция не может быть отменена.\r\nУдалить выбранную запись?");
+    EXPECT_EQ(question["Yes"]["text"], "&Yes");
+    EXPECT_EQ(question["Help"]["text"], "&Help");
+    EXPECT_EQ(session.Read("ormeldata.txt"), known.Journal());
+}
