@@ -1,7 +1,6 @@
 #include "Automation.h"
 
 #include "AutomationDialogs.h"
-#include "AutomationMouse.h"
 #include "AutomationReport.h"
 #include "AutomationWindows.h"
 
@@ -296,11 +295,20 @@ private:
             SetValue(control, args.value(3));
         else if (command == QLatin1String("choose"))
             ChooseItem(control, args.value(3).toInt());
+        else if (command == QLatin1String("drag"))
+            DragControl(control, {args.value(3).toInt(), args.value(4).toInt()},
+                        {args.value(5).toInt(), args.value(6).toInt()});
         else if (command == QLatin1String("close") && window)
             window->close();
         else if (command == QLatin1String("shot"))
             SaveWindowPicture(window, args.value(2));
-        else if (!RunMouseCommand(command, args, control))
+        else if (command == QLatin1String("mouse-down"))
+            MouseStep(control, QEvent::MouseButtonPress, {args.value(3).toInt(), args.value(4).toInt()});
+        else if (command == QLatin1String("mouse-move"))
+            MouseStep(control, QEvent::MouseMove, {args.value(3).toInt(), args.value(4).toInt()});
+        else if (command == QLatin1String("mouse-up"))
+            MouseStep(control, QEvent::MouseButtonRelease, {args.value(3).toInt(), args.value(4).toInt()});
+        else
             return false;
         if (!window)
             Report(QStringLiteral("error"), {{"window", args.value(1)}});

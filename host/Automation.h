@@ -44,11 +44,11 @@
 //   choose WINDOW NAME INDEX  chooses item INDEX of the drop-down list, or page INDEX of the page control
 //   press WINDOW NAME         presses the button, speed button or check box, or chooses the menu entry
 //   menu WINDOW I J           chooses entry J of the window's menu-bar entry I (separators count)
-//   mouse-down WINDOW NAME X Y       presses the left mouse button at the point of the control (client pixels)
-//   mouse-move WINDOW NAME X Y       moves the mouse there, the button still held after a mouse-down
-//   mouse-up WINDOW NAME X Y         releases the button there
-//   drag WINDOW NAME X1 Y1 X2 Y2     comes to the first point, presses there, moves to the second, releases
-//                                    there and rests
+//   drag WINDOW NAME X1 Y1 X2 Y2  the mouse comes to (X1, Y1) of the control, presses the left button, moves to
+//                             (X2, Y2), releases it there and rests
+//   mouse-down WINDOW NAME X Y    presses the left mouse button at the point of the control (client pixels)
+//   mouse-move WINDOW NAME X Y    moves the mouse there, the button still held after a mouse-down
+//   mouse-up WINDOW NAME X Y      releases the button there
 //   shot WINDOW FILE          saves the window's picture as it would stand on the screen (PNG), modal or not
 // Every modal window, help request, shell request and progress line of the splash window is reported too, and
 // what a print dialog, print preview or colour dialog shows.

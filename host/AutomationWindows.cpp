@@ -32,13 +32,18 @@ QTableView *ViewOf(const TControl *grid)
     return grid->Widget()->findChild<QTableView *>();
 }
 
+void SendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
 // The cursor goes there first, as handlers may ask where it is.
 void Click(QWidget *widget, QPoint at, bool twice)
 {
     QCursor::setPos(widget->mapToGlobal(at));
     const auto send = [widget, at](QEvent::Type type, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
+        SendMouse(widget, type, at, Qt::LeftButton, buttons);
     };
     send(QEvent::MouseButtonPress, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, Qt::NoButton);
@@ -190,6 +195,28 @@ void PressControl(TComponent *component)
         else
             Click(widget, widget->rect().center(), false);
     }
+}
+
+void DragControl(const TControl *control, QPoint from, QPoint to)
+{
+    if (!control)
+        return;
+    SendMouse(control->Widget(), QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    SendMouse(control->Widget(), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(control->Widget(), QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    SendMouse(control->Widget(), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    SendMouse(control->Widget(), QEvent::MouseMove, to, Qt::NoButton, Qt::NoButton);
+}
+
+void MouseStep(const TControl *control, QEvent::Type type, QPoint at)
+{
+    static bool leftHeld = false;
+    if (!control)
+        return;
+    if (type != QEvent::MouseMove)
+        leftHeld = type == QEvent::MouseButtonPress;
+    SendMouse(control->Widget(), type, at, type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+              leftHeld ? Qt::LeftButton : Qt::NoButton);
 }
 
 void SetValue(const TControl *control, const QString &value)

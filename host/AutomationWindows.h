@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QPoint>
 #include <QString>
 
@@ -36,6 +37,11 @@ void ClickHeader(const TControl *grid, int col);
 void ClickRow(const TControl *grid, int row, bool twice);
 // Presses a button, speed button or check box, triggers a menu entry, clicks any other control.
 void PressControl(TComponent *component);
+// The mouse over the control: arriving at one point, dragging with the left button to the other, resting there.
+void DragControl(const TControl *control, QPoint from, QPoint to);
+// One step of the mouse over the control at the point: a left-button press (QEvent::MouseButtonPress), a move or
+// a release. Moves between a press and its release carry the held button.
+void MouseStep(const TControl *control, QEvent::Type type, QPoint at);
 // Puts the value into an edit, spin edit or memo as typing would.
 void SetValue(const TControl *control, const QString &value);
 // Chooses an item of a drop-down list or a page of a page control as the user would.

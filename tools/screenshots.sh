@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Takes screenshots of the main window, the inspection plug-in's LUMBRA window, a report preview, the composite
-# sheet and the level image window, in English and in Russian, with the built program folder copied into a
-# temporary folder, a settings store of its own and a sample journal.
+# Takes screenshots of the main window, the inspection plug-in's LUMBRA window, the record viewer, a report
+# preview, the composite sheet and the level image window, in English and in Russian, with the built program
+# folder copied into a temporary folder, a settings store of its own and a sample journal.
 #   tools/screenshots.sh [OUTPUT_FOLDER]      (default: build/screenshots)
 # Needs xvfb-run and ImageMagick's import; build first (./run.sh or cmake --build build).
 set -euo pipefail
@@ -44,6 +44,23 @@ shoot main-window-ru 'click\tRussian1\nwait\t6000\n'
 lumbra='click-menu\t0\t0\nselect\tfrmLumbra\tsgTunings\t2\nselect\tfrmLumbra\tsgImages\t2\nwait\t6000\n'
 shoot lumbra-en "click\tEnglish1\n$lumbra" "LUMBRA Data Management"
 shoot lumbra-ru "click\tRussian1\n$lumbra" "Управление данными ЛУМБРА"
+
+# The record viewer's three pages: a tuning, an ordinary image with a marked zone (the images sorted by their
+# type column, the first row) and an impact image (the same column sorted the other way). The viewer is modal:
+# the script keeps it open and saves its picture itself, so no display is needed for these.
+viewer() {
+  local language=$1 suffix=$2
+  printf '%b' "click\t$language\nclick-menu\t0\t0\n\
+select\tfrmLumbra\tsgTunings\t1\nmodal\npress\tfrmLumbra\tsbTunEdit\nshot\tfrmEditRecord\t$out/viewer-tuning-$suffix.png\nend-modal\t2\n\
+header\tfrmLumbra\tsgImages\t11\nselect\tfrmLumbra\tsgImages\t1\nmodal\npress\tfrmLumbra\tsbImgEdit\n\
+drag\tfrmEditRecord\tImage1\t30\t30\t110\t90\nshot\tfrmEditRecord\t$out/viewer-image-$suffix.png\nend-modal\t2\n\
+header\tfrmLumbra\tsgImages\t11\nselect\tfrmLumbra\tsgImages\t1\nmodal\npress\tfrmLumbra\tsbImgEdit\n\
+shot\tfrmEditRecord\t$out/viewer-impact-$suffix.png\nend-modal\t2\n" > "$work/script.txt"
+  QT_QPA_PLATFORM=offscreen ORMEL_AUTOMATION="$work/script.txt" "$work/rostrel" >/dev/null 2>&1
+  for page in tuning image impact; do echo "$out/viewer-$page-$suffix.png"; done
+}
+viewer English1 en
+viewer Russian1 ru
 
 # The report preview, the composite sheet and the level image window (of the sample journal's first level image,
 # the second images row), grabbed by the program itself (the automation's "shot"), so no display is needed and
