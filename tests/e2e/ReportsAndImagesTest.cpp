@@ -1,5 +1,6 @@
 // The inspection plug-in's printed pages and report previews on the real program, sent to PDF files and read back
-// as text: whole user flows through the menus, the record viewer and Qt's print and preview dialogs.
+// as text, and its image windows: whole user flows through the menus, the record viewer, the palette, composite
+// and level image windows and Qt's print, preview and colour dialogs.
 
 #include "HostSession.h"
 #include "JournalSamples.h"
@@ -211,4 +212,39 @@ TEST(CompositeSheetInTheProgram, ItsPreviewPrintsOnePageWithTheBannerOfTheActive
     EXPECT_TRUE(banner.contains(QString::fromUtf8("Управление данными ЛУМБРА, версия 1.0. Тип прибора: LUMBRA-C")))
         << qPrintable(banner);
     EXPECT_EQ((*run.Find("window", "name", sheet))["caption"], QString::fromUtf8("Склейка изображений"));
+}
+
+TEST(LevelImageWindowInTheProgram, ZoomsFromOneToFiveTimesAndHandsItsThresholdBack)
+{
+    const QString level = QStringLiteral("frmDynImg");
+    TReportsSession session;
+    QStringList script{Open(), Line({"select", Window, "sgImages", "2"}), Line({"modal"}),
+                       Line({"press", Window, "sbDynImageView"}), Line({"controls", level})};
+    for (int press = 0; press < 5; ++press)
+        script << Line({"press", level, "sbZoomIn"}) << Line({"controls", level});
+    script << Line({"set", level, "seImgLevel", "42"}) << Line({"press", level, "Button1"})
+           << Line({"controls", Window});
+    const TRunResult run = session.Run(script);
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+
+    // Four steps reach five times the size, where zoom-in gives up and a fifth press changes nothing; zoom-out
+    // is offered from the first step on.
+    QStringList zoomIn, zoomOut;
+    for (const TRecord &control : run.Of("control")) {
+        if (control["name"] == "sbZoomIn")
+            zoomIn << control["enabled"];
+        else if (control["name"] == "sbZoomOut")
+            zoomOut << control["enabled"];
+    }
+    EXPECT_EQ(zoomIn, (QStringList{"1", "1", "1", "1", "0", "0"}));
+    EXPECT_EQ(zoomOut, (QStringList{"0", "1", "1", "1", "1", "1"}));
+    const auto modal = run.Find("modal", "class", "TfrmDynImg");
+    ASSERT_TRUE(modal);
+    EXPECT_EQ((*modal)["caption"], "Image processing");
+    QString threshold;
+    for (const TRecord &control : run.Of("control"))
+        if (control["name"] == "seImgLevel")
+            threshold = control["text"];
+    EXPECT_EQ(threshold, "42");
 }
