@@ -300,9 +300,10 @@ private:
                         {args.value(5).toInt(), args.value(6).toInt()});
         else if (command == QLatin1String("close") && window)
             window->close();
-        else if (command == QLatin1String("shot"))
-            SaveWindowPicture(window, args.value(2));
-        else if (command == QLatin1String("mouse-down"))
+        else if (command == QLatin1String("shot")) {
+            const auto *shown = dynamic_cast<const TControl *>(WindowComponent(window, args.value(3)));
+            SavePicture(shown ? shown->Widget() : window, args.value(2));
+        } else if (command == QLatin1String("mouse-down"))
             MouseStep(control, QEvent::MouseButtonPress, {args.value(3).toInt(), args.value(4).toInt()});
         else if (command == QLatin1String("mouse-move"))
             MouseStep(control, QEvent::MouseMove, {args.value(3).toInt(), args.value(4).toInt()});
@@ -373,7 +374,7 @@ private:
         if (ActOnCommonDialog(request.Window, target, value))
             return;
         if (target == QLatin1String("shot")) {
-            SaveWindowPicture(request.Window, value);
+            SavePicture(request.Window, value);
         } else if (target == QLatin1String("file")) {
             if (auto *dialog = qobject_cast<QFileDialog *>(request.Window))
                 dialog->selectFile(value);

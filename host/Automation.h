@@ -19,18 +19,18 @@
 //                             box's button, 1 or 0 for a dialog; before that, ACTIONs: "Name.Property=value"
 //                             sets a property of the form's component, "click=Name" presses its button,
 //                             "set=Name:VALUE" and "choose=Name:INDEX" as the commands below, "key=KEY"
-//                             presses the key (F1, Enter, Escape or one letter) in the form; a result 0 keeps
-//                             the one a key or button gave the form, "file=PATH" picks the file in a file dialog,
-//                             "shot=FILE" saves the window's picture; in the print dialog, print preview and
-//                             colour dialog "pdf=PATH", "print" and "color=#RRGGBB" (host/AutomationDialogs.h)
+//                             presses the key (F1, Enter, Escape or one letter) in the form, "file=PATH" picks
+//                             the file in a file dialog, "shot=FILE" saves the window's picture; in the print
+//                             dialog, print preview and colour dialog "pdf=PATH", "print" and "color=#RRGGBB"
+//                             (host/AutomationDialogs.h); RESULT 0 leaves a form the result its actions gave it
 //   modal                     takes the next modal window's turn among the answers and keeps it open: the commands
 //                             after this one run while it shows, and can open and answer windows of their own,
 //                             until one closes it (its OK button, say) or "end-modal RESULT" ends it with that
 //                             modal result; the commands after that run once it is gone
 //   wait MS                   lets the program run on its own for MS milliseconds
 //   close [WINDOW]            closes the main window, or the window named, as its close box does
-// WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra), NAME and GRID
-// a control or menu entry of its form by Name:
+// WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra; of several, the
+// modal one on top), NAME and GRID a control or menu entry of its form by Name:
 //   windows                   every form's window: name, class, caption, shown, modal
 //   controls WINDOW           every component of the window: name, class, text (a memo's lines), visible,
 //                             enabled, state
@@ -49,7 +49,8 @@
 //   mouse-down WINDOW NAME X Y    presses the left mouse button at the point of the control (client pixels)
 //   mouse-move WINDOW NAME X Y    moves the mouse there, the button still held after a mouse-down
 //   mouse-up WINDOW NAME X Y      releases the button there
-//   shot WINDOW FILE          saves the window's picture as it would stand on the screen (PNG), modal or not
+//   shot WINDOW FILE [NAME]   saves the picture of the window, or of its control NAME, as it would stand on the
+//                             screen (PNG), modal or not
 // Every modal window, help request, shell request and progress line of the splash window is reported too, and
 // what a print dialog, print preview or colour dialog shows.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.

@@ -201,11 +201,12 @@ void DragControl(const TControl *control, QPoint from, QPoint to)
 {
     if (!control)
         return;
-    SendMouse(control->Widget(), QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
-    SendMouse(control->Widget(), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(control->Widget(), QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    SendMouse(control->Widget(), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-    SendMouse(control->Widget(), QEvent::MouseMove, to, Qt::NoButton, Qt::NoButton);
+    QWidget *widget = control->Widget();
+    SendMouse(widget, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    SendMouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    SendMouse(widget, QEvent::MouseMove, to, Qt::NoButton, Qt::NoButton);
 }
 
 void MouseStep(const TControl *control, QEvent::Type type, QPoint at)
@@ -253,8 +254,8 @@ void ChooseMenuEntry(QWidget *window, int menu, int entry)
         action->trigger();
 }
 
-void SaveWindowPicture(QWidget *window, const QString &file)
+void SavePicture(QWidget *widget, const QString &file)
 {
-    if (window)
-        window->grab().save(file);
+    if (widget)
+        widget->grab().save(file);
 }

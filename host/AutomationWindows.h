@@ -48,5 +48,5 @@ void SetValue(const TControl *control, const QString &value);
 void ChooseItem(const TControl *control, int index);
 // Chooses entry `entry` of the window's menu-bar entry `menu` (separators count).
 void ChooseMenuEntry(QWidget *window, int menu, int entry);
-// Saves the window's picture, as it would stand on the screen, to the file (PNG by its extension).
-void SaveWindowPicture(QWidget *window, const QString &file);
+// Saves the picture of a window or control, as it would stand on the screen, to the file (PNG by its extension).
+void SavePicture(QWidget *widget, const QString &file);

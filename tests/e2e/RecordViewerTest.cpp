@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QImage>
 #include <QRect>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -112,7 +113,7 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
 {
     const TKnownRecords known;
 
-    // Cancel after changing every text: the journal is not even written at exit.
+    // Cancel after changing every text, and No to a deletion: the journal is not even written at exit.
     {
         TViewerSession session(known);
         const QDateTime written = QFileInfo(session.File("ormeldata.txt")).lastModified();
@@ -121,11 +122,12 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
             Set("edComments", "Changed"), Set("EditControlMade", "Someone"), Set("Memo1", "Unfit"),
             Line({"controls", Viewer}), Press(Viewer, "btCancel"),
             Select("sgTunings", 1), Modal(), Press(Window, "sbTunEdit"), Set("edComments", "Changed"),
-            Line({"end-modal", "2"}), Line({"grid", Window, "sgImages"}),
+            Line({"end-modal", "2"}), Answer({"7"}), Press(Window, "sbTunDelete"),
+            Line({"grid", Window, "sgImages"}), Line({"grid", Window, "sgTunings"}),
         });
         EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
         EXPECT_TRUE(run.Of("error").isEmpty());
-        ASSERT_EQ(run.Of("modal").size(), 2);
+        ASSERT_EQ(run.Of("modal").size(), 3);
         EXPECT_EQ(run.Of("modal")[0]["class"], "TfrmEditRecord");
         const auto opened = ControlsShot(run, 0);
         EXPECT_EQ(opened["edComments"]["text"], "Комментарий");
@@ -136,6 +138,7 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
         EXPECT_EQ(opened["btOK"]["enabled"], "0");
         EXPECT_EQ(ControlsShot(run, 1)["btOK"]["enabled"], "1");
         EXPECT_EQ(LastGrid(run, "sgImages").value(1).split(u'|').value(12), "Комментарий");
+        EXPECT_EQ(LastGrid(run, "sgTunings").size(), 3);
         EXPECT_EQ(session.Read("ormeldata.txt"), known.Journal());
         EXPECT_EQ(QFileInfo(session.File("ormeldata.txt")).lastModified(), written);
     }
@@ -192,6 +195,7 @@ TEST(RecordViewerInTheProgram, EditedTextsReachTheJournalInTheirFieldsAndCancelC
         EXPECT_EQ(lines[i], edited.Lines()[i]) << "line " << i;
     // The name and comments are fixed-width fields: the tuning's line keeps its length.
     EXPECT_EQ(lines[0].size(), known.Pump.Line().size());
+    EXPECT_EQ(session.Read("ormeldata.txt"), edited.Journal());
 }
 
 TEST(RecordViewerInTheProgram, DeletingAsksFirstAndTakesExactlyTheRecordsLine)
@@ -251,6 +255,7 @@ TEST(RecordViewerInTheProgram, DeletingAsksFirstAndTakesExactlyTheRecordsLine)
 
     // Exactly the deleted records' lines are gone; the others are byte for byte as they were.
     EXPECT_EQ(session.JournalLines(), (QList<QByteArray>{known.Ordinary.Line(), known.Impact.Line()}));
+    EXPECT_EQ(session.Read("ormeldata.txt"), known.Ordinary.Line() + "\r\n" + known.Impact.Line() + "\r\n");
 }
 
 TEST(RecordViewerInTheProgram, MeasuresDefectAreasOpensTheImagesTuningAndWarnsInRussian)
@@ -313,4 +318,60 @@ TEST(RecordViewerInTheProgram, MeasuresDefectAreasOpensTheImagesTuningAndWarnsIn
     EXPECT_EQ(question["Yes"]["text"], "&Yes");
     EXPECT_EQ(question["Help"]["text"], "&Help");
     EXPECT_EQ(session.Read("ormeldata.txt"), known.Journal());
+}
+
+// The impact surface's picture tells the zoom and the shift: the same state draws the same pixels.
+TEST(RecordViewerInTheProgram, ImpactViewZoomsAndShiftsWithinItsLimitsAndKeepsTheZoomForTheNextView)
+{
+    const TKnownRecords known;
+    TViewerSession session(known);
+    QStringList script{Open(), Select("sgImages", 3), Modal(), Press(Window, "sbImgEdit")};
+    int shots = 0;
+    const auto shoot = [&] {
+        script << Line({"shot", Viewer, session.File(QString("surface%1.png").arg(shots++)), "Image2"});
+    };
+    // Presses the button so many times, then takes a shot.
+    const auto step = [&](const QString &button, int times) {
+        for (int i = 0; i < times; ++i)
+            script << Press(Viewer, button);
+        shoot();
+    };
+    shoot(); // 0: zoom 30, no shift
+    step("BitBtn6", 28); // 1: zoom 2
+    step("BitBtn6", 3); // 2: still 2
+    step("BitBtn5", 98); // 3: zoom 100
+    step("BitBtn5", 2); // 4: still 100
+    step("BitBtn6", 70); // 5: zoom 30 again
+    step("BitBtn3", 3); // 6: shifted right as far as the surface goes
+    step("BitBtn3", 2); // 7: no further
+    step("BitBtn2", 5); // 8: back, and no further
+    step("BitBtn4", 2); // 9: shifted down as far as it goes
+    step("BitBtn4", 2); // 10: no further
+    step("BitBtn1", 4); // 11: back
+    step("BitBtn5", 1); // 12: zoom 31
+    script << Press(Viewer, "BitBtn3") << Press(Viewer, "btCancel") << Modal() << Press(Window, "sbImgEdit");
+    shoot(); // 13: the next view: zoom 31, no shift
+    script << Press(Viewer, "btCancel");
+    const TRunResult run = session.Run(script);
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+
+    QList<QImage> surface;
+    for (int i = 0; i < shots; ++i) {
+        surface << QImage(session.File(QString("surface%1.png").arg(i)));
+        ASSERT_FALSE(surface.last().isNull()) << "shot " << i;
+    }
+    EXPECT_NE(surface[0], surface[1]);
+    EXPECT_EQ(surface[1], surface[2]);
+    EXPECT_NE(surface[3], surface[1]);
+    EXPECT_EQ(surface[3], surface[4]);
+    EXPECT_EQ(surface[5], surface[0]);
+    EXPECT_NE(surface[6], surface[0]);
+    EXPECT_EQ(surface[6], surface[7]);
+    EXPECT_EQ(surface[8], surface[0]);
+    EXPECT_NE(surface[9], surface[0]);
+    EXPECT_EQ(surface[9], surface[10]);
+    EXPECT_EQ(surface[11], surface[0]);
+    EXPECT_NE(surface[12], surface[0]);
+    EXPECT_EQ(surface[13], surface[12]);
 }

@@ -158,6 +158,18 @@ TEST(MessageDialog, ShownModallyEnterAndEscapeAnswerHelpLeavesItOpenAndItStandsW
     EXPECT_NE(seen[0], "Confirm at 10,20");
     EXPECT_EQ(seen[2], "Confirm at 10,20");
 
+    {
+        // No buttons: Enter and Escape find none to press, and only the close box ends it, as Cancel.
+        TModalHookScope scope([&](const TModalRequest &request) {
+            auto *form = dynamic_cast<TMessageForm *>(request.Source);
+            press(Qt::Key_Return)(form);
+            press(Qt::Key_Escape)(form);
+            EXPECT_EQ(form->ModalResult(), mrNone);
+            form->Close();
+            return int(mrNone);
+        });
+        EXPECT_EQ(ShowMessageDlg(owner.Lang, "Nothing to choose.", mtInformation, 0, 0), mrCancel);
+    }
     TModalHookScope scope([&](const TModalRequest &) { return int(mrOk); });
     EXPECT_EQ(ShowMessageDlg(owner.Lang, "Saved.", mtInformation, MsgDlgButtons({mbOK}), 7), mrOk);
 }
