@@ -1,5 +1,6 @@
 #include "Automation.h"
 
+#include "AutomationDialogs.h"
 #include "AutomationReport.h"
 #include "AutomationWindows.h"
 
@@ -352,6 +353,7 @@ private:
                                               {"help", dialog->ControlText(pshHelp)},
                                               {"open", dialog->ControlText(IDOK_BUTTON)},
                                               {"cancel", dialog->ControlText(IDCANCEL_BUTTON)}});
+        ReportCommonDialog(request.Window);
         if (answers_.empty())
             return request.Kind == mkForm ? mrCancel : request.Kind == mkMessageBox ? IDOK : 0;
         const TAnswer answer = answers_.front();
@@ -369,7 +371,11 @@ private:
         const QString target = action.left(equals);
         const QString value = action.mid(equals + 1);
         const auto *form = dynamic_cast<const TForm *>(request.Source);
-        if (target == QLatin1String("file")) {
+        if (ActOnCommonDialog(request.Window, target, value))
+            return;
+        if (target == QLatin1String("shot")) {
+            SavePicture(request.Window, value);
+        } else if (target == QLatin1String("file")) {
             if (auto *dialog = qobject_cast<QFileDialog *>(request.Window))
                 dialog->selectFile(value);
         } else if (target == QLatin1String("key")) {

@@ -20,7 +20,9 @@
 //                             sets a property of the form's component, "click=Name" presses its button,
 //                             "set=Name:VALUE" and "choose=Name:INDEX" as the commands below, "key=KEY"
 //                             presses the key (F1, Enter, Escape or one letter) in the form, "file=PATH" picks
-//                             the file in a file dialog; RESULT 0 leaves a form the result its actions gave it
+//                             the file in a file dialog, "shot=FILE" saves the window's picture; in the print
+//                             dialog, print preview and colour dialog "pdf=PATH", "print" and "color=#RRGGBB"
+//                             (host/AutomationDialogs.h); RESULT 0 leaves a form the result its actions gave it
 //   modal                     takes the next modal window's turn among the answers and keeps it open: the commands
 //                             after this one run while it shows, and can open and answer windows of their own,
 //                             until one closes it (its OK button, say) or "end-modal RESULT" ends it with that
@@ -49,6 +51,7 @@
 //   mouse-up WINDOW NAME X Y      releases the button there
 //   shot WINDOW FILE [NAME]   saves the picture of the window, or of its control NAME, as it would stand on the
 //                             screen (PNG), modal or not
-// Every modal window, help request, shell request and progress line of the splash window is reported too.
+// Every modal window, help request, shell request and progress line of the splash window is reported too, and
+// what a print dialog, print preview or colour dialog shows.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
 void StartAutomation();

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -37,8 +38,10 @@ void SendMouse(QWidget *widget, QEvent::Type type, QPoint at, Qt::MouseButton bu
     QApplication::sendEvent(widget, &event);
 }
 
+// The cursor goes there first, as handlers may ask where it is.
 void Click(QWidget *widget, QPoint at, bool twice)
 {
+    QCursor::setPos(widget->mapToGlobal(at));
     const auto send = [widget, at](QEvent::Type type, Qt::MouseButtons buttons) {
         SendMouse(widget, type, at, Qt::LeftButton, buttons);
     };

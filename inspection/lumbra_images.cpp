@@ -83,8 +83,11 @@ void TfrmLumbra::RedrawLevelPreview()
 
 void TfrmLumbra::SpeedButton1Click(TObject *)
 {
-    if (!AllImageForm)
+    if (!AllImageForm) {
         AllImageForm = new TAllImageForm(nullptr);
+        // From now on the sheet switches language with this window, also while it is open.
+        AllImageForm->mlLangLinked1->SetLangDispatcher(mlLangLinked1->LangDispatcher());
+    }
     AllImageForm->mlLangLinked1->SetActiveLanguage(mlLangLinked1->ActiveLanguage());
     if (const TLumbraImageMessage *image = CurrentImage(sgImages))
         if (TImage *target = AllImageForm->AddImage(image->ImageID))

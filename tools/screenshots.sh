@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Takes screenshots of the main window and of the inspection plug-in's LUMBRA window, in English and in Russian,
-# on a virtual display (Xvfb), with the built program folder copied into a temporary folder, a settings store of
-# its own and a sample journal.
+# Takes screenshots of the main window, the inspection plug-in's LUMBRA window, the record viewer, a report
+# preview, the composite sheet and the level image window, in English and in Russian, with the built program
+# folder copied into a temporary folder, a settings store of its own and a sample journal.
 #   tools/screenshots.sh [OUTPUT_FOLDER]      (default: build/screenshots)
 # Needs xvfb-run and ImageMagick's import; build first (./run.sh or cmake --build build).
 set -euo pipefail
@@ -45,7 +45,6 @@ lumbra='click-menu\t0\t0\nselect\tfrmLumbra\tsgTunings\t2\nselect\tfrmLumbra\tsg
 shoot lumbra-en "click\tEnglish1\n$lumbra" "LUMBRA Data Management"
 shoot lumbra-ru "click\tRussian1\n$lumbra" "Управление данными ЛУМБРА"
 
-
 # The record viewer's three pages: a tuning, an ordinary image with a marked zone (the images sorted by their
 # type column, the first row) and an impact image (the same column sorted the other way). The viewer is modal:
 # the script keeps it open and saves its picture itself, so no display is needed for these.
@@ -62,3 +61,19 @@ shot\tfrmEditRecord\t$out/viewer-impact-$suffix.png\nend-modal\t2\n" > "$work/sc
 }
 viewer English1 en
 viewer Russian1 ru
+
+# The report preview, the composite sheet and the level image window (of the sample journal's first level image,
+# the second images row), grabbed by the program itself (the automation's "shot"), so no display is needed and
+# modal windows are taken while they show.
+grab() {
+  local language=$1 suffix=$2
+  printf '%b' "click\t$language\nclick-menu\t0\t0\nselect\tfrmLumbra\tsgTunings\t2\n\
+answer\t2\tclick=ButPreview\nanswer\t0\tshot=$out/report-preview-$suffix.png\npress\tfrmLumbra\tsbTunEdit\n\
+select\tfrmLumbra\tsgImages\t3\npress\tfrmLumbra\tSpeedButton1\nselect\tfrmLumbra\tsgImages\t2\n\
+press\tfrmLumbra\tSpeedButton1\nshot\tAllImageForm\t$out/composite-$suffix.png\n\
+answer\t2\tclick=sbZoomIn\tshot=$out/level-image-$suffix.png\npress\tfrmLumbra\tsbDynImageView\n" > "$work/script.txt"
+  QT_QPA_PLATFORM=offscreen ORMEL_AUTOMATION="$work/script.txt" "$work/rostrel" >/dev/null 2>&1
+  for name in report-preview composite level-image; do echo "$out/$name-$suffix.png"; done
+}
+grab English1 en
+grab Russian1 ru

@@ -136,11 +136,11 @@ std::optional<QString> THostSession::String(const QString &name, const QString &
     return registry.ReadString(name);
 }
 
-std::optional<int> THostSession::Integer(const QString &name) const
+std::optional<int> THostSession::Integer(const QString &name, const QString &key) const
 {
     TStoreScope store(File(QStringLiteral("registry.txt")));
     TRegistry registry;
-    if (!registry.OpenKey(SettingsKey, false) || !registry.ValueExists(name))
+    if (!registry.OpenKey(KeyPath(key), false) || !registry.ValueExists(name))
         return std::nullopt;
     try {
         return registry.ReadInteger(name);

@@ -50,7 +50,7 @@ public:
     void SetString(const QString &name, const QString &value, const QString &key = {}) const;
     void SetInteger(const QString &name, int value, const QString &key = {}) const;
     std::optional<QString> String(const QString &name, const QString &key = {}) const;
-    std::optional<int> Integer(const QString &name) const;
+    std::optional<int> Integer(const QString &name, const QString &key = {}) const;
 
     // Starts the program with the script's lines (fields separated by TABs) and waits until it ends.
     TRunResult Run(const QStringList &script) const;
