@@ -7,6 +7,7 @@
 #include "mlLangDispatcher.h"
 
 #include "forms/Application.h"
+#include "registry/RegistryStore.h"
 
 #include <utility>
 
@@ -21,7 +22,7 @@ namespace {
 // Frees the command object, and with it the window, when the library is unloaded. Made at the first
 // registration, so it goes before the module's other globals, which the window still uses on its way out.
 struct TLumbraFinalization {
-    TLumbraFinalization() = default;
+    TLumbraFinalization() { KeepRegistryStoreCache(); }
     TLumbraFinalization(const TLumbraFinalization &) = delete;
     TLumbraFinalization &operator=(const TLumbraFinalization &) = delete;
     ~TLumbraFinalization() { UnregisterLumbra(); }

@@ -128,22 +128,10 @@ struct TStoreCache {
     void Forget() { *this = TStoreCache(); }
 };
 
-// A module may save settings from its own finalization, after this function's static is gone: from then on a
-// cache made for the rest of the process serves it.
-bool cacheGone = false;
-
-struct TCacheSlot {
-    TStoreCache Cache;
-    ~TCacheSlot() { cacheGone = true; }
-};
-
 TStoreCache &Cache()
 {
-    static TCacheSlot slot;
-    if (!cacheGone)
-        return slot.Cache;
-    static TStoreCache *const late = new TStoreCache;
-    return *late;
+    static TStoreCache cache;
+    return cache;
 }
 
 QByteArray ReadBytes(const QString &path)
@@ -238,6 +226,8 @@ QString RegistryStorePath()
         config = QDir::homePath() + QLatin1String("/.config");
     return config + QLatin1String("/ormel/registry.txt");
 }
+
+void KeepRegistryStoreCache() { Cache(); }
 
 const TRegistryKey &ReadRegistryStore()
 {

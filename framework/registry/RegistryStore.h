@@ -17,6 +17,11 @@ QString RegistryStorePath();
 //
 // The stored tree, valid until the next operation on the store.
 const TRegistryKey &ReadRegistryStore();
+
+// Makes the module's copy of the store now. Statics go in the reverse order of their making, so a static made
+// after this call can still use the store while it is destroyed (a plug-in saving its window at unload).
+void KeepRegistryStoreCache();
+
 // Hands the stored tree to `change`; when it reports a change, a temporary file in the same folder receives
 // the new text and replaces the store. Unreadable lines of the old file are kept in a copy beside it.
 void UpdateRegistryStore(const std::function<bool(TRegistryKey &tree)> &change);
