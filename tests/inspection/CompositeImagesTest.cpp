@@ -277,10 +277,10 @@ TEST_F(CompositeImages, PaletteStripShowsTheLevelsAndItsDialogRepaintsOnlyOnOk)
         Form->pbColor->Click();
     };
     answer(mrCancel);
-    EXPECT_EQ(Form->Palette[0].Color, first);
+    EXPECT_EQ(TColor(Form->Palette[0].Color), first);
     EXPECT_EQ(Form->imgDynImg->Picture()->Bitmap()->Image(), before);
     answer(mrOk);
-    EXPECT_EQ(Form->Palette[0].Color, clRed);
+    EXPECT_EQ(TColor(Form->Palette[0].Color), clRed);
     EXPECT_EQ(colourAt(5), QColor(Qt::red));
     EXPECT_NE(Form->imgDynImg->Picture()->Bitmap()->Image(), before);
 }

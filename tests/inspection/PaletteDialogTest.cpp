@@ -34,7 +34,7 @@ QList<TColor> Colors(const TPaletteEntry *palette)
 {
     QList<TColor> colors;
     for (int i = 0; i < PaletteSize; ++i)
-        colors << palette[i].Color;
+        colors << TColor(palette[i].Color);
     return colors;
 }
 
@@ -211,7 +211,7 @@ TEST(PaletteDialog, OkStoresThePaletteAndEveryOtherWayOutReloadsTheStoredOne)
     TPaletteEntry stored[PaletteSize];
     LoadPalette(stored);
     EXPECT_EQ(Levels(stored), saved);
-    EXPECT_EQ(stored[0].Color, RGB(1, 2, 3));
+    EXPECT_EQ(TColor(stored[0].Color), RGB(1, 2, 3));
 
     // Escape and the close box undo the changes as Cancel does, down to the stored palette.
     main.redraws.clear();
@@ -226,7 +226,7 @@ TEST(PaletteDialog, OkStoresThePaletteAndEveryOtherWayOutReloadsTheStoredOne)
         dialog->buCancel->Click();
     }, {}, lang));
     EXPECT_EQ(Levels(main.palette), saved);
-    EXPECT_EQ(main.palette[0].Color, RGB(1, 2, 3));
+    EXPECT_EQ(TColor(main.palette[0].Color), RGB(1, 2, 3));
 
     // In Russian, with the rows showing the palette as it is.
     window.Dispatcher->SetActiveLanguage(2);

@@ -12,7 +12,7 @@ void ExpectPalette(const TPaletteEntry *actual, const TPaletteEntry *expected)
 {
     for (int i = 0; i < PaletteSize; ++i) {
         EXPECT_EQ(actual[i].Level, expected[i].Level) << i;
-        EXPECT_EQ(actual[i].Color, expected[i].Color) << i;
+        EXPECT_EQ(TColor(actual[i].Color), TColor(expected[i].Color)) << i;
     }
 }
 
