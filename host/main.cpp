@@ -274,21 +274,7 @@ void TfrmMain::FillLanguageTexts()
 
     TStrings *dialogs = mlLang1->DlgsCaptions();
     dialogs->Clear();
-    add(dialogs, "Warning", "Warning", "Предупреждение");
-    add(dialogs, "Error", "Error", "Ошибка");
-    add(dialogs, "Information", "Information", "Информация");
-    add(dialogs, "Confirm", "Confirm", "Подтверждение");
-    add(dialogs, "Yes", "&Yes", "&Да");
-    add(dialogs, "No", "&No", "&Нет");
-    add(dialogs, "OK", "OK", "OK");
-    add(dialogs, "Cancel", "Cancel", "Отмена");
-    add(dialogs, "Abort", "&Abort", "&Прервать");
-    add(dialogs, "Retry", "&Retry", "По&втор");
-    add(dialogs, "Ignore", "&Ignore", "&Игнорировать");
-    add(dialogs, "All", "&All", "&Все");
-    add(dialogs, "No To All", "No To All", "Нет для всех");
-    add(dialogs, "Yes To All", "Yes To All", "Да для всех");
-    add(dialogs, "Help", "&Help", "&Помощь");
+    AddMessageBoxCaptions(mlLang1, dialogs);
     add(dialogs, "Open", "&Open", "&Открыть");
     add(dialogs, "Look in:", "Look &in:", "&Папка");
     add(dialogs, "File name:", "File &name:", "&Имя файла:");

@@ -175,6 +175,7 @@ TfrmLumbra::TfrmLumbra(TComponent *owner) : TForm(owner)
     AddLangEntry(mlLangLinked1, mlLangLinked1->Captions(), QStringLiteral("TfrmLumbra"),
                  QStringLiteral("LUMBRA Data Management"), QStringLiteral("Управление данными ЛУМБРА"));
     AddLangEntry(mlLangLinked1, mlLangLinked1->Hints(), QStringLiteral("TfrmLumbra"), QString(), QString());
+    AddMessageBoxCaptions(mlLangLinked1, mlLangLinked1->DlgsCaptions());
     BuildControls<F>(this, mlLangLinked1, ControlEntries);
     BuildComponents();
     BuildMenu();

@@ -10,3 +10,6 @@ class TmlCustomLang;
 // to the property's own value.
 void AddLangEntry(const TmlCustomLang *lang, TStrings *list, const QString &name, const QString &english,
                   const QString &russian = {});
+
+// Replaces the list's message-box captions (titles and buttons) with entries in English and Russian.
+void AddMessageBoxCaptions(const TmlCustomLang *lang, TStrings *dialogs);

@@ -318,11 +318,11 @@ TEST(RecordViewerInTheProgram, MeasuresDefectAreasOpensTheImagesTuningAndWarnsIn
     const auto warning = ControlsShot(run, 7);
     EXPECT_EQ(warning["lbMessage"]["text"], "Настройка, при которой было получено данное изображение, не найдена!");
     EXPECT_EQ(warning["CheckBox1"]["visible"], "0");
-    // The question speaks Russian; the plug-in's dialog captions have only the first language's texts.
+    // The question and its buttons speak Russian.
     const auto question = ControlsShot(run, 8);
     EXPECT_EQ(question["Message"]["text"], "Данная операция не может быть отменена.\r\nУдалить выбранную запись?");
-    EXPECT_EQ(question["Yes"]["text"], "&Yes");
-    EXPECT_EQ(question["Help"]["text"], "&Help");
+    EXPECT_EQ(question["Yes"]["text"], "&Да");
+    EXPECT_EQ(question["Help"]["text"], "&Помощь");
     EXPECT_EQ(session.Read("ormeldata.txt"), known.Journal());
 }
 
