@@ -16,7 +16,7 @@ namespace {
 enum THolder { hTuningPage, hGroup1, hGroup2, hGroup3, hImagePage, hGroup4, hGroup5, hGroup6, hGroup7, hImpactPage,
                hGroup8, hGroup9, HolderCount };
 
-struct TGroupSpec {
+struct TGroupEntry {
     TGroupBox *TfrmEditRecord::*Group;
     const char *Name;
     THolder Self, Holder;
@@ -24,7 +24,7 @@ struct TGroupSpec {
     const char *English, *Russian;
 };
 
-const TGroupSpec GroupSpecs[] = {
+const TGroupEntry GroupEntries[] = {
     {&TfrmEditRecord::GroupBox1, "GroupBox1", hGroup1, hTuningPage, 4, 2, 462, 344, "Tuning record properties:",
      "Свойства записи настройки:"},
     {&TfrmEditRecord::GroupBox2, "GroupBox2", hGroup2, hGroup1, 8, 140, 290, 48, "Tuning date-time:",
@@ -44,7 +44,7 @@ const TGroupSpec GroupSpecs[] = {
 };
 
 // An edit with its label to the left. Editable fields take the user's texts; the others only show.
-struct TFieldSpec {
+struct TFieldEntry {
     TEdit *TfrmEditRecord::*Edit;
     const char *Name;
     THolder Holder;
@@ -54,7 +54,7 @@ struct TFieldSpec {
     bool Editable = false;
 };
 
-const TFieldSpec FieldSpecs[] = {
+const TFieldEntry FieldEntries[] = {
     {&TfrmEditRecord::edDevice, "edDevice", hGroup1, 10, 140, 20, 150, "Device type:", "Тип прибора:"},
     {&TfrmEditRecord::edDeviceID, "edDeviceID", hGroup1, 10, 140, 44, 150, "Device ID:", "ID прибора:"},
     {&TfrmEditRecord::EditTuningID, "EditTuningID", hGroup1, 10, 140, 68, 150, "Tuning ID:", "ID настройки:"},
@@ -107,13 +107,13 @@ const TFieldSpec FieldSpecs[] = {
 };
 
 // A multi-line conclusion with its label above it.
-struct TMemoSpec {
+struct TMemoEntry {
     TMemo *TfrmEditRecord::*Memo;
     const char *Name;
     THolder Holder;
 };
 
-const TMemoSpec MemoSpecs[] = {
+const TMemoEntry MemoEntries[] = {
     {&TfrmEditRecord::Memo1, "Memo1", hImagePage},
     {&TfrmEditRecord::memo_impimgconcl, "memo_impimgconcl", hImpactPage},
 };
@@ -140,42 +140,42 @@ void TfrmEditRecord::BuildFields()
         AddLangEntry(mlLangLinked1, mlLangLinked1->Captions(), name, QString::fromUtf8(english),
                      QString::fromUtf8(russian));
     };
-    for (const TGroupSpec &spec : GroupSpecs) {
+    for (const TGroupEntry &entry : GroupEntries) {
         auto *group = new TGroupBox(this);
-        group->SetName(spec.Name);
-        group->SetParent(holders[spec.Holder]);
-        group->SetBounds(spec.Left, spec.Top, spec.Width, spec.Height);
-        group->SetCaption(QString::fromUtf8(spec.English));
-        texts(spec.Name, spec.English, spec.Russian);
-        this->*spec.Group = group;
-        holders[spec.Self] = group;
+        group->SetName(entry.Name);
+        group->SetParent(holders[entry.Holder]);
+        group->SetBounds(entry.Left, entry.Top, entry.Width, entry.Height);
+        group->SetCaption(QString::fromUtf8(entry.English));
+        texts(entry.Name, entry.English, entry.Russian);
+        this->*entry.Group = group;
+        holders[entry.Self] = group;
     }
-    for (const TFieldSpec &spec : FieldSpecs) {
-        const QString labelName = QStringLiteral("lb") + spec.Name;
-        TLabel *label = NewLabel(this, holders[spec.Holder], labelName, spec.LabelLeft, spec.Top + 3);
-        label->SetCaption(QString::fromUtf8(spec.English));
-        texts(labelName, spec.English, spec.Russian);
+    for (const TFieldEntry &entry : FieldEntries) {
+        const QString labelName = QStringLiteral("lb") + entry.Name;
+        TLabel *label = NewLabel(this, holders[entry.Holder], labelName, entry.LabelLeft, entry.Top + 3);
+        label->SetCaption(QString::fromUtf8(entry.English));
+        texts(labelName, entry.English, entry.Russian);
         auto *edit = new TEdit(this);
-        edit->SetName(spec.Name);
-        edit->SetParent(holders[spec.Holder]);
-        edit->SetBounds(spec.Left, spec.Top, spec.Width, 21);
-        edit->SetMaxLength(spec.MaxLength);
-        edit->SetReadOnly(!spec.Editable);
-        if (!spec.Editable)
+        edit->SetName(entry.Name);
+        edit->SetParent(holders[entry.Holder]);
+        edit->SetBounds(entry.Left, entry.Top, entry.Width, 21);
+        edit->SetMaxLength(entry.MaxLength);
+        edit->SetReadOnly(!entry.Editable);
+        if (!entry.Editable)
             edit->SetColor(clBtnFace);
         label->SetFocusControl(edit);
-        this->*spec.Edit = edit;
+        this->*entry.Edit = edit;
     }
-    for (const TMemoSpec &spec : MemoSpecs) {
-        const QString labelName = QStringLiteral("lb") + spec.Name;
-        TLabel *label = NewLabel(this, holders[spec.Holder], labelName, 4, 252);
+    for (const TMemoEntry &entry : MemoEntries) {
+        const QString labelName = QStringLiteral("lb") + entry.Name;
+        TLabel *label = NewLabel(this, holders[entry.Holder], labelName, 4, 252);
         label->SetCaption(QStringLiteral("Conclusion:"));
         texts(labelName, "Conclusion:", "Заключение:");
         auto *memo = new TMemo(this);
-        memo->SetName(spec.Name);
-        memo->SetParent(holders[spec.Holder]);
+        memo->SetName(entry.Name);
+        memo->SetParent(holders[entry.Holder]);
         memo->SetBounds(4, 268, 300, 52);
         label->SetFocusControl(memo);
-        this->*spec.Memo = memo;
+        this->*entry.Memo = memo;
     }
 }
