@@ -19,10 +19,12 @@ void OpenSection(TRegistry &reg, const QString &section)
 // current value, so the load never fails on what the store holds.
 std::optional<QString> ReadText(const TRegistry &reg, const QString &name)
 {
-    if (!reg.ValueExists(name))
-        return std::nullopt;
     try {
-        return reg.ReadString(name);
+        QString text = reg.ReadString(name);
+        // Only an empty answer may stand for a missing value.
+        if (text.isEmpty() && !reg.ValueExists(name))
+            return std::nullopt;
+        return text;
     } catch (const ERegistryException &) {
         return std::nullopt;
     }
