@@ -28,11 +28,15 @@ QString Cause(const QFileDevice &file, int error)
     return reason;
 }
 
+[[noreturn]] void FileError(const char *what, const QString &fileName, const QString &cause)
+{
+    throw EInOutError(QString("%1 \"%2\": %3").arg(QLatin1String(what), QDir::toNativeSeparators(fileName), cause));
+}
+
 [[noreturn]] void FileError(const char *what, const QString &fileName, const QFileDevice &file)
 {
     const int error = errno;
-    throw EInOutError(
-        QString("%1 \"%2\": %3").arg(QLatin1String(what), QDir::toNativeSeparators(fileName), Cause(file, error)));
+    FileError(what, fileName, Cause(file, error));
 }
 
 // A pipe or a device is no journal: opening it would wait for a writer, and reading it might never end.
@@ -40,8 +44,7 @@ void OpenJournal(QFile &file, const QString &fileName, QIODevice::OpenMode mode)
 {
     const QFileInfo info(fileName);
     if (info.exists() && !info.isFile())
-        throw EInOutError(QString("Cannot open file \"%1\": it is not a regular file")
-                              .arg(QDir::toNativeSeparators(fileName)));
+        FileError("Cannot open file", fileName, QStringLiteral("it is not a regular file"));
     errno = 0;
     if (!file.open(mode))
         FileError("Cannot open file", fileName, file);
