@@ -7,6 +7,11 @@ class TLumbraImageMessage;
 class TLumbraTuningMessage;
 class TStringGrid;
 
+// Day, month, year, hour, minute, second in the locale's separators; the padded form writes every part but the
+// year with two digits.
+QString DateTimeText(unsigned day, unsigned month, unsigned year, unsigned hour, unsigned minute, unsigned second,
+                     bool padded);
+
 // The cell texts of one table row, a text a column, in the locale settings of the moment (the window's
 // language sets its date, time and decimal separators).
 std::vector<QString> TuningRowTexts(const TLumbraTuningMessage &tuning);
