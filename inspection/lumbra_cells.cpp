@@ -51,8 +51,7 @@ QString DateTimeText(unsigned day, unsigned month, unsigned year, unsigned hour,
     return text;
 }
 
-namespace {
-// The frequency code counts steps of 8/51 MHz. The 256 texts are made once for each decimal separator.
+// The 256 texts are made once for each decimal separator.
 QString FrequencyText(quint8 code)
 {
     static QChar separator;
@@ -65,7 +64,6 @@ QString FrequencyText(quint8 code)
     }
     return texts[code];
 }
-} // namespace
 
 std::vector<QString> TuningRowTexts(const TLumbraTuningMessage &tuning)
 {

@@ -115,8 +115,8 @@ QStringList TuningPrintLines(const TLumbraTuningMessage *t, TmlCustomLang *lang)
                {text(strSDATE), DateTimeText(t->Day, t->Month, t->Year, t->Hour, t->Minute, t->Second, false)}),
         Format("%s: %s", {text(strSNAME), t->GetRecordName()}),
         Format("%s: %s\t%s: %d\t%s: %d",
-               {text(strSFREQUENCY), FormatFloat(QStringLiteral("#.###"), t->Frequency * 8.0 / 51.0),
-                text(strSAMPLITUDE), int(t->Amplitude), text(strSPERIOD), int(t->Period)}),
+               {text(strSFREQUENCY), FrequencyText(t->Frequency), text(strSAMPLITUDE), int(t->Amplitude),
+                text(strSPERIOD), int(t->Period)}),
         Format("%s: %s", {text(strSCOMMENTS), t->GetComments()}),
         ImageCaption(lang),
     };
