@@ -1,5 +1,6 @@
 #include "FieldSettings.h"
 
+#include "SettingsKey.h"
 #include "registry/Registry.h"
 #include "rtl/SysUtils.h"
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-const QString fieldsKey = "\\Software\\Kelmar\\OrmelSW\\LUMBRA\\FieldsSettings";
+const QString fieldsKey = QString(LumbraSettingsKey) + "\\FieldsSettings";
 
 void OpenSection(TRegistry &reg, const QString &section)
 {

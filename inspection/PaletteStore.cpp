@@ -1,12 +1,13 @@
 #include "PaletteStore.h"
 
+#include "SettingsKey.h"
 #include "registry/Registry.h"
 #include "rtl/SysUtils.h"
 
 #include <algorithm>
 
 namespace {
-const QString colorKey = "\\Software\\Kelmar\\OrmelSW\\LUMBRA\\ColorSettings";
+const QString colorKey = QString(LumbraSettingsKey) + "\\ColorSettings";
 } // namespace
 
 void LoadPalette(TPaletteEntry *palette)

@@ -12,6 +12,7 @@
 #include "LangEntry.h"
 #include "forms/Application.h"
 #include "forms/Screen.h"
+#include "lumbra_cells.h"
 #include "mlLngLnk.h"
 #include "rtl/SysUtils.h"
 #include "types_u.h"
@@ -235,7 +236,7 @@ void TfrmEditRecord::ShowTuning(const TLumbraTuningMessage *record)
     EditTransducerID->SetText(IntToStr(record->TransducerID));
     EditDate->SetText(DateText(record->Day, record->Month, record->Year));
     EditTime->SetText(TimeText(record->Hour, record->Minute, record->Second));
-    EditFrequency->SetText(FormatFloat(QStringLiteral("#.###"), record->Frequency * 8.0 / 51.0));
+    EditFrequency->SetText(FrequencyText(record->Frequency));
     EditGain->SetText(IntToStr(record->Amplitude));
     EditPulse->SetText(IntToStr(record->Period));
     EditStartPoint->SetText(IntToStr(record->StartPoint));

@@ -28,8 +28,8 @@ void AppendDecimal(QString &text, unsigned value, bool padded)
         text += QLatin1Char('0');
     text += Decimal(value);
 }
+} // namespace
 
-// Day, month, year, hour, minute, second; the padded form writes every part but the year with two digits.
 QString DateTimeText(unsigned day, unsigned month, unsigned year, unsigned hour, unsigned minute, unsigned second,
                      bool padded)
 {
@@ -51,7 +51,7 @@ QString DateTimeText(unsigned day, unsigned month, unsigned year, unsigned hour,
     return text;
 }
 
-// The frequency code counts steps of 8/51 MHz. The 256 texts are made once for each decimal separator.
+// The 256 texts are made once for each decimal separator.
 QString FrequencyText(quint8 code)
 {
     static QChar separator;
@@ -64,7 +64,6 @@ QString FrequencyText(quint8 code)
     }
     return texts[code];
 }
-} // namespace
 
 std::vector<QString> TuningRowTexts(const TLumbraTuningMessage &tuning)
 {

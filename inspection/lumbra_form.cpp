@@ -1,6 +1,7 @@
 // The main window's components, as its resource lists them.
 
 #include "FormBuilder.h"
+#include "SettingsKey.h"
 #include "lumbra_texts.h"
 #include "lumbra_u.h"
 #include "msg_u.h"
@@ -281,7 +282,7 @@ void TfrmLumbra::BuildComponents()
 
     mlFormStorage1 = new TmlFormStorage(this);
     mlFormStorage1->SetName(QStringLiteral("mlFormStorage1"));
-    mlFormStorage1->SetSubKey(QStringLiteral("\\Software\\Kelmar\\OrmelSW\\LUMBRA"));
+    mlFormStorage1->SetSubKey(LumbraSettingsKey);
 }
 
 void TfrmLumbra::BuildMenu()

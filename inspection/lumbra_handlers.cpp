@@ -3,6 +3,7 @@
 
 #include "GridRows.h"
 #include "PaletteStore.h"
+#include "SettingsKey.h"
 #include "lumbra_texts.h"
 #include "lumbra_u.h"
 #include "lumbraab_u.h"
@@ -27,7 +28,6 @@
 #include <span>
 
 namespace {
-const QString SettingsKey = QStringLiteral("\\Software\\Kelmar\\OrmelSW\\LUMBRA");
 constexpr TColor MenuGlyphMask = clOlive;
 
 std::vector<QString> Titles(std::span<const TLumbraText> titles)
@@ -71,7 +71,7 @@ void TfrmLumbra::FormCreate(TObject *)
     DoWarnings = true;
     try {
         TRegistry registry;
-        if (registry.OpenKey(SettingsKey, true))
+        if (registry.OpenKey(LumbraSettingsKey, true))
             DoWarnings = registry.ReadBool(QStringLiteral("DoWarnings"));
     } catch (const Exception &) {
         DoWarnings = true;
@@ -291,7 +291,7 @@ void TfrmLumbra::SetDoWarnings(bool value)
         return;
     DoWarnings = value;
     TRegistry registry;
-    if (registry.OpenKey(SettingsKey, true))
+    if (registry.OpenKey(LumbraSettingsKey, true))
         registry.WriteBool(QStringLiteral("DoWarnings"), value);
 }
 

@@ -2,6 +2,7 @@
 
 #include "lumbra_print.h"
 
+#include "lumbra_cells.h"
 #include "lumbra_texts.h"
 #include "lumbra_u.h"
 
@@ -13,7 +14,6 @@
 #include "mlLngLnk.h"
 #include "printing/PrintDialog.h"
 #include "printing/Printer.h"
-#include "rtl/FormatSettings.h"
 #include "rtl/SysUtils.h"
 #include "types_u.h"
 
@@ -22,14 +22,6 @@
 #include <algorithm>
 
 namespace {
-QString DateTimeText(int day, int month, int year, int hour, int minute, int second)
-{
-    const QString date = QStringList{IntToStr(day), IntToStr(month), IntToStr(year)}.join(FormatSettings.DateSeparator);
-    const QString time =
-        QStringList{IntToStr(hour), IntToStr(minute), IntToStr(second)}.join(FormatSettings.TimeSeparator);
-    return date + QLatin1Char(' ') + time;
-}
-
 QString ImageCaption(TmlCustomLang *lang) { return lang->LookupString(QStringLiteral("strImage")); }
 
 // Puts the picture's top-left corner at (left, top) of the page. The record's drawing centres its picture in the
@@ -119,11 +111,12 @@ QStringList TuningPrintLines(const TLumbraTuningMessage *t, TmlCustomLang *lang)
         Format("%s: %s", {text(strSDEVICETYPE), t->GetDeviceType()}),
         Format("%s: %d", {text(strSDEVICENUMBER), int(t->DeviceNumber)}),
         Format("%s: %d", {text(strSTUNINGID), int(t->TuningID)}),
-        Format("%s: %s", {text(strSDATE), DateTimeText(t->Day, t->Month, t->Year, t->Hour, t->Minute, t->Second)}),
+        Format("%s: %s",
+               {text(strSDATE), DateTimeText(t->Day, t->Month, t->Year, t->Hour, t->Minute, t->Second, false)}),
         Format("%s: %s", {text(strSNAME), t->GetRecordName()}),
         Format("%s: %s\t%s: %d\t%s: %d",
-               {text(strSFREQUENCY), FormatFloat(QStringLiteral("#.###"), t->Frequency * 8.0 / 51.0),
-                text(strSAMPLITUDE), int(t->Amplitude), text(strSPERIOD), int(t->Period)}),
+               {text(strSFREQUENCY), FrequencyText(t->Frequency), text(strSAMPLITUDE), int(t->Amplitude),
+                text(strSPERIOD), int(t->Period)}),
         Format("%s: %s", {text(strSCOMMENTS), t->GetComments()}),
         ImageCaption(lang),
     };
@@ -137,9 +130,9 @@ QStringList ImagePrintLines(const TLumbraImageMessage *i, TmlCustomLang *lang)
         Format("%s: %d", {text(strSDEVICENUMBER), int(i->DeviceNumber)}),
         Format("%s: %d\t%s: %d", {text(strSIMAGEID), int(i->ImageID), text(strSTUNINGID), int(i->TuningID)}),
         Format("%s: %s", {text(strSBEGINDATE), DateTimeText(i->BeginDay, i->BeginMonth, i->BeginYear, i->BeginHour,
-                                                            i->BeginMinute, i->BeginSecond)}),
-        Format("%s: %s", {text(strSENDDATE),
-                          DateTimeText(i->EndDay, i->EndMonth, i->EndYear, i->EndHour, i->EndMinute, i->EndSecond)}),
+                                                            i->BeginMinute, i->BeginSecond, false)}),
+        Format("%s: %s", {text(strSENDDATE), DateTimeText(i->EndDay, i->EndMonth, i->EndYear, i->EndHour, i->EndMinute,
+                                                          i->EndSecond, false)}),
         Format("%s: %s", {text(strSNAME), i->GetRecordName()}),
         Format("%s: %d\t%s: %d", {text(strSSIZEX), int(i->SizeX), text(strSSIZEY), int(i->SizeY)}),
         Format("%s: %d\t%s: %d\t", {text(strSSTEPX), int(i->StepX), text(strSSTEPY), int(i->StepY)}),

@@ -83,11 +83,7 @@ void TfrmLumbra::sbTunEditClick(TObject *sender)
         if (ImagesFlags.NoRecord)
             return;
         ViewerOrigin = voImage;
-        const auto *image = dynamic_cast<const TLumbraImageMessage *>(sgImages->Objects(0, sgImages->Row()));
-        if (image && image->ImageType > 1)
-            ViewImpactImage();
-        else
-            ViewImage();
+        ViewImage();
         return;
     }
     if (TuningsFlags.NoRecord)
@@ -96,12 +92,22 @@ void TfrmLumbra::sbTunEditClick(TObject *sender)
     ViewTuning(nullptr);
 }
 
+TLumbraTuningMessage *TfrmLumbra::CurrentTuningRecord() const
+{
+    return dynamic_cast<TLumbraTuningMessage *>(sgTunings->Objects(0, sgTunings->Row()));
+}
+
+TLumbraImageMessage *TfrmLumbra::CurrentImageRecord() const
+{
+    return dynamic_cast<TLumbraImageMessage *>(sgImages->Objects(0, sgImages->Row()));
+}
+
 TViewerContext TfrmLumbra::ViewerContext()
 {
     TViewerContext context;
     context.Manager = DataManager;
     context.Palette = Palette;
-    context.CurrentImage = dynamic_cast<const TLumbraImageMessage *>(sgImages->Objects(0, sgImages->Row()));
+    context.CurrentImage = CurrentImageRecord();
     context.LangDispatcher = mlLangDispatcher1;
     context.CommonLang = mlLangLinked1;
     context.ShowTuning = [this](int deviceNumber, int tuningId, TfrmEditRecord *caller) {
@@ -116,29 +122,25 @@ TViewerContext TfrmLumbra::ViewerContext()
     context.FindTuning = [this](int deviceNumber, int tuningId) -> const TLumbraTuningMessage * {
         if (TuningsFlags.NoRecord || !SelectTuningByIds(deviceNumber, tuningId))
             return nullptr;
-        return dynamic_cast<const TLumbraTuningMessage *>(sgTunings->Objects(0, sgTunings->Row()));
+        return CurrentTuningRecord();
     };
     return context;
 }
 
 void TfrmLumbra::ViewTuning(TForm *caller)
 {
-    auto *tuning = dynamic_cast<TLumbraTuningMessage *>(sgTunings->Objects(0, sgTunings->Row()));
+    TLumbraTuningMessage *tuning = CurrentTuningRecord();
     if (tuning && ViewTuningRecord(ViewerContext(), tuning, caller))
         FillGridRow(sgTunings, sgTunings->Row());
 }
 
 void TfrmLumbra::ViewImage()
 {
-    auto *image = dynamic_cast<TLumbraImageMessage *>(sgImages->Objects(0, sgImages->Row()));
-    if (image && ViewImageRecord(ViewerContext(), image))
-        FillGridRow(sgImages, sgImages->Row());
-}
-
-void TfrmLumbra::ViewImpactImage()
-{
-    auto *image = dynamic_cast<TLumbraImageMessage *>(sgImages->Objects(0, sgImages->Row()));
-    if (image && ViewImpactImageRecord(ViewerContext(), image))
+    TLumbraImageMessage *image = CurrentImageRecord();
+    if (!image)
+        return;
+    const auto view = image->ImageType > 1 ? ViewImpactImageRecord : ViewImageRecord;
+    if (view(ViewerContext(), image))
         FillGridRow(sgImages, sgImages->Row());
 }
 

@@ -181,10 +181,9 @@ public:
     void sbTunDeleteClick(TObject *sender);
     void sbTunEditClick(TObject *sender);
     // The record viewer on the current row's record; OK rewrites the row. A tuning asked for by an image's
-    // viewer (caller) stands beside it.
+    // viewer (caller) stands beside it; an impact image opens the impact viewer.
     void ViewTuning(TForm *caller);
     void ViewImage();
-    void ViewImpactImage();
     // Makes the first tunings row with a record of these keys the current row; false when none is shown.
     bool SelectTuningByIds(int deviceNumber, int tuningId);
 
@@ -199,6 +198,9 @@ public:
 
 private:
     void BuildComponents();
+    // The record in the table's current row, none when the row has none.
+    TLumbraTuningMessage *CurrentTuningRecord() const;
+    TLumbraImageMessage *CurrentImageRecord() const;
     TViewerContext ViewerContext();
     void BuildMenu();
     void BuildPrinting();
