@@ -211,12 +211,6 @@ int TStringGrid::GridLine() const { return options_ & (goVertLine | goHorzLine) 
 
 int TStringGrid::BandHeight() const { return model_->FixedRows() > 0 ? RowPitch() : 0; }
 
-void TStringGrid::Loaded()
-{
-    TWinControl::Loaded();
-    View()->setObjectName(Name());
-}
-
 int TStringGrid::ColCount() const { return model_->GridColCount(); }
 
 void TStringGrid::SetColCount(int count)
