@@ -474,8 +474,7 @@ void TStringGrid::DeleteRows(const std::vector<int> &rows)
     const QScopedValueRollback changing(changingRows_, true);
     std::vector<int> sorted = rows;
     for (int row : sorted)
-        if (row < 0 || row >= RowCount())
-            OutOfRange();
+        CheckCell(0, row);
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     if (sorted.empty())
