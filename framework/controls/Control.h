@@ -204,6 +204,8 @@ protected:
     QString text_;
 
 private:
+    // Leaves the parent's controls, which are laid out again where this control takes part in their layout.
+    void LeaveParent();
     void FontChange(TObject *);
     void MouseEvent(QEvent *event);
     void StartDrag();
