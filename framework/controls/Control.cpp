@@ -75,11 +75,7 @@ TControl::~TControl()
     // The widget's signals run code of the derived control, which is gone by now.
     if (widget_)
         QObject::disconnect(widget_, nullptr, this, nullptr);
-    if (TWinControl *parent = std::exchange(parent_, nullptr)) {
-        parent->RemoveControl(this);
-        if (ShapesLayoutOf(parent))
-            parent->AlignControls();
-    }
+    LeaveParent();
     // Deleted where it stands: taking it out of its window first would walk the window's focus chain, once for
     // each of the thousands of buttons a window may hold.
     delete widget_.data();
@@ -89,13 +85,7 @@ void TControl::SetParent(TWinControl *parent)
 {
     if (parent == parent_)
         return;
-    if (parent_) {
-        TWinControl *old = parent_;
-        parent_ = nullptr;
-        old->RemoveControl(this);
-        if (ShapesLayoutOf(old))
-            old->AlignControls();
-    }
+    LeaveParent();
     parent_ = parent;
     if (!widget_)
         return;
@@ -109,6 +99,16 @@ void TControl::SetParent(TWinControl *parent)
     widget_->setVisible(visible_);
     AdoptParentFont();
     RequestAlign();
+}
+
+void TControl::LeaveParent()
+{
+    TWinControl *parent = std::exchange(parent_, nullptr);
+    if (!parent)
+        return;
+    parent->RemoveControl(this);
+    if (ShapesLayoutOf(parent))
+        parent->AlignControls();
 }
 
 int TControl::Left() const { return widget_ ? widget_->x() : 0; }

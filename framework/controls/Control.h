@@ -35,8 +35,6 @@ using TShiftState = unsigned;
 using TMouseEvent = TMethod<TObject *, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TMethod<TObject *, TShiftState, int, int>;
 
-class TControl;
-
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 // Sender (the control under the mouse), source (the dragged control), x, y, state, accept.
 using TDragOverEvent = TMethod<TObject *, TObject *, int, int, TDragState, bool &>;
@@ -62,8 +60,9 @@ QString GetLongHint(const QString &hint);
 // The control that wraps the widget, also one that another module made; null for any other widget.
 TControl *ControlOfWidget(const QWidget *widget);
 
-// A control wraps one Qt widget, which it owns. The widget carries the control's Name as its objectName. The widget's parent follows Parent; bounds, visibility and
-// enabling live in the widget. Handler code that Qt triggers runs behind the exception barrier (CallHandler).
+// A control wraps one Qt widget, which it owns. The widget carries the control's Name as its objectName. The
+// widget's parent follows Parent; bounds, visibility and enabling live in the widget. Handler code that Qt
+// triggers runs behind the exception barrier (CallHandler).
 class TControl : public TComponent {
     Q_OBJECT
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
@@ -205,6 +204,8 @@ protected:
     QString text_;
 
 private:
+    // Leaves the parent's controls, which are laid out again where this control takes part in their layout.
+    void LeaveParent();
     void FontChange(TObject *);
     void MouseEvent(QEvent *event);
     void StartDrag();

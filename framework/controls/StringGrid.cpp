@@ -211,12 +211,6 @@ int TStringGrid::GridLine() const { return options_ & (goVertLine | goHorzLine) 
 
 int TStringGrid::BandHeight() const { return model_->FixedRows() > 0 ? RowPitch() : 0; }
 
-void TStringGrid::Loaded()
-{
-    TWinControl::Loaded();
-    View()->setObjectName(Name());
-}
-
 int TStringGrid::ColCount() const { return model_->GridColCount(); }
 
 void TStringGrid::SetColCount(int count)
@@ -480,8 +474,7 @@ void TStringGrid::DeleteRows(const std::vector<int> &rows)
     const QScopedValueRollback changing(changingRows_, true);
     std::vector<int> sorted = rows;
     for (int row : sorted)
-        if (row < 0 || row >= RowCount())
-            OutOfRange();
+        CheckCell(0, row);
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     if (sorted.empty())

@@ -126,9 +126,6 @@ public:
 
     QTableView *View() const;
 
-    // The view takes the grid's name, so that tools reading the window find it.
-    void Loaded() override;
-
 protected:
     void FontChanged() override;
     void ColorChanged() override;

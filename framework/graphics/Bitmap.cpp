@@ -19,14 +19,27 @@ QImage Opaque(const QImage &image)
     painter.drawImage(0, 0, image);
     return opaque;
 }
+
+// Makes every pixel of the key colour see-through, in place.
+void ClearKeyColor(QImage &argb, QRgb key)
+{
+    for (int y = 0; y < argb.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(argb.scanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+}
 } // namespace
 
+// Both convert once and key the converted copy itself: images painted with a key are keyed on every paint.
 QImage WithTransparentKey(const QImage &image)
 {
     if (image.isNull())
         return image;
-    const QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
-    return WithTransparentColor(keyed, keyed.pixel(0, keyed.height() - 1));
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+    ClearKeyColor(keyed, keyed.pixel(0, keyed.height() - 1));
+    return keyed;
 }
 
 QImage WithTransparentColor(const QImage &image, QRgb key)
@@ -34,12 +47,7 @@ QImage WithTransparentColor(const QImage &image, QRgb key)
     if (image.isNull())
         return image;
     QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < keyed.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x)
-            if (line[x] == key)
-                line[x] = qRgba(0, 0, 0, 0);
-    }
+    ClearKeyColor(keyed, key);
     return keyed;
 }
 

@@ -29,12 +29,9 @@ TRegistryKey *Locate(TRegistryKey &tree, const QStringList &path)
 const TRegistryKey *Locate(const TRegistryKey &tree, const QStringList &path)
 {
     static const TRegistryKey emptyRoot;
-    const TRegistryKey *key = tree.Key(path.first());
-    if (!key)
-        return path.size() == 1 ? &emptyRoot : nullptr;
-    for (qsizetype i = 1; key && i < path.size(); ++i)
-        key = key->Key(path[i]);
-    return key;
+    if (TRegistryKey *root = tree.Key(path.first()))
+        return root->Find(path.mid(1));
+    return path.size() == 1 ? &emptyRoot : nullptr;
 }
 } // namespace
 

@@ -83,6 +83,12 @@ ERegistryException LockFailed(const QString &path, const TStoreLock &lock)
                                        lock.Error()));
 }
 
+ERegistryException ReadFailed(const QString &path, const QString &cause)
+{
+    return ERegistryException(
+        QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), cause));
+}
+
 // What tells one version of the file from another without reading it: a rewrite makes a new file.
 struct TFileStamp {
     dev_t Device;
@@ -104,13 +110,11 @@ std::optional<TFileStamp> StampOf(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         if (errno == ENOENT)
             return std::nullopt;
-        throw ERegistryException(
-            QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), ErrorText(errno)));
+        throw ReadFailed(path, ErrorText(errno));
     }
     // Opening a pipe or a device would wait for a writer, or read without end.
     if (!S_ISREG(info.st_mode))
-        throw ERegistryException(
-            QString("Cannot read the settings file %1: it is not a regular file").arg(QDir::toNativeSeparators(path)));
+        throw ReadFailed(path, QStringLiteral("it is not a regular file"));
     return TFileStamp{info.st_dev, info.st_ino, info.st_size,
                       qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000,
                       qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec};
@@ -138,12 +142,10 @@ QByteArray ReadBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ERegistryException(
-            QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw ReadFailed(path, file.errorString());
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw ERegistryException(
-            QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw ReadFailed(path, file.errorString());
     return bytes;
 }
 
