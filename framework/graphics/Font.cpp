@@ -84,6 +84,9 @@ void TFont::AssignQFont(const QFont &font)
 QFont TFont::ToQFont(int dpi) const
 {
     QFont font(name_);
+    // Latin and Cyrillic need no shaping; without it "fi" stays two letters, so printed text reads and searches
+    // as written instead of holding typographic ligatures.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     font.setBold(style_ & fsBold);
     font.setItalic(style_ & fsItalic);
     font.setUnderline(style_ & fsUnderline);

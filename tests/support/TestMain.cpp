@@ -13,6 +13,8 @@ int main(int argc, char **argv)
     QTemporaryDir settingsDir;
     qputenv("ORMEL_REGISTRY", QDir(settingsDir.path()).filePath("registry.txt").toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
+    // Text is laid out with the fresh machine's fonts, whatever else this one has installed.
+    qputenv("FONTCONFIG_FILE", ORMEL_TEST_FONTCONFIG);
 
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
