@@ -241,7 +241,11 @@ void TfrmLumbra::sbTunSearchClick(TObject *sender)
     TSpeedButton *own = tunings ? sbTunSearch : sbImgSearch;
     TSpeedButton *other = tunings ? sbImgSearch : sbTunSearch;
     TStringGrid *grid = tunings ? sgTunings : sgImages;
+    // Moving the panel takes the focus out of its edit; the panel is not left by that.
+    const TNotifyEvent onExit = pnTunSearch->OnExit();
+    pnTunSearch->SetOnExit({});
     pnTunSearch->SetParent(bar);
+    pnTunSearch->SetOnExit(onExit);
     if (dynamic_cast<TMenuItem *>(sender))
         own->SetDown(true);
     pnTunSearch->SetVisible(own->Down());

@@ -83,8 +83,10 @@ TEST(LumbraInTheProgram, ShowsTheRecordsSortsThemAndFindsRows)
         Line({"set", Window, "edTunSrch", "UMP"}), Grid("sgTunings"),
         Line({"set", Window, "edTunSrch", "9"}), Grid("sgTunings"),
         Line({"choose", Window, "cbTunSrchCol", "2"}), Grid("sgTunings"),
-        // The images' find entry of the menu moves the panel to the images and releases the tunings' button.
+        // The images' find entry of the menu moves the panel to the images and releases the tunings' button; one
+        // click on the tunings' find button, while the panel's edit has the focus, takes it back.
         Line({"menu", Window, "1", "8"}), Line({"controls", Window}),
+        Line({"press", Window, "sbTunSearch"}), Line({"controls", Window}),
         Line({"select", Window, "sgImages", "3"}), Grid("sgImages"),
     });
     EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
@@ -162,6 +164,9 @@ TEST(LumbraInTheProgram, ShowsTheRecordsSortsThemAndFindsRows)
     EXPECT_EQ(control("sbImgSearch", 1)["down"], "1");
     EXPECT_EQ(control("sbTunSearch", 1)["down"], "0");
     EXPECT_EQ(control("cbTunSrchCol", 1)["text"], "Device type");
+    EXPECT_EQ(control("pnTunSearch", 2)["visible"], "1");
+    EXPECT_EQ(control("sbTunSearch", 2)["down"], "1");
+    EXPECT_EQ(control("sbImgSearch", 2)["down"], "0");
     EXPECT_EQ(images[1].Summary["row"], "3");
 }
 
