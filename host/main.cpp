@@ -200,6 +200,8 @@ TfrmMain::TfrmMain(TComponent *owner) : TForm(owner)
     mlLang1->SetLangDelim(2);
     FillLanguageTexts();
     mlLang1->SetNumOfLanguages(2);
+    // A switch rewrites the plug-ins' windows too, which takes its time on a large journal.
+    mlLang1->SetChangingCursor(crHourGlass);
     mlLang1->SetLangDispatcher(mlLangDispatcher1);
     mlLang1->SetOnChangeLanguage(MakeEvent<&TfrmMain::mlLang1ChangeLanguage>(this));
     names.SetCommaText(QStringLiteral("IMAGE1,PANEL1,N2,N1,PM,MLFORMSTORAGE1,MLLANG1,MLLANGDISPATCHER1,IMAGELIST1"));

@@ -318,6 +318,8 @@ void TfrmLumbra::FillLanguageTexts()
     FillLocales(mlLangLinked1);
     mlLangLinked1->SetNumOfLanguages(2);
     mlLangLinked1->SetChangeLocales(true);
+    // A switch refills both tables.
+    mlLangLinked1->SetChangingCursor(crHourGlass);
     mlLangLinked1->SetLangDispatcher(mlLangDispatcher1);
     mlLangLinked1->SetOnChangeLanguage(MakeEvent<&F::mlLangLinked1ChangeLanguage>(this));
 }

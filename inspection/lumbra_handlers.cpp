@@ -18,6 +18,7 @@
 #include "controls/SpinEdit.h"
 #include "controls/StatusBar.h"
 #include "forms/Application.h"
+#include "forms/Cursors.h"
 #include "graphics/DrawEdge.h"
 #include "menus/Menus.h"
 #include "mlLngLnk.h"
@@ -192,6 +193,7 @@ void TfrmLumbra::sgTuningsMouseUp(TObject *sender, TMouseButton button, TShiftSt
     if (col == sortColumn)
         ascending = !ascending;
     sortColumn = col;
+    const TBusyCursor busy;
     SortGridByColumn(grid, col, ascending);
 }
 
