@@ -273,6 +273,7 @@ void TfrmMain::FillLanguageTexts()
     add(strings, "IDS_0", "All plugins loaded.", "Все модули загружены.");
     add(strings, "IDS_1", "Loading plugin: ", "Загрузка модуля: ");
     add(strings, "IDS_2", "Exit from Ormel Software Environment", "Выход из программного комплекса Ormel");
+    AddHelpStrings(mlLang1);
 
     TStrings *dialogs = mlLang1->DlgsCaptions();
     dialogs->Clear();
@@ -526,6 +527,9 @@ void TfrmMain::mlLang1ChangeLanguage(TObject *)
         registry.WriteInteger(QStringLiteral("Language"), language);
     English1->SetChecked(language == 1);
     Russian1->SetChecked(language == 2);
+    // The dialogs that name no help file of their own show the program's, in the window's language too.
+    Application->SetHelpFile(language == 2 ? QStringLiteral("rostrel_ru.hlp") : QStringLiteral("ROSTREL.HLP"));
+    ApplyHelpStrings(mlLang1);
     UpdatePluginTexts();
 }
 

@@ -315,6 +315,7 @@ void TfrmLumbra::FillLanguageTexts()
     AddLangEntry(mlLangLinked1, mlLangLinked1->OtherStrings(), QStringLiteral("TfrmLumbra.HelpFile"),
                  QStringLiteral("lumbra.hlp"), QStringLiteral("lumbra_ru.hlp"));
     AddLumbraStrings(mlLangLinked1);
+    AddHelpStrings(mlLangLinked1);
     FillLocales(mlLangLinked1);
     mlLangLinked1->SetNumOfLanguages(2);
     mlLangLinked1->SetChangeLocales(true);

@@ -2,6 +2,7 @@
 // selection.
 
 #include "GridRows.h"
+#include "LangEntry.h"
 #include "PaletteStore.h"
 #include "SettingsKey.h"
 #include "lumbra_texts.h"
@@ -114,7 +115,13 @@ void TfrmLumbra::mlLangLinked1ChangeLanguage(TObject *)
     lumbra_u::OnDataUpdate();
 }
 
-void TfrmLumbra::UpdateStrings() { ReadLumbraTexts(mlLangLinked1); }
+void TfrmLumbra::UpdateStrings()
+{
+    ReadLumbraTexts(mlLangLinked1);
+    // The plug-in's dialogs that name no help file of their own (message boxes, the about box) show the window's.
+    Application->SetHelpFile(HelpFile());
+    ApplyHelpStrings(mlLangLinked1);
+}
 
 void TfrmLumbra::SetColumnTitles()
 {
