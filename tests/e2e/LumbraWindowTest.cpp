@@ -277,6 +277,23 @@ TEST(LumbraInTheProgram, FollowsALanguageSwitchWhileItIsOpen)
     EXPECT_EQ(tunings[1].Cell(6, 2), "10,039");
 }
 
+// A language switch, the host's alone as well, and opening the window show the busy cursor while they run and
+// the normal one afterwards.
+TEST(LumbraInTheProgram, ALanguageSwitchAndOpeningTheWindowShowTheBusyCursorWhileTheyRun)
+{
+    const QStringList script{Line({"watch-cursor"}), Line({"click", "Russian1"}), Line({"cursor"}),
+                             Line({"watch-cursor"}), Open(), Line({"cursor"})};
+    const THostSession bare;
+    TRunResult run = bare.Run(script.mid(0, 3));
+    EXPECT_EQ(run.Column("cursor", "busy"), QStringList{"1"});
+    EXPECT_EQ(run.Column("cursor", "now"), QStringList{"normal"});
+
+    const TLumbraSession session;
+    run = session.Run(script);
+    EXPECT_EQ(run.Column("cursor", "busy"), (QStringList{"1", "1"}));
+    EXPECT_EQ(run.Column("cursor", "now"), (QStringList{"normal", "normal"}));
+}
+
 // The composite sheet in the program: two previews added, the first dragged from cell 1 to cell 9, a drag onto an
 // occupied cell refused, and "Clear all" hides the sheet.
 TEST(LumbraInTheProgram, AddsPreviewsToTheCompositeSheetAndMovesThemBetweenFreeCells)
