@@ -24,14 +24,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QDesktopServices>
 #include <QEnterEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <utility>
 #include <vector>
 
@@ -137,17 +141,30 @@ void PressKey(QWidget *window, const QString &name)
     QCoreApplication::sendEvent(target, &press);
 }
 
+// The cursor the program shows now.
+QString ShownCursor()
+{
+    const QCursor *cursor = QGuiApplication::overrideCursor();
+    return !cursor ? QStringLiteral("normal") : cursor->shape() == Qt::WaitCursor ? QStringLiteral("busy")
+                                                                                  : QStringLiteral("other");
+}
+
 class TAutomation : public QObject {
+    Q_OBJECT
 public:
     explicit TAutomation(QStringList script) : script_(std::move(script))
     {
         SetModalHook([this](const TModalRequest &request) { return AnswerModal(request); });
-        SetHelpHook([](const THelpRequest &request) {
+        SetHelpHook([this](const THelpRequest &request) {
             Report(QStringLiteral("help"), {{"file", request.File},
                                             {"command", QString::number(request.Command)},
                                             {"data", request.Command == HELP_CONTEXT ? QString::number(request.Data)
                                                                                       : QString()}});
+            if (showHelp_)
+                ShowHelp(Application->Handle(), request);
         });
+        // Files the program opens on the desktop, every module's help pages among them, are reported instead.
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "OpenFile");
         SetShellHook([](const QString &operation, const QString &file) {
             Report(QStringLiteral("shell"), {{"operation", operation}, {"file", file}});
             return true;
@@ -156,12 +173,16 @@ public:
         WaitForMainWindow();
     }
 
+    Q_INVOKABLE void OpenFile(const QUrl &url) { Report(QStringLiteral("file"), {{"path", url.toLocalFile()}}); }
+
 protected:
     // The splash window's progress line, each time the splash is painted with a new one. And the modal windows
     // of the plug-ins: each module has its own modal hook, so the host's never hears of theirs; a modal window
     // that is still up once the host's hook had its turn runs a modal loop of its own and is answered here.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watchingCursor_ && ShownCursor() == QLatin1String("busy"))
+            sawBusyCursor_ = true;
         if (event->type() == QEvent::Paint && frmSplash && watched == frmSplash->Label1->Widget()
             && frmSplash->Label1->Caption() != splashText_) {
             splashText_ = frmSplash->Label1->Caption();
@@ -230,8 +251,21 @@ private:
             PressControl(MenuEntry(args));
         else if (command == QLatin1String("click-tool"))
             PressControl(ToolButton(args));
-        else if (command == QLatin1String("key"))
-            PressKey(frmMain->Widget(), args.value(1));
+        else if (command == QLatin1String("key")) {
+            QWidget *window = args.value(2).isEmpty() ? frmMain->Widget() : FindWindow(args.value(2));
+            if (window)
+                PressKey(window, args.value(1));
+            else
+                Report(QStringLiteral("error"), {{"window", args.value(2)}});
+        } else if (command == QLatin1String("show-help"))
+            showHelp_ = true;
+        else if (command == QLatin1String("watch-cursor")) {
+            watchingCursor_ = true;
+            sawBusyCursor_ = false;
+        } else if (command == QLatin1String("cursor")) {
+            Report(QStringLiteral("cursor"), {{"busy", Flag(sawBusyCursor_)}, {"now", ShownCursor()}});
+            watchingCursor_ = false;
+        }
         else if (command == QLatin1String("lookup")) {
             TmlLang *lang = frmMain->mlLang1;
             const QString &list = args.value(1);
@@ -409,6 +443,9 @@ private:
     qsizetype next_ = 0;
     std::vector<TAnswer> answers_;
     QString splashText_;
+    bool showHelp_ = false;
+    bool watchingCursor_ = false;
+    bool sawBusyCursor_ = false;
 };
 } // namespace
 
@@ -423,3 +460,5 @@ void StartAutomation()
         script = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     (new TAutomation(script))->setParent(QCoreApplication::instance());
 }
+
+#include "Automation.moc"

@@ -11,7 +11,7 @@
 //   click-tool T B            presses button B of tool bar T on the tool-bar panel
 //   hover-menu I J            highlights entry J of the menu bar's entry I
 //   hover-tool T B            moves the mouse onto button B of tool bar T
-//   key KEY                   presses the key (F1, or one letter) in the main window
+//   key KEY [WINDOW]          presses the key (F1, or one letter) in the main window, or in the window named
 //   lookup LIST NAME          the main window's text of that name in its Strings, DlgsCaptions or Locales list,
 //                             in the active language (the first language's where that one is empty)
 //   memory BYTES PERCENT      the machine's memory figures from now on
@@ -28,6 +28,11 @@
 //                             until one closes it (its OK button, say) or "end-modal RESULT" ends it with that
 //                             modal result; the commands after that run once it is gone
 //   wait MS                   lets the program run on its own for MS milliseconds
+//   show-help                 from now on the host's help requests, still reported, are also shown as the program
+//                             shows them: the page, or the box that names the missing help file (the plug-ins'
+//                             help requests are always shown so)
+//   watch-cursor              from now on notes whether the busy cursor shows while the program handles events
+//   cursor                    reports whether it did since "watch-cursor" (busy=1) and the cursor now, and stops
 //   close [WINDOW]            closes the main window, or the window named, as its close box does
 // WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra; of several, the
 // modal one on top), NAME and GRID a control or menu entry of its form by Name:
@@ -51,7 +56,8 @@
 //   mouse-up WINDOW NAME X Y      releases the button there
 //   shot WINDOW FILE [NAME]   saves the picture of the window, or of its control NAME, as it would stand on the
 //                             screen (PNG), modal or not
-// Every modal window, help request, shell request and progress line of the splash window is reported too, and
-// what a print dialog, print preview or colour dialog shows.
+// Every modal window, help request, shell request, file opened on the desktop (a help page, any module's) and
+// progress line of the splash window is reported too, and what a print dialog, print preview or colour dialog
+// shows.
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
 void StartAutomation();

@@ -200,6 +200,8 @@ TfrmMain::TfrmMain(TComponent *owner) : TForm(owner)
     mlLang1->SetLangDelim(2);
     FillLanguageTexts();
     mlLang1->SetNumOfLanguages(2);
+    // A switch rewrites the plug-ins' windows too, which takes its time on a large journal.
+    mlLang1->SetChangingCursor(crHourGlass);
     mlLang1->SetLangDispatcher(mlLangDispatcher1);
     mlLang1->SetOnChangeLanguage(MakeEvent<&TfrmMain::mlLang1ChangeLanguage>(this));
     names.SetCommaText(QStringLiteral("IMAGE1,PANEL1,N2,N1,PM,MLFORMSTORAGE1,MLLANG1,MLLANGDISPATCHER1,IMAGELIST1"));
@@ -271,6 +273,7 @@ void TfrmMain::FillLanguageTexts()
     add(strings, "IDS_0", "All plugins loaded.", "Все модули загружены.");
     add(strings, "IDS_1", "Loading plugin: ", "Загрузка модуля: ");
     add(strings, "IDS_2", "Exit from Ormel Software Environment", "Выход из программного комплекса Ormel");
+    AddHelpStrings(mlLang1);
 
     TStrings *dialogs = mlLang1->DlgsCaptions();
     dialogs->Clear();
@@ -524,6 +527,9 @@ void TfrmMain::mlLang1ChangeLanguage(TObject *)
         registry.WriteInteger(QStringLiteral("Language"), language);
     English1->SetChecked(language == 1);
     Russian1->SetChecked(language == 2);
+    // The dialogs that name no help file of their own show the program's, in the window's language too.
+    Application->SetHelpFile(language == 2 ? QStringLiteral("rostrel_ru.hlp") : QStringLiteral("ROSTREL.HLP"));
+    ApplyHelpStrings(mlLang1);
     UpdatePluginTexts();
 }
 

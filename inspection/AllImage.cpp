@@ -7,6 +7,7 @@
 #include "controls/ScrollBox.h"
 #include "controls/StatusBar.h"
 #include "forms/Application.h"
+#include "forms/Cursors.h"
 #include "lumbra_u.h"
 #include "lumbraab_u.h"
 #include "menus/Menus.h"
@@ -264,6 +265,7 @@ void TAllImageForm::ToolButton2Click(TObject *)
 
 void TAllImageForm::ToolButton1Click(TObject *)
 {
+    const TBusyCursor busy;
     const std::unique_ptr<TReportAllImageForm> report(new TReportAllImageForm(nullptr));
     report->SetBanner(BannerLine(Russian()));
     for (const TCompositeImage &entry : Images)

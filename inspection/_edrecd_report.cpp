@@ -9,6 +9,7 @@
 #include "controls/Edit.h"
 #include "controls/Image.h"
 #include "controls/Memo.h"
+#include "forms/Cursors.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "mlLangDispatcher.h"
@@ -79,6 +80,7 @@ int TfrmEditRecord::ActiveLanguage() const
 
 void TfrmEditRecord::ButPreviewClick(TObject *)
 {
+    const TBusyCursor busy;
     if (ViewerOrigin == voTuning) {
         PreviewTuningReport();
         return;

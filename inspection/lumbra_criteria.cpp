@@ -6,6 +6,7 @@
 
 #include "controls/ComboBox.h"
 #include "controls/PageControl.h"
+#include "forms/Cursors.h"
 #include "mlLangDispatcher.h"
 #include "mlLngLnk.h"
 
@@ -57,6 +58,7 @@ void TfrmLumbra::EditCriteria(TStringGrid *grid)
     dialog->pcFieldsChange(dialog.get());
     if (dialog->ShowModal() != mrOk)
         return;
+    const TBusyCursor busy;
     settings = working;
     SaveAllFieldSettings();
     lumbra_u::OnDataUpdate();

@@ -315,9 +315,12 @@ void TfrmLumbra::FillLanguageTexts()
     AddLangEntry(mlLangLinked1, mlLangLinked1->OtherStrings(), QStringLiteral("TfrmLumbra.HelpFile"),
                  QStringLiteral("lumbra.hlp"), QStringLiteral("lumbra_ru.hlp"));
     AddLumbraStrings(mlLangLinked1);
+    AddHelpStrings(mlLangLinked1);
     FillLocales(mlLangLinked1);
     mlLangLinked1->SetNumOfLanguages(2);
     mlLangLinked1->SetChangeLocales(true);
+    // A switch refills both tables.
+    mlLangLinked1->SetChangingCursor(crHourGlass);
     mlLangLinked1->SetLangDispatcher(mlLangDispatcher1);
     mlLangLinked1->SetOnChangeLanguage(MakeEvent<&F::mlLangLinked1ChangeLanguage>(this));
 }

@@ -2,6 +2,7 @@
 // selection.
 
 #include "GridRows.h"
+#include "LangEntry.h"
 #include "PaletteStore.h"
 #include "SettingsKey.h"
 #include "lumbra_texts.h"
@@ -18,6 +19,7 @@
 #include "controls/SpinEdit.h"
 #include "controls/StatusBar.h"
 #include "forms/Application.h"
+#include "forms/Cursors.h"
 #include "graphics/DrawEdge.h"
 #include "menus/Menus.h"
 #include "mlLngLnk.h"
@@ -113,7 +115,13 @@ void TfrmLumbra::mlLangLinked1ChangeLanguage(TObject *)
     lumbra_u::OnDataUpdate();
 }
 
-void TfrmLumbra::UpdateStrings() { ReadLumbraTexts(mlLangLinked1); }
+void TfrmLumbra::UpdateStrings()
+{
+    ReadLumbraTexts(mlLangLinked1);
+    // The plug-in's dialogs that name no help file of their own (message boxes, the about box) show the window's.
+    Application->SetHelpFile(HelpFile());
+    ApplyHelpStrings(mlLangLinked1);
+}
 
 void TfrmLumbra::SetColumnTitles()
 {
@@ -192,6 +200,7 @@ void TfrmLumbra::sgTuningsMouseUp(TObject *sender, TMouseButton button, TShiftSt
     if (col == sortColumn)
         ascending = !ascending;
     sortColumn = col;
+    const TBusyCursor busy;
     SortGridByColumn(grid, col, ascending);
 }
 
@@ -241,7 +250,11 @@ void TfrmLumbra::sbTunSearchClick(TObject *sender)
     TSpeedButton *own = tunings ? sbTunSearch : sbImgSearch;
     TSpeedButton *other = tunings ? sbImgSearch : sbTunSearch;
     TStringGrid *grid = tunings ? sgTunings : sgImages;
+    // Moving the panel takes the focus out of its edit; the panel is not left by that.
+    const TNotifyEvent onExit = pnTunSearch->OnExit();
+    pnTunSearch->SetOnExit({});
     pnTunSearch->SetParent(bar);
+    pnTunSearch->SetOnExit(onExit);
     if (dynamic_cast<TMenuItem *>(sender))
         own->SetDown(true);
     pnTunSearch->SetVisible(own->Down());

@@ -7,6 +7,7 @@
 #include "lumbra_u.h"
 
 #include "LangEntry.h"
+#include "forms/Cursors.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "graphics/DrawText.h"
@@ -230,6 +231,7 @@ void TfrmLumbra::PrintImages(TCanvas *canvas, int row)
 
 void TfrmLumbra::Print1Click(TObject *)
 {
+    const TBusyCursor busy;
     if (PrintDialog1->Execute())
         PrintRows(sgTunings, sgTunings->Row(), sgTunings->Row(), mlLangLinked1,
                   QStringLiteral("strPrinterTitleForTuning"),
@@ -238,6 +240,7 @@ void TfrmLumbra::Print1Click(TObject *)
 
 void TfrmLumbra::PrintAll1Click(TObject *)
 {
+    const TBusyCursor busy;
     if (PrintDialog1->Execute())
         PrintRows(sgTunings, 1, sgTunings->RowCount() - 1, mlLangLinked1,
                   QStringLiteral("strPrinterTitleForTunings"),
@@ -246,6 +249,7 @@ void TfrmLumbra::PrintAll1Click(TObject *)
 
 void TfrmLumbra::Print2Click(TObject *)
 {
+    const TBusyCursor busy;
     if (PrintDialog1->Execute())
         PrintRows(sgImages, sgImages->Row(), sgImages->Row(), mlLangLinked1,
                   QStringLiteral("strPrinterTitleForImage"),
@@ -254,6 +258,7 @@ void TfrmLumbra::Print2Click(TObject *)
 
 void TfrmLumbra::PrintAll2Click(TObject *)
 {
+    const TBusyCursor busy;
     if (PrintDialog1->Execute())
         PrintRows(sgImages, 1, sgImages->RowCount() - 1, mlLangLinked1,
                   QStringLiteral("strPrinterTitleForImages"),

@@ -3,6 +3,7 @@
 #include "_edrecd.h"
 #include "controls/Image.h"
 #include "controls/StringGrid.h"
+#include "forms/Cursors.h"
 #include "graphics/Canvas.h"
 #include "lumbra_cells.h"
 #include "lumbra_texts.h"
@@ -48,6 +49,7 @@ void TfrmLumbra::sbTunDeleteClick(TObject *sender)
     if (ShowMessageDlg(mlLangLinked1, LumbraText(strSDELCONFIRM), mtWarning, MsgDlgButtons({mbYes, mbNo, mbHelp}),
                        0) != mrYes)
         return;
+    const TBusyCursor busy;
     TStringGrid *grid = tunings ? sgTunings : sgImages;
     const int row = grid->Row();
     TObject *record = grid->Objects(0, row);
@@ -78,6 +80,8 @@ void TfrmLumbra::sbTunEditClick(TObject *sender)
         if (col < 0 || row < grid->FixedRows())
             return;
     }
+    // The viewer opens with the normal cursor; loading it and rewriting the row afterwards show the busy one.
+    const TBusyCursor busy;
     ViewerOrigin = voNone;
     if (TagOf(sender) != 1) {
         if (ImagesFlags.NoRecord)
@@ -111,6 +115,7 @@ TViewerContext TfrmLumbra::ViewerContext()
     context.LangDispatcher = mlLangDispatcher1;
     context.CommonLang = mlLangLinked1;
     context.ShowTuning = [this](int deviceNumber, int tuningId, TfrmEditRecord *caller) {
+        const TBusyCursor busy;
         if (!SelectTuningByIds(deviceNumber, tuningId)) {
             ShowNoTuningWarning(true);
             return;

@@ -7,6 +7,7 @@
 #include "mlLangDispatcher.h"
 
 #include "forms/Application.h"
+#include "forms/Cursors.h"
 #include "registry/RegistryStore.h"
 
 #include <utility>
@@ -68,6 +69,7 @@ void TTmpObj::DoTestAction(TObject *) {}
 
 void TTmpObj::DoConfigAction(TObject *)
 {
+    const TBusyCursor busy;
     if (HostDispatcher)
         frmLumbra->mlLangDispatcher1->SetActiveLanguage(HostDispatcher->ActiveLanguage);
     frmLumbra->DataManager = DataManager;
@@ -88,6 +90,8 @@ void lumbra_u::OnDataUpdate()
     if (!form || !form->DataManager)
         return;
     TDataManager *manager = form->DataManager;
+    // Filling and filtering the tables takes its time on a large journal, whoever asked for it.
+    const TBusyCursor busy;
     try {
         form->SetColumnTitles();
         FillTable(form->sgTunings, manager->GetTuningCount(), manager->GetTuningList(), TuningsFlags);

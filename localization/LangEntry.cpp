@@ -1,7 +1,13 @@
 #include "LangEntry.h"
 
 #include "classes/Strings.h"
+#include "menus/Menus.h"
 #include "mlLang.h"
+#include "platform/Help.h"
+
+namespace {
+const QString HelpNotInstalled = QStringLiteral("sHelpNotInstalled");
+} // namespace
 
 void AddLangEntry(const TmlCustomLang *lang, TStrings *list, const QString &name, const QString &english,
                   const QString &russian)
@@ -38,4 +44,16 @@ void AddMessageBoxCaptions(const TmlCustomLang *lang, TStrings *dialogs)
                 dialogs->Delete(i);
         AddLangEntry(lang, dialogs, name, QString::fromUtf8(caption.English), QString::fromUtf8(caption.Russian));
     }
+}
+
+void AddHelpStrings(TmlCustomLang *lang)
+{
+    AddLangEntry(lang, lang->Strings(), HelpNotInstalled, QStringLiteral("The help file \"%1\" is not installed."),
+                 QStringLiteral("Файл помощи \"%1\" не установлен."));
+}
+
+void ApplyHelpStrings(TmlCustomLang *lang)
+{
+    SetMissingHelpTexts(StripHotkey(lang->LookupListEntry(lang->DlgsCaptions(), QStringLiteral("Help"), true)),
+                        lang->LookupString(HelpNotInstalled));
 }

@@ -13,3 +13,9 @@ void AddLangEntry(const TmlCustomLang *lang, TStrings *list, const QString &name
 
 // Replaces the list's message-box captions (titles and buttons) with entries in English and Russian.
 void AddMessageBoxCaptions(const TmlCustomLang *lang, TStrings *dialogs);
+
+// Adds the text that names a missing help file to the component's string entries, in English and Russian.
+void AddHelpStrings(TmlCustomLang *lang);
+// The module's help requests name a missing help file in the component's active language, under the title of
+// its dialogs' Help button.
+void ApplyHelpStrings(TmlCustomLang *lang);

@@ -1,5 +1,7 @@
 #include "forms/Cursors.h"
 
+#include <QGuiApplication>
+
 Qt::CursorShape CursorShapeOf(TCursor cursor)
 {
     switch (cursor) {
@@ -16,4 +18,23 @@ Qt::CursorShape CursorShapeOf(TCursor cursor)
     default:
         return Qt::ArrowCursor;
     }
+}
+
+// The override cursors are the process's, so the scopes of every module stack on one another.
+TBusyCursor::TBusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+
+TBusyCursor::~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+
+TNormalCursor::TNormalCursor()
+{
+    while (const QCursor *cursor = QGuiApplication::overrideCursor()) {
+        lifted_.prepend(*cursor);
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+TNormalCursor::~TNormalCursor()
+{
+    for (const QCursor &cursor : lifted_)
+        QGuiApplication::setOverrideCursor(cursor);
 }

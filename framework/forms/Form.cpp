@@ -1,6 +1,7 @@
 #include "forms/Form.h"
 
 #include "forms/Application.h"
+#include "forms/Cursors.h"
 #include "forms/ModalHook.h"
 #include "forms/Screen.h"
 #include "menus/Menus.h"
@@ -322,6 +323,7 @@ TModalResult TForm::ShowModal()
     });
     TCloseAction action = caHide;
     int answer = mrNone;
+    const TNormalCursor normal;
     answeringModal_ = true;
     Show();
     const bool answered = AnswerModal({mkForm, this, window, Caption(), {}}, answer);

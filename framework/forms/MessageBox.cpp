@@ -1,5 +1,6 @@
 #include "forms/MessageBox.h"
 
+#include "forms/Cursors.h"
 #include "forms/ModalHook.h"
 
 #include <QMessageBox>
@@ -22,6 +23,7 @@ int MessageBox(HWND owner, const QString &text, const QString &caption, unsigned
 {
     QMessageBox box(IconOf(flags), caption, text, QMessageBox::Ok, owner);
     int answer = 0;
+    const TNormalCursor normal;
     if (AnswerModal({mkMessageBox, nullptr, &box, caption, text}, answer))
         return answer;
     box.exec();

@@ -1,5 +1,7 @@
 #include "forms/ModalHook.h"
 
+#include "forms/Cursors.h"
+
 #include <QDialog>
 
 namespace {
@@ -27,6 +29,7 @@ bool AnswerModal(const TModalRequest &request, int &answer)
 bool ExecuteCommonDialog(TObject *source, QDialog &dialog)
 {
     int answer = 0;
+    const TNormalCursor normal;
     if (AnswerModal({mkCommonDialog, source, &dialog, dialog.windowTitle(), {}}, answer))
         return answer != 0;
     return dialog.exec() == QDialog::Accepted;

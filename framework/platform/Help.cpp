@@ -14,9 +14,22 @@ THelpHook &CurrentHook()
     static THelpHook hook;
     return hook;
 }
+
+struct TMissingHelpTexts {
+    QString Caption = QStringLiteral("Help");
+    QString Text = QStringLiteral("The help file \"%1\" is not installed.");
+};
+
+TMissingHelpTexts &MissingHelpTexts()
+{
+    static TMissingHelpTexts texts;
+    return texts;
+}
 } // namespace
 
 void SetHelpHook(THelpHook hook) { CurrentHook() = std::move(hook); }
+
+void SetMissingHelpTexts(const QString &caption, const QString &text) { MissingHelpTexts() = {caption, text}; }
 
 QString HelpPagePath(const QString &programFolder, const THelpRequest &request)
 {
@@ -45,10 +58,18 @@ bool WinHelp(HWND owner, const QString &file, unsigned command, quintptr data)
         hook(request);
         return true;
     }
-    const QString page = HelpPagePath(QCoreApplication::applicationDirPath(), request);
-    if (!page.isEmpty() && QFileInfo::exists(page))
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(page));
-    MessageBox(owner, QStringLiteral("The help file \"%1\" is not installed.").arg(file), QStringLiteral("Help"),
-               MB_OK | MB_ICONEXCLAMATION);
+    return ShowHelp(owner, request);
+}
+
+bool ShowHelp(HWND owner, const THelpRequest &request)
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const unsigned command : {request.Command, unsigned(HELP_FINDER)}) {
+        const QString page = HelpPagePath(folder, {request.File, command, request.Data});
+        if (!page.isEmpty() && QFileInfo::exists(page))
+            return QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    }
+    const TMissingHelpTexts &texts = MissingHelpTexts();
+    MessageBox(owner, texts.Text.arg(request.File), texts.Caption, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

@@ -1,5 +1,6 @@
 #include "printing/ReportPage.h"
 
+#include "forms/Cursors.h"
 #include "forms/Form.h"
 #include "forms/ModalHook.h"
 #include "forms/Screen.h"
@@ -125,6 +126,7 @@ void TReportPage::Preview()
         Render(painter);
     });
     int answer = 0;
+    const TNormalCursor normal;
     if (!AnswerModal({mkForm, this, &dialog, dialog.windowTitle(), {}}, answer))
         dialog.exec();
 }

@@ -171,9 +171,10 @@ TEST(HostDialogs, TheHelpKeyShowsTheTopicOfEachWindow)
     EXPECT_EQ(run.Column("help", "data"), (QStringList{"10", "20", "10"}));
     EXPECT_EQ(run.Column("help", "file"), (QStringList{"ROSTREL.hlp", "ROSTREL.HLP", "ROSTREL.HLP"}));
 
-    // The main window names the help file of its language; the dialogs name none and use the program's.
+    // The main window names the help file of its language; the dialogs name none and use the program's, which
+    // follows the language too.
     session.SetInteger("Language", 2);
     run = session.Run(script);
     EXPECT_EQ(run.Column("help", "data"), (QStringList{"10", "20", "10"}));
-    EXPECT_EQ(run.Column("help", "file"), (QStringList{"rostrel_ru.hlp", "ROSTREL.HLP", "ROSTREL.HLP"}));
+    EXPECT_EQ(run.Column("help", "file"), (QStringList{"rostrel_ru.hlp", "rostrel_ru.hlp", "rostrel_ru.hlp"}));
 }

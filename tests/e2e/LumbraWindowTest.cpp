@@ -83,8 +83,10 @@ TEST(LumbraInTheProgram, ShowsTheRecordsSortsThemAndFindsRows)
         Line({"set", Window, "edTunSrch", "UMP"}), Grid("sgTunings"),
         Line({"set", Window, "edTunSrch", "9"}), Grid("sgTunings"),
         Line({"choose", Window, "cbTunSrchCol", "2"}), Grid("sgTunings"),
-        // The images' find entry of the menu moves the panel to the images and releases the tunings' button.
+        // The images' find entry of the menu moves the panel to the images and releases the tunings' button; one
+        // click on the tunings' find button, while the panel's edit has the focus, takes it back.
         Line({"menu", Window, "1", "8"}), Line({"controls", Window}),
+        Line({"press", Window, "sbTunSearch"}), Line({"controls", Window}),
         Line({"select", Window, "sgImages", "3"}), Grid("sgImages"),
     });
     EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
@@ -162,6 +164,9 @@ TEST(LumbraInTheProgram, ShowsTheRecordsSortsThemAndFindsRows)
     EXPECT_EQ(control("sbImgSearch", 1)["down"], "1");
     EXPECT_EQ(control("sbTunSearch", 1)["down"], "0");
     EXPECT_EQ(control("cbTunSrchCol", 1)["text"], "Device type");
+    EXPECT_EQ(control("pnTunSearch", 2)["visible"], "1");
+    EXPECT_EQ(control("sbTunSearch", 2)["down"], "1");
+    EXPECT_EQ(control("sbImgSearch", 2)["down"], "0");
     EXPECT_EQ(images[1].Summary["row"], "3");
 }
 
@@ -270,6 +275,23 @@ TEST(LumbraInTheProgram, FollowsALanguageSwitchWhileItIsOpen)
     EXPECT_EQ(tunings[1].Cell(0, 0), "Device type");
     EXPECT_EQ(tunings[1].Cell(5, 1), "07/03/2005 09:05:00");
     EXPECT_EQ(tunings[1].Cell(6, 2), "10,039");
+}
+
+// A language switch, the host's alone as well, and opening the window show the busy cursor while they run and
+// the normal one afterwards.
+TEST(LumbraInTheProgram, ALanguageSwitchAndOpeningTheWindowShowTheBusyCursorWhileTheyRun)
+{
+    const QStringList script{Line({"watch-cursor"}), Line({"click", "Russian1"}), Line({"cursor"}),
+                             Line({"watch-cursor"}), Open(), Line({"cursor"})};
+    const THostSession bare;
+    TRunResult run = bare.Run(script.mid(0, 3));
+    EXPECT_EQ(run.Column("cursor", "busy"), QStringList{"1"});
+    EXPECT_EQ(run.Column("cursor", "now"), QStringList{"normal"});
+
+    const TLumbraSession session;
+    run = session.Run(script);
+    EXPECT_EQ(run.Column("cursor", "busy"), (QStringList{"1", "1"}));
+    EXPECT_EQ(run.Column("cursor", "now"), (QStringList{"normal", "normal"}));
 }
 
 // The composite sheet in the program: two previews added, the first dragged from cell 1 to cell 9, a drag onto an

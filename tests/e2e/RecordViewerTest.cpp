@@ -210,8 +210,8 @@ TEST(RecordViewerInTheProgram, DeletingAsksFirstAndTakesExactlyTheRecordsLine)
     TViewerSession session(known);
     const TRunResult run = session.Run({
         Open(),
-        // No, after the Help button, which leaves the question open (its topic 0 names no help); then Escape,
-        // then Enter for Yes.
+        // No, after the Help button, which leaves the question open (and names the help file, not installed here);
+        // then Escape, then Enter for Yes.
         Select("sgImages", 2), Modal(), Press(Window, "sbImgDelete"), Line({"controls", "TMessageForm"}),
         Press("TMessageForm", "Help"), Line({"windows"}), Press("TMessageForm", "No"),
         Line({"grid", Window, "sgImages"}),
@@ -225,8 +225,9 @@ TEST(RecordViewerInTheProgram, DeletingAsksFirstAndTakesExactlyTheRecordsLine)
     EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
     EXPECT_TRUE(run.Of("error").isEmpty());
     // Three questions for the image, two for the tunings, none once the tunings' table is empty.
-    const QList<TRecord> modals = run.Of("modal");
-    ASSERT_EQ(modals.size(), 5);
+    QList<TRecord> modals = run.Of("modal");
+    ASSERT_EQ(modals.size(), 6);
+    EXPECT_EQ(modals.takeAt(1)["text"], "The help file \"lumbra.hlp\" is not installed.");
     for (const TRecord &modal : modals) {
         EXPECT_EQ(modal["class"], "TMessageForm");
         EXPECT_EQ(modal["caption"], "Warning");

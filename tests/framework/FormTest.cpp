@@ -1,5 +1,7 @@
 #include "controls/WinControl.h"
+#include "dialogs/ColorDialog.h"
 #include "forms/Application.h"
+#include "forms/Cursors.h"
 #include "forms/Form.h"
 #include "forms/ModalHook.h"
 #include "forms/Screen.h"
@@ -8,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -171,6 +174,55 @@ TEST(Form, ShowModalAnswersTheModalResultAndRunsOnShowAndOnClose)
     }
     form.Show();
     EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+}
+
+// The busy cursor stands while its scopes live, nested ones too, and goes when an exception ends them. Every kind
+// of modal window opened amid them waits with the normal cursor, and a long operation inside it shows the busy
+// one again; once the modal window is gone the busy cursor is back.
+TEST(Form, BusyCursorScopesNestAndModalWindowsShowTheNormalCursor)
+{
+    const auto busy = [] {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        return cursor && cursor->shape() == Qt::WaitCursor;
+    };
+    const auto normal = [] { return QGuiApplication::overrideCursor() == nullptr; };
+    ASSERT_TRUE(normal());
+    try {
+        const TBusyCursor outer;
+        {
+            const TBusyCursor inner;
+            EXPECT_TRUE(busy());
+        }
+        EXPECT_TRUE(busy());
+        throw EInOutError("disk full");
+    } catch (const EInOutError &) {
+    }
+    EXPECT_TRUE(normal());
+
+    QStringList seen;
+    TModalHookScope scope([&](const TModalRequest &request) {
+        seen << QString("%1 %2").arg(request.Kind).arg(normal() ? "normal" : "busy");
+        if (request.Kind == mkForm) {
+            const TBusyCursor inside;
+            seen << QString("inside %1").arg(busy() ? "busy" : "normal");
+        }
+        return int(mrOk);
+    });
+    TForm form(nullptr);
+    TColorDialog colors(nullptr);
+    {
+        const TBusyCursor outer;
+        const TBusyCursor inner;
+        form.ShowModal();
+        EXPECT_TRUE(busy());
+        MessageBox(nullptr, "Saved.", "Journal", MB_OK);
+        EXPECT_TRUE(busy());
+        colors.Execute();
+        EXPECT_TRUE(busy());
+    }
+    EXPECT_TRUE(normal());
+    EXPECT_EQ(seen, QStringList({QString("%1 normal").arg(mkForm), "inside busy",
+                                 QString("%1 normal").arg(mkMessageBox), QString("%1 normal").arg(mkCommonDialog)}));
 }
 
 TEST(Form, ModalLoopEndsWhenTheModalResultIsSetAndOnCloseMayRefuse)

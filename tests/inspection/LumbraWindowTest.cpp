@@ -1,6 +1,10 @@
 // The main window of the inspection plug-in, registered as the host would and driven through its handlers.
 
 #include "FormatSettingsGuard.h"
+#include "PdfPages.h"
+#include "QtPrint.h"
+#include "TempDir.h"
+#include "_edrecd.h"
 #include "crit_u.h"
 #include "lumbra_u.h"
 #include "msg_u.h"
@@ -14,12 +18,16 @@
 #include "controls/SpeedButton.h"
 #include "controls/StatusBar.h"
 #include "forms/ModalHook.h"
+#include "graphics/Canvas.h"
 #include "menus/Menus.h"
 #include "mlLangDispatcher.h"
+#include "mlMessageDialog.h"
 #include "platform/Help.h"
+#include "printing/PrintDialog.h"
 #include "registry/Registry.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
@@ -59,6 +67,54 @@ TLumbraImageMessage *NewImage(int id, int type)
         image->BitImage.SetLength(120 * 120);
     return image;
 }
+
+QString ShownCursor()
+{
+    const QCursor *cursor = QGuiApplication::overrideCursor();
+    return !cursor ? "normal" : cursor->shape() == Qt::WaitCursor ? "busy" : "other";
+}
+
+// The cursor each time an operation changes a table's titles, rows or cells, or draws the watched tuning.
+class TCursorWatch {
+public:
+    explicit TCursorWatch(std::initializer_list<const TStringGrid *> grids)
+    {
+        for (const TStringGrid *grid : grids) {
+            const QAbstractItemModel *model = grid->View()->model();
+            const auto note = [this] { Note(); };
+            QObject::connect(model, &QAbstractItemModel::dataChanged, &context_, note);
+            QObject::connect(model, &QAbstractItemModel::rowsInserted, &context_, note);
+            QObject::connect(model, &QAbstractItemModel::rowsRemoved, &context_, note);
+            QObject::connect(model, &QAbstractItemModel::rowsMoved, &context_, note);
+            QObject::connect(model, &QAbstractItemModel::modelReset, &context_, note);
+            QObject::connect(model, &QAbstractItemModel::headerDataChanged, &context_, note);
+        }
+    }
+    void Note() { seen_ << ShownCursor(); }
+    // "busy" when every change since the last call showed the busy cursor; "none" when nothing changed.
+    QString During()
+    {
+        const QStringList seen = std::exchange(seen_, {});
+        return seen.isEmpty() ? "none" : seen.count("busy") == seen.size() ? "busy" : seen.join(',');
+    }
+
+private:
+    QObject context_;
+    QStringList seen_;
+};
+
+class TWatchedTuning : public TLumbraTuningMessage {
+public:
+    explicit TWatchedTuning(TCursorWatch *watch) : watch_(watch) {}
+    void Draw(TCanvas *canvas, qint32 x, qint32 y) const override
+    {
+        watch_->Note();
+        TLumbraTuningMessage::Draw(canvas, x, y);
+    }
+
+private:
+    TCursorWatch *watch_;
+};
 
 // A data manager with three tunings and two images (an ordinary and a level image), the plug-in registered
 // with it, and a settings store without the plug-in's key.
@@ -346,6 +402,59 @@ TEST_F(LumbraWindow, RefreshReportsFailuresAndKeepsNoStaleRecord)
     EXPECT_NO_THROW(Open());
     EXPECT_TRUE(frmLumbra->Visible());
     EXPECT_FALSE(frmLumbra->sgTunings->Objects(0, 1));
+}
+
+// Opening the window, sorting, the criteria dialog's OK, a language switch, viewing and printing show the busy
+// cursor while they change the tables or draw the record; their dialogs wait with the normal cursor, and a failure
+// that ends an operation leaves the normal cursor behind.
+TEST_F(LumbraWindow, LongOperationsShowTheBusyCursorAndTheirDialogsTheNormalOne)
+{
+    TempDir dir;
+    const TPrintToPdfScope toPdf(dir.File("print.pdf"));
+    TCursorWatch watch({Form->sgTunings, Form->sgImages});
+    auto *watched = new TWatchedTuning(&watch);
+    watched->SetWidth(108);
+    watched->SetHeight(108);
+    watched->TuningID = 55;
+    delete std::exchange(Manager.TuningMessages[0], watched);
+    QStringList dialogs;
+    TModalHookScope hook([&](const TModalRequest &request) {
+        dialogs << request.Source->ClassName() + " " + ShownCursor();
+        // The viewer is left by Cancel: this manager keeps no edits.
+        return dynamic_cast<TPrintDialog *>(request.Source)     ? 1
+               : dynamic_cast<TMessageForm *>(request.Source)   ? int(mrYes)
+               : dynamic_cast<TfrmEditRecord *>(request.Source) ? int(mrCancel)
+                                                                 : int(mrOk);
+    });
+
+    Open();
+    EXPECT_EQ(watch.During(), "busy");
+    EXPECT_EQ(ShownCursor(), "normal");
+    ClickHeader(Form->sgTunings, 3);
+    EXPECT_EQ(watch.During(), "busy");
+    Form->TunCriteria1->Click();
+    EXPECT_EQ(watch.During(), "busy");
+    Form->mlLangDispatcher1->SetActiveLanguage(2);
+    EXPECT_EQ(watch.During(), "busy");
+    Form->mlLangDispatcher1->SetActiveLanguage(1);
+    watch.During();
+    EXPECT_EQ(ShownCursor(), "normal");
+
+    for (int row = 1; row < Form->sgTunings->RowCount(); ++row)
+        if (Form->sgTunings->Objects(0, row) == watched)
+            Form->sgTunings->SetRow(row);
+    watch.During();
+    Form->sbTunEdit->Click();
+    EXPECT_EQ(watch.During(), "busy");
+    Form->TunPrint1->Click();
+    EXPECT_EQ(watch.During(), "busy");
+    EXPECT_EQ(ShownCursor(), "normal");
+
+    // Nor does it delete: it fails, after the question.
+    EXPECT_ANY_THROW(Form->sbTunDeleteClick(Form->sbTunDelete));
+    EXPECT_EQ(ShownCursor(), "normal");
+    EXPECT_EQ(dialogs, QStringList({"TfrmGridCrit normal", "TfrmEditRecord normal", "TPrintDialog normal",
+                                    "TMessageForm normal"}));
 }
 
 // The Help menu's About entry shows the plug-in's about box; the warning box's "Don't show again" reaches the
