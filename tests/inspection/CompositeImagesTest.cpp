@@ -8,6 +8,7 @@
 #include "img_u.h"
 #include "lumbra_u.h"
 
+#include "FormatSettingsGuard.h"
 #include "RecordSamples.h"
 #include "controls/Button.h"
 #include "controls/Image.h"
@@ -37,6 +38,9 @@ constexpr int Cell = TCompositeSlots::Spacing;
 // Images 21 (ordinary), 22 (level, its pixels at every level) and 23 (impact).
 class CompositeImages : public testing::Test {
 protected:
+    // A language switch changes the process locale settings; later tests in the same run must not see that.
+    FormatSettingsGuard Locale;
+
     CompositeImages()
     {
         TRegistry().DeleteKey("\\Software\\Kelmar\\OrmelSW\\LUMBRA");
