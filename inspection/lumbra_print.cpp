@@ -2,6 +2,7 @@
 
 #include "lumbra_print.h"
 
+#include "PrintFailure.h"
 #include "lumbra_cells.h"
 #include "lumbra_texts.h"
 #include "lumbra_u.h"
@@ -45,22 +46,44 @@ void DrawPicture(const TCustomLumbraMessage *record, TCanvas *canvas, int left, 
 }
 
 constexpr int PrintFontSize = 10;
+// A tab moves the text on to the next of these stops that leaves this gap after the text before it.
+constexpr int PrintTabStep = 56;
+constexpr int PrintTabGap = 12;
 
-// Writes the lines from the text origin down, a line every step; answers where the picture goes.
-TPoint WriteLines(TCanvas *canvas, const QStringList &lines)
+// Moves on from a column to the next tab stop that leaves the gap after it.
+int NextTabStop(int left)
 {
-    TRect r{PrintTextOrigin, PrintTextOrigin, PrintPageWidth, PrintPageHeight};
-    for (const QString &line : lines) {
-        // Record texts are printed as they are: an "&" in a comment is no accelerator.
-        const unsigned tabs = line.contains(QLatin1Char('\t')) ? DT_EXPANDTABS : 0;
-        DrawText(canvas, line, r, DT_NOCLIP | DT_NOPREFIX | tabs);
-        r.Top += PrintLineStep;
-    }
-    return {r.Left, r.Top};
+    return PrintTextOrigin + (left - PrintTextOrigin + PrintTabGap + PrintTabStep - 1) / PrintTabStep * PrintTabStep;
 }
 
-// The white page with the record's picture under the place of the lines, and the lines when asked for.
-std::unique_ptr<TBitmap> PageBitmap(const TCustomLumbraMessage *record, const QStringList &lines, bool withLines)
+// Writes the lines from the text origin down, a line every step, each column of a line from its tab stop; a
+// text too long for the page's width goes on in lines under it, and the lines after it move down as far.
+// Answers where the picture goes. Record texts are written as they are: an "&" in a comment is no accelerator.
+TPoint WriteLines(TCanvas *canvas, const QStringList &lines)
+{
+    const int lineHeight = canvas->TextExtent(QStringLiteral("Ag")).cy;
+    int top = PrintTextOrigin;
+    for (const QString &line : lines) {
+        int height = lineHeight;
+        if (line.contains(u'\t')) {
+            int left = PrintTextOrigin;
+            for (const QString &column : line.split(u'\t')) {
+                if (left > PrintTextOrigin)
+                    left = NextTabStop(left);
+                canvas->TextOut(left, top, column);
+                left += canvas->TextWidth(column);
+            }
+        } else {
+            TRect r{PrintTextOrigin, top, PrintPageWidth - PrintTextOrigin, PrintPageHeight};
+            height = std::max(height, DrawText(canvas, line, r, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX));
+        }
+        top += PrintLineStep + height - lineHeight;
+    }
+    return {PrintTextOrigin, top};
+}
+
+// The white page bitmap, its font the text's.
+std::unique_ptr<TBitmap> BlankPage()
 {
     auto page = std::make_unique<TBitmap>();
     page->SetSize(PrintPageWidth, PrintPageHeight);
@@ -70,36 +93,35 @@ std::unique_ptr<TBitmap> PageBitmap(const TCustomLumbraMessage *record, const QS
     canvas->Brush()->SetColor(clWhite);
     canvas->FillRect(canvas->ClipRect());
     canvas->Brush()->SetStyle(bsClear);
-    TPoint at{PrintTextOrigin, PrintTextOrigin + PrintLineStep * int(lines.size())};
-    if (withLines)
-        at = WriteLines(canvas, lines);
-    DrawPicture(record, canvas, at.X, at.Y);
     return page;
 }
 
 // Prints the records of the rows that hold one, a page each, as one job under the title; rows without a record
-// are skipped, and a job without a record is not started.
+// are skipped, and a job without a record is not started. A job that cannot be written is told to the user.
 template <class Compose>
-void PrintRows(TStringGrid *grid, int firstRow, int lastRow, TmlCustomLang *lang, const QString &titleName,
+void PrintRows(TfrmLumbra *form, TStringGrid *grid, int firstRow, int lastRow, const QString &titleName,
                Compose compose)
 {
+    QList<int> rows;
+    for (int row = firstRow; row <= lastRow; ++row)
+        if (grid->Objects(0, row))
+            rows << row;
+    if (rows.isEmpty())
+        return;
     TPrinter *printer = Printer();
-    bool started = false;
-    const auto end = qScopeGuard([&] {
-        if (started)
-            printer->EndDoc();
-    });
-    for (int row = firstRow; row <= lastRow; ++row) {
-        if (!grid->Objects(0, row))
-            continue;
-        if (started) {
-            printer->NewPage();
-        } else {
-            printer->SetTitle(lang->LookupString(titleName));
-            printer->BeginDoc();
-            started = true;
+    printer->SetTitle(form->mlLangLinked1->LookupString(titleName));
+    try {
+        printer->BeginDoc();
+        auto abort = qScopeGuard([printer] { printer->Abort(); });
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (i > 0)
+                printer->NewPage();
+            compose(printer->Canvas(), rows[i]);
         }
-        compose(printer->Canvas(), row);
+        abort.dismiss();
+        printer->EndDoc();
+    } catch (const EPrintFailed &failure) {
+        ShowPrintFailure(form->mlLangLinked1, failure);
     }
 }
 } // namespace
@@ -143,7 +165,10 @@ QStringList ImagePrintLines(const TLumbraImageMessage *i, TmlCustomLang *lang)
 
 std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, const QStringList &lines)
 {
-    return PageBitmap(record, lines, true);
+    std::unique_ptr<TBitmap> page = BlankPage();
+    const TPoint at = WriteLines(page->Canvas(), lines);
+    DrawPicture(record, page->Canvas(), at.X, at.Y);
+    return page;
 }
 
 void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
@@ -151,17 +176,19 @@ void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const 
 {
     // The picture goes as pixels and the text as text, both stretched alike, so that the printed text stays
     // sharp and can be searched.
-    const std::unique_ptr<TBitmap> page = PageBitmap(record, lines, false);
-    canvas->StretchDraw(target, page.get());
     QPicture text;
+    TPoint at;
     {
         TCanvas recorder;
         recorder.SetDevice(&text);
         recorder.Font()->SetSize(PrintFontSize);
         recorder.Brush()->SetStyle(bsClear);
-        WriteLines(&recorder, lines);
+        at = WriteLines(&recorder, lines);
         recorder.Release();
     }
+    const std::unique_ptr<TBitmap> page = BlankPage();
+    DrawPicture(record, page->Canvas(), at.X, at.Y);
+    canvas->StretchDraw(target, page.get());
     TCanvas::TDrawScope painter(*canvas);
     if (!painter)
         return;
@@ -173,10 +200,17 @@ void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const 
     painter->drawPicture(0, 0, text);
 }
 
-TRect PrintTargetRect(int pageWidth, double pageHeight, int pixelsPerInchX)
+TRect PrintTargetRect(int pageWidth, int pageHeight)
 {
-    return {0, 0, pageWidth,
-            Trunc(pageHeight / (double(PrintPageHeight) / PrintPageWidth) - pixelsPerInchX)};
+    // As wide as the page, unless that makes it higher than the page.
+    qint64 width = pageWidth;
+    qint64 height = width * PrintPageHeight / PrintPageWidth;
+    if (height > pageHeight) {
+        height = pageHeight;
+        width = height * PrintPageWidth / PrintPageHeight;
+    }
+    const int left = int((pageWidth - width) / 2);
+    return {left, 0, left + int(width), int(height)};
 }
 
 void AddPrintStrings(TmlCustomLang *lang)
@@ -208,7 +242,7 @@ namespace {
 TRect PrinterTarget()
 {
     const TPrinter *printer = Printer();
-    return PrintTargetRect(printer->PageWidth(), printer->PageHeight(), printer->PixelsPerInchX());
+    return PrintTargetRect(printer->PageWidth(), printer->PageHeight());
 }
 } // namespace
 
@@ -231,31 +265,27 @@ void TfrmLumbra::PrintImages(TCanvas *canvas, int row)
 void TfrmLumbra::Print1Click(TObject *)
 {
     if (PrintDialog1->Execute())
-        PrintRows(sgTunings, sgTunings->Row(), sgTunings->Row(), mlLangLinked1,
-                  QStringLiteral("strPrinterTitleForTuning"),
+        PrintRows(this, sgTunings, sgTunings->Row(), sgTunings->Row(), QStringLiteral("strPrinterTitleForTuning"),
                   [this](TCanvas *canvas, int row) { PrintTunings(canvas, row); });
 }
 
 void TfrmLumbra::PrintAll1Click(TObject *)
 {
     if (PrintDialog1->Execute())
-        PrintRows(sgTunings, 1, sgTunings->RowCount() - 1, mlLangLinked1,
-                  QStringLiteral("strPrinterTitleForTunings"),
+        PrintRows(this, sgTunings, 1, sgTunings->RowCount() - 1, QStringLiteral("strPrinterTitleForTunings"),
                   [this](TCanvas *canvas, int row) { PrintTunings(canvas, row); });
 }
 
 void TfrmLumbra::Print2Click(TObject *)
 {
     if (PrintDialog1->Execute())
-        PrintRows(sgImages, sgImages->Row(), sgImages->Row(), mlLangLinked1,
-                  QStringLiteral("strPrinterTitleForImage"),
+        PrintRows(this, sgImages, sgImages->Row(), sgImages->Row(), QStringLiteral("strPrinterTitleForImage"),
                   [this](TCanvas *canvas, int row) { PrintImages(canvas, row); });
 }
 
 void TfrmLumbra::PrintAll2Click(TObject *)
 {
     if (PrintDialog1->Execute())
-        PrintRows(sgImages, 1, sgImages->RowCount() - 1, mlLangLinked1,
-                  QStringLiteral("strPrinterTitleForImages"),
+        PrintRows(this, sgImages, 1, sgImages->RowCount() - 1, QStringLiteral("strPrinterTitleForImages"),
                   [this](TCanvas *canvas, int row) { PrintImages(canvas, row); });
 }

@@ -111,8 +111,6 @@ int TPrinter::PageWidth() const { return printer_->width(); }
 
 int TPrinter::PageHeight() const { return printer_->height(); }
 
-int TPrinter::PixelsPerInchX() const { return printer_->logicalDpiX(); }
-
 TPrinter *Printer()
 {
     static TPrinter printer;

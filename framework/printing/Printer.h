@@ -61,10 +61,9 @@ public:
     // Cancels the job where the device can, and ends it in any case; nothing when no job runs.
     void Abort();
 
-    // The drawable page in device pixels, and the device's horizontal pixels per inch.
+    // The drawable page in device pixels.
     int PageWidth() const;
     int PageHeight() const;
-    int PixelsPerInchX() const;
 
 private:
     std::unique_ptr<QPrinter> printer_;
