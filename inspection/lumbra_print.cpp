@@ -8,6 +8,7 @@
 #include "lumbra_u.h"
 
 #include "LangEntry.h"
+#include "controls/StatusBar.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "graphics/DrawText.h"
@@ -96,6 +97,19 @@ std::unique_ptr<TBitmap> BlankPage()
     return page;
 }
 
+// Which page of how many the job prints, in the status line, drawn at once: the job leaves the window no time
+// to draw it otherwise. The first and the last page are shown, and at most some two hundred between them, so
+// that a long job does not spend its time on the status line.
+void ShowPrintProgress(TfrmLumbra *form, const QString &title, int page, int pages)
+{
+    if (page != 1 && page != pages && page % std::max(1, pages / 200) != 0)
+        return;
+    TStatusPanels *panels = form->StatusBar1->Panels();
+    panels->Items(0)->SetText(PrintProgressText(form->mlLangLinked1, page, pages));
+    panels->Items(1)->SetText(title);
+    form->StatusBar1->Repaint();
+}
+
 // Prints the records of the rows that hold one, a page each, as one job under the title; rows without a record
 // are skipped, and a job without a record is not started. A job that cannot be written is told to the user.
 template <class Compose>
@@ -109,13 +123,16 @@ void PrintRows(TfrmLumbra *form, TStringGrid *grid, int firstRow, int lastRow, c
     if (rows.isEmpty())
         return;
     TPrinter *printer = Printer();
-    printer->SetTitle(form->mlLangLinked1->LookupString(titleName));
+    const QString title = form->mlLangLinked1->LookupString(titleName);
+    printer->SetTitle(title);
     try {
+        const auto restoreStatus = qScopeGuard([form] { form->UpdateStatusBar(); });
         printer->BeginDoc();
         auto abort = qScopeGuard([printer] { printer->Abort(); });
         for (qsizetype i = 0; i < rows.size(); ++i) {
             if (i > 0)
                 printer->NewPage();
+            ShowPrintProgress(form, title, int(i + 1), int(rows.size()));
             compose(printer->Canvas(), rows[i]);
         }
         abort.dismiss();
@@ -213,6 +230,11 @@ TRect PrintTargetRect(int pageWidth, int pageHeight)
     return {left, 0, left + int(width), int(height)};
 }
 
+QString PrintProgressText(TmlCustomLang *lang, int page, int pages)
+{
+    return Format(lang->LookupString(QStringLiteral("strPrintProgress")), {page, pages});
+}
+
 void AddPrintStrings(TmlCustomLang *lang)
 {
     const char *const entries[][3] = {
@@ -221,6 +243,7 @@ void AddPrintStrings(TmlCustomLang *lang)
         {"strPrinterTitleForImage", "LUMBRA's C-image parameters", "Параметры С-изображения ЛУМБРА"},
         {"strPrinterTitleForImages", "LUMBRA's C-image records report", "Отчет по параметрам С-изображений ЛУМБРА"},
         {"strImage", "Image:", "Изображение:"},
+        {"strPrintProgress", "Printing page %d of %d", "Печать: страница %d из %d"},
     };
     for (const auto &[name, english, russian] : entries)
         AddLangEntry(lang, lang->Strings(), QString::fromUtf8(name), QString::fromUtf8(english),

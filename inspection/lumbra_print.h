@@ -32,5 +32,7 @@ void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const 
 // Where the page bitmap goes on a printer page of that size: as large as fits, in its own proportions, at the
 // top and centred across.
 TRect PrintTargetRect(int pageWidth, int pageHeight);
+// What the status line shows while a job prints its pages, in the component's active language.
+QString PrintProgressText(TmlCustomLang *lang, int page, int pages);
 // The printing entries of the window's language component.
 void AddPrintStrings(TmlCustomLang *lang);

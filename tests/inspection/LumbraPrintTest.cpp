@@ -22,9 +22,11 @@
 #include "controls/Button.h"
 #include "controls/Edit.h"
 #include "controls/Image.h"
+#include "controls/StatusBar.h"
 #include "printing/PrintDialog.h"
 #include "registry/Registry.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
@@ -211,6 +213,53 @@ TEST_F(LumbraPrint, ImagePagesHoldEveryLineAndEmptyTablesPrintNothing)
     EXPECT_TRUE(PrintFromMenu(Form->ImgPrintAll1, true));
     EXPECT_TRUE(PrintFromMenu(Form->ImgPrint1, true));
     EXPECT_FALSE(QFile::exists(Pdf()));
+}
+
+namespace {
+// Calls back each time the control's window is painted.
+class TPaintWatch : public QObject {
+public:
+    TPaintWatch(TControl *control, std::function<void()> painted) : painted_(std::move(painted))
+    {
+        control->Widget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted_();
+        return false;
+    }
+
+private:
+    std::function<void()> painted_;
+};
+} // namespace
+
+// While a job prints, the status line shows which page of how many and the job's title, drawn page by page, in
+// the window's language; afterwards it shows the tables' counts again.
+TEST_F(LumbraPrint, TheStatusLineShowsWhichPageIsPrinting)
+{
+    Form->Show();
+    QCoreApplication::processEvents();
+    TStatusPanels *panels = Form->StatusBar1->Panels();
+    QStringList shown;
+    const TPaintWatch watch(Form->StatusBar1,
+                            [&] { shown << panels->Items(0)->Text() + " | " + panels->Items(1)->Text(); });
+    const QString before = panels->Items(0)->Text();
+    EXPECT_TRUE(PrintFromMenu(Form->TunPrintAll1, true));
+    QStringList pages;
+    for (int page = 1; page <= 5; ++page)
+        pages << QString("Printing page %1 of 5 | LUMBRA's tuning records report").arg(page);
+    EXPECT_EQ(shown, pages);
+    EXPECT_EQ(panels->Items(0)->Text(), before);
+
+    shown.clear();
+    Form->mlLangDispatcher1->SetActiveLanguage(2);
+    EXPECT_TRUE(PrintFromMenu(Form->ImgPrint1, true));
+    EXPECT_EQ(shown, QStringList{QString::fromUtf8("Печать: страница 1 из 1 | Параметры С-изображения ЛУМБРА")});
+    EXPECT_EQ(PrintProgressText(Form->mlLangLinked1, 9999, 10000), QString::fromUtf8("Печать: страница 9999 из 10000"));
 }
 
 // The page bitmap: 40 pixels a line from (20, 20), the picture's top-left corner right under the last line, an
