@@ -1,6 +1,7 @@
 #include "AllImage.h"
 
 #include "LangEntry.h"
+#include "PrintFailure.h"
 #include "ReportAllImage.h"
 #include "controls/Image.h"
 #include "controls/Panel.h"
@@ -13,6 +14,7 @@
 #include "menus/Menus.h"
 #include "mlLngLnk.h"
 #include "platform/Help.h"
+#include "printing/Printer.h"
 #include "printing/ReportPage.h"
 
 #include <memory>
@@ -267,11 +269,17 @@ void TAllImageForm::ToolButton1Click(TObject *)
 {
     const TBusyCursor busy;
     const std::unique_ptr<TReportAllImageForm> report(new TReportAllImageForm(nullptr));
+    report->ReportPage1->SetReportTitle(Caption());
     report->SetBanner(BannerLine(Russian()));
     for (const TCompositeImage &entry : Images)
         if (entry.Present)
             report->AddImage(entry.Image);
-    report->ReportPage1->Preview();
+    try {
+        report->ReportPage1->Preview();
+    } catch (const EPrintFailed &failure) {
+        // The sheet's own language component holds no box captions; the main window's does.
+        ShowPrintFailure(frmLumbra ? frmLumbra->mlLangLinked1 : mlLangLinked1, failure);
+    }
 }
 
 void TAllImageForm::Context1Click(TObject *) { Application->HelpContext(HelpContext()); }

@@ -14,6 +14,12 @@ struct TLangPair {
     const char *Russian = "";
 };
 
+// The text in English for language 1, otherwise in Russian.
+inline QString InLanguage(const TLangPair &text, int language)
+{
+    return QString::fromUtf8(language == 1 ? text.English : text.Russian);
+}
+
 // One control of a form as the form's resource lists it: made into its field, then named, placed and given
 // its English texts, while both languages' texts go to the form's language component.
 template <class Form>

@@ -6,7 +6,6 @@
 #include "printing/RepPrintable.h"
 #include "printing/ReportPage.h"
 
-#include <QFontMetricsF>
 #include <algorithm>
 
 namespace {
@@ -43,8 +42,7 @@ TRepLabel *NewLabel(TReportAllImageForm *owner, TReportBand *band, const QString
 // One line of the label's text centred across the page.
 void Centre(TRepLabel *label)
 {
-    const QFontMetricsF metrics(label->Font()->ToQFont());
-    const double width = std::min(InnerWidth, metrics.horizontalAdvance(label->Caption()) * MmPerPixel);
+    const double width = std::min(InnerWidth, label->TextWidth());
     label->SetBounds((InnerWidth - width) / 2, label->Top(), width, label->Height());
 }
 } // namespace

@@ -6,7 +6,8 @@
 namespace {
 // The line that says who made the program, in every report's title band and after every banner.
 const QString MakerLine = QStringLiteral("Ormel Software Environment");
-constexpr double LabelHeight = 5;
+// Between the title band's rows and the detail band.
+constexpr double TitleGap = 5;
 } // namespace
 
 TReportForm::TReportForm(const QString &name) : TForm(nullptr)
@@ -22,39 +23,35 @@ TReportForm::TReportForm(const QString &name) : TForm(nullptr)
     TitleBand1 = new TReportBand(this);
     TitleBand1->SetName(QStringLiteral("TitleBand1"));
     TitleBand1->SetBandType(rbTitle);
-    TitleBand1->SetHeight(32);
     TitleBand1->SetPage(ReportPage1);
     DetailBand1 = new TReportBand(this);
     DetailBand1->SetName(QStringLiteral("DetailBand1"));
     DetailBand1->SetBandType(rbDetail);
-    DetailBand1->SetHeight(240);
     DetailBand1->SetPage(ReportPage1);
 
-    RepTitleLabel = NewLabel(QStringLiteral("RepTitleLabel"), rbTitle, 0, 2, 190);
-    RepTitleLabel->Font()->SetSize(18);
-    RepTitleLabel->Font()->SetStyle(fsBold);
-    RepColontitulLabel = NewLabel(QStringLiteral("RepColontitulLabel"), rbTitle, 0, 14, 190);
-    RepColontitulLabel->Font()->SetSize(9);
-    RepMakerLabel = NewLabel(QStringLiteral("RepMakerLabel"), rbTitle, 0, 22, 190);
-    RepMakerLabel->Font()->SetSize(8);
+    RepTitleLabel = NewLabel(QStringLiteral("RepTitleLabel"), TitleBand1);
+    RepColontitulLabel = NewLabel(QStringLiteral("RepColontitulLabel"), TitleBand1);
+    RepMakerLabel = NewLabel(QStringLiteral("RepMakerLabel"), TitleBand1);
     RepMakerLabel->SetCaption(MakerLine);
+    title_.Add({rcPage, rkTitle, RepTitleLabel});
+    title_.Add({rcPage, rkBanner, RepColontitulLabel});
+    title_.Add({rcPage, rkNote, RepMakerLabel});
 }
 
-TRepLabel *TReportForm::NewLabel(const QString &name, TReportBandType band, double left, double top, double width)
+TRepLabel *TReportForm::NewLabel(const QString &name, TReportBand *band)
 {
     auto *label = new TRepLabel(this);
     label->SetName(name);
-    label->SetBand(band == rbTitle ? TitleBand1 : DetailBand1);
-    label->SetBounds(left, top, width, LabelHeight);
+    label->SetBand(band);
     return label;
 }
 
-TRepImage *TReportForm::NewImage(const QString &name, double left, double top, double size)
+TRepImage *TReportForm::NewImage(const QString &name, double width, double height)
 {
     auto *image = new TRepImage(this);
     image->SetName(name);
     image->SetBand(DetailBand1);
-    image->SetBounds(left, top, size, size);
+    image->SetBounds(0, 0, width, height);
     image->Frame().Visible = true;
     return image;
 }
@@ -82,8 +79,17 @@ void TReportForm::SetBanner(const QString &deviceType, int language)
                                        QString::fromUtf8("  Версия 1.03, ") + MakerLine);
 }
 
+void TReportForm::Arrange()
+{
+    const double page = TReportPage::PaperHeight - 2 * ReportPage1->Margin();
+    TitleBand1->SetHeight(title_.Arrange(page) + TitleGap);
+    DetailBand1->SetHeight(page - TitleBand1->Height());
+    detail_.Arrange(DetailBand1->Height());
+}
+
 void TReportForm::Preview()
 {
+    Arrange();
     ReportPage1->SetReportTitle(RepTitleLabel->Caption());
     ReportPage1->Preview();
 }

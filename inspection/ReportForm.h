@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormBuilder.h"
+#include "ReportLayout.h"
 #include "forms/Form.h"
 #include "printing/RepPrintable.h"
 #include "printing/ReportPage.h"
@@ -10,24 +11,26 @@
 class TmlLangDispatcher;
 class TmlLangLinked;
 
-// One report label of a report form: made into its field (if the form's code reaches it), named, placed in its
-// band in millimetres, with its static caption in both languages. Value labels have no caption.
+// The millimetres that pixels of a picture on the screen (96 an inch) take on paper.
+constexpr double ScreenMillimetres(int pixels) { return pixels * 25.4 / 96; }
+
+// One row of a report form as its design lists it: its labels made into their fields (if the form's code reaches
+// them) and named, the caption with its static text in both languages, the value beside it for a field. A
+// picture row names a picture the form made already.
 template <class Form>
-struct TReportLabelEntry {
-    TRepLabel *Form::*Field;
+struct TReportRowEntry {
+    TReportColumn Column;
+    TReportRowKind Kind;
     const char *Name;
-    TReportBandType Band;
-    double Left, Top, Width;
     TLangPair Caption = {};
-    int Size = 10;
-    bool Bold = false;
-    // Long texts break into lines of the label's width, down to this height.
-    double WrapHeight = 0;
+    TRepLabel *Form::*Field = nullptr;
+    const char *ValueName = nullptr;
+    TRepLabel *Form::*ValueField = nullptr;
 };
 
 // A one-page report of a record: a form that is never shown itself, holding a report page with a title band and a
 // detail band, the heading, the banner line and the maker's line, and a language component that follows the
-// plug-in's language.
+// plug-in's language. Its rows are laid out on the page once their texts are known, when it is previewed.
 class TReportForm : public TForm {
     Q_OBJECT
 public:
@@ -43,38 +46,51 @@ public:
 
     // The banner line with the device type, in English for language 1, otherwise in Russian.
     void SetBanner(const QString &deviceType, int language);
-    // Shows the report in the print preview, under its heading, until the user closes it.
+    // Shows the report in the print preview, under its heading, until the user closes it; raises EPrintFailed
+    // when printing from there failed.
     void Preview();
 
 protected:
     template <class Form>
-    void BuildLabels(std::span<const TReportLabelEntry<Form>> entries);
-    TRepImage *NewImage(const QString &name, double left, double top, double size);
+    void BuildRows(std::span<const TReportRowEntry<Form>> entries);
+    // A framed picture of that size in millimetres, for a picture row.
+    TRepImage *NewImage(const QString &name, double width, double height);
     // The static caption of a label in both languages.
     void AddCaption(const QString &name, const TLangPair &caption);
-    // Every label and image is laid out; the language component takes the plug-in's language.
+    // The language component takes the plug-in's language.
     void FinishLoading(TmlLangDispatcher *dispatcher);
+    // The value that gives up room when the page is full.
+    void SetShrinking(TRepLabel *value) { detail_.SetShrinking(value); }
 
 private:
-    TRepLabel *NewLabel(const QString &name, TReportBandType band, double left, double top, double width);
+    TRepLabel *NewLabel(const QString &name, TReportBand *band);
+    // Lays the title band out, and the detail band in the rest of the page.
+    void Arrange();
+
+    TReportLayout title_;
+    TReportLayout detail_;
 };
 
 template <class Form>
-void TReportForm::BuildLabels(std::span<const TReportLabelEntry<Form>> entries)
+void TReportForm::BuildRows(std::span<const TReportRowEntry<Form>> entries)
 {
-    for (const TReportLabelEntry<Form> &entry : entries) {
-        const QString name = QString::fromUtf8(entry.Name);
-        TRepLabel *label = NewLabel(name, entry.Band, entry.Left, entry.Top, entry.Width);
-        if (entry.Field)
-            static_cast<Form *>(this)->*entry.Field = label;
-        label->Font()->SetSize(entry.Size);
-        if (entry.Bold)
-            label->Font()->SetStyle(fsBold);
-        if (entry.WrapHeight > 0) {
-            label->SetWordWrap(true);
-            label->SetBounds(entry.Left, entry.Top, entry.Width, entry.WrapHeight);
+    const auto label = [this](const char *name, TRepLabel *Form::*field) {
+        TRepLabel *made = NewLabel(QString::fromUtf8(name), DetailBand1);
+        if (field)
+            static_cast<Form *>(this)->*field = made;
+        return made;
+    };
+    for (const TReportRowEntry<Form> &entry : entries) {
+        TReportRow row{entry.Column, entry.Kind, nullptr};
+        if (entry.Kind == rkPicture) {
+            row.Item = static_cast<TRepPrintable *>(FindComponent(QString::fromUtf8(entry.Name)));
+        } else {
+            row.Item = label(entry.Name, entry.Field);
+            if (entry.Caption.English)
+                AddCaption(QString::fromUtf8(entry.Name), entry.Caption);
         }
-        if (entry.Caption.English)
-            AddCaption(name, entry.Caption);
+        if (entry.ValueName)
+            row.Value = label(entry.ValueName, entry.ValueField);
+        detail_.Add(row);
     }
 }

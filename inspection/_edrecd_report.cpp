@@ -2,6 +2,7 @@
 
 #include "_edrecd.h"
 
+#include "PrintFailure.h"
 #include "ReportImageTuning.h"
 #include "ReportImpactImage.h"
 #include "ReportTuning.h"
@@ -13,6 +14,8 @@
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
 #include "mlLangDispatcher.h"
+#include "mlLngLnk.h"
+#include "printing/Printer.h"
 #include "rtl/SysUtils.h"
 #include "types_u.h"
 
@@ -23,11 +26,6 @@ const TLangPair AreaCaption{"Defect area in the marked zone (square mm):",
                             "Площадь дефекта в отмеченной зоне (кв. мм):"};
 const TLangPair TuningFoundCaption{"Tuning record properts:", "Свойства записи настройки:"};
 const TLangPair NoTuningCaption{"Tuning not found", "Настройка отсутствует"};
-
-QString InLanguage(const TLangPair &text, int language)
-{
-    return QString::fromUtf8(language == 1 ? text.English : text.Russian);
-}
 
 // Both image reports show the stored record's own fields under the same label names.
 template <class Report>
@@ -46,6 +44,16 @@ void ShowImageRecord(Report *report, const TLumbraImageMessage *r)
     report->RepLabelComments->SetCaption(Trim(r->GetComments()));
     report->RepLabelConclusion->SetCaption(Trim(r->GetConclusion()));
     report->RepLabelControlMade->SetCaption(Trim(r->GetControlMade()));
+}
+
+// Shows the report; a print from its preview that could not be written is told in the language's texts.
+void PreviewReport(TReportForm &report, TmlCustomLang *lang)
+{
+    try {
+        report.Preview();
+    } catch (const EPrintFailed &failure) {
+        ShowPrintFailure(lang, failure);
+    }
 }
 
 // The image's picture with the marked zone outlined and hatched as the viewer shows it.
@@ -111,7 +119,7 @@ void TfrmEditRecord::PreviewTuningReport()
         label->SetCaption(edit->Text());
     report->RepImage1->SetPicture(imgSurface->Picture());
     report->SetBanner(edDevice->Text(), ActiveLanguage());
-    report->Preview();
+    PreviewReport(*report, mlLangLinked1);
 }
 
 void TfrmEditRecord::PreviewImpactImageReport(const TLumbraImageMessage *r)
@@ -119,7 +127,7 @@ void TfrmEditRecord::PreviewImpactImageReport(const TLumbraImageMessage *r)
     const std::unique_ptr<TReportImpactImageForm> report(new TReportImpactImageForm(context_.LangDispatcher));
     ShowImageRecord(report.get(), r);
     report->RepImage1->SetPicture(Image2->Picture());
-    report->Preview();
+    PreviewReport(*report, mlLangLinked1);
 }
 
 // From the stored record, not the viewer's edits; the tuning is looked up by the keys the viewer shows.
@@ -178,5 +186,5 @@ void TfrmEditRecord::PreviewImageReport(const TLumbraImageMessage *r)
         label->SetCaption(text);
     if (tuning)
         tuning->Draw(report->RepImage2->Canvas(), 0, 0);
-    report->Preview();
+    PreviewReport(*report, mlLangLinked1);
 }

@@ -2,11 +2,13 @@
 
 #include "lumbra_print.h"
 
+#include "PrintFailure.h"
 #include "lumbra_cells.h"
 #include "lumbra_texts.h"
 #include "lumbra_u.h"
 
 #include "LangEntry.h"
+#include "controls/StatusBar.h"
 #include "forms/Cursors.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
@@ -46,22 +48,44 @@ void DrawPicture(const TCustomLumbraMessage *record, TCanvas *canvas, int left, 
 }
 
 constexpr int PrintFontSize = 10;
+// A tab moves the text on to the next of these stops that leaves this gap after the text before it.
+constexpr int PrintTabStep = 56;
+constexpr int PrintTabGap = 12;
 
-// Writes the lines from the text origin down, a line every step; answers where the picture goes.
-TPoint WriteLines(TCanvas *canvas, const QStringList &lines)
+// Moves on from a column to the next tab stop that leaves the gap after it.
+int NextTabStop(int left)
 {
-    TRect r{PrintTextOrigin, PrintTextOrigin, PrintPageWidth, PrintPageHeight};
-    for (const QString &line : lines) {
-        // Record texts are printed as they are: an "&" in a comment is no accelerator.
-        const unsigned tabs = line.contains(QLatin1Char('\t')) ? DT_EXPANDTABS : 0;
-        DrawText(canvas, line, r, DT_NOCLIP | DT_NOPREFIX | tabs);
-        r.Top += PrintLineStep;
-    }
-    return {r.Left, r.Top};
+    return PrintTextOrigin + (left - PrintTextOrigin + PrintTabGap + PrintTabStep - 1) / PrintTabStep * PrintTabStep;
 }
 
-// The white page with the record's picture under the place of the lines, and the lines when asked for.
-std::unique_ptr<TBitmap> PageBitmap(const TCustomLumbraMessage *record, const QStringList &lines, bool withLines)
+// Writes the lines from the text origin down, a line every step, each column of a line from its tab stop; a
+// text too long for the page's width goes on in lines under it, and the lines after it move down as far.
+// Answers where the picture goes. Record texts are written as they are: an "&" in a comment is no accelerator.
+TPoint WriteLines(TCanvas *canvas, const QStringList &lines)
+{
+    const int lineHeight = canvas->TextExtent(QStringLiteral("Ag")).cy;
+    int top = PrintTextOrigin;
+    for (const QString &line : lines) {
+        int height = lineHeight;
+        if (line.contains(u'\t')) {
+            int left = PrintTextOrigin;
+            for (const QString &column : line.split(u'\t')) {
+                if (left > PrintTextOrigin)
+                    left = NextTabStop(left);
+                canvas->TextOut(left, top, column);
+                left += canvas->TextWidth(column);
+            }
+        } else {
+            TRect r{PrintTextOrigin, top, PrintPageWidth - PrintTextOrigin, PrintPageHeight};
+            height = std::max(height, DrawText(canvas, line, r, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX));
+        }
+        top += PrintLineStep + height - lineHeight;
+    }
+    return {PrintTextOrigin, top};
+}
+
+// The white page bitmap, its font the text's.
+std::unique_ptr<TBitmap> BlankPage()
 {
     auto page = std::make_unique<TBitmap>();
     page->SetSize(PrintPageWidth, PrintPageHeight);
@@ -71,36 +95,51 @@ std::unique_ptr<TBitmap> PageBitmap(const TCustomLumbraMessage *record, const QS
     canvas->Brush()->SetColor(clWhite);
     canvas->FillRect(canvas->ClipRect());
     canvas->Brush()->SetStyle(bsClear);
-    TPoint at{PrintTextOrigin, PrintTextOrigin + PrintLineStep * int(lines.size())};
-    if (withLines)
-        at = WriteLines(canvas, lines);
-    DrawPicture(record, canvas, at.X, at.Y);
     return page;
 }
 
+// Which page of how many the job prints, in the status line, drawn at once: the job leaves the window no time
+// to draw it otherwise. The first and the last page are shown, and at most some two hundred between them, so
+// that a long job does not spend its time on the status line.
+void ShowPrintProgress(TfrmLumbra *form, const QString &title, int page, int pages)
+{
+    if (page != 1 && page != pages && page % std::max(1, pages / 200) != 0)
+        return;
+    TStatusPanels *panels = form->StatusBar1->Panels();
+    panels->Items(0)->SetText(PrintProgressText(form->mlLangLinked1, page, pages));
+    panels->Items(1)->SetText(title);
+    form->StatusBar1->Repaint();
+}
+
 // Prints the records of the rows that hold one, a page each, as one job under the title; rows without a record
-// are skipped, and a job without a record is not started.
+// are skipped, and a job without a record is not started. A job that cannot be written is told to the user.
 template <class Compose>
-void PrintRows(TStringGrid *grid, int firstRow, int lastRow, TmlCustomLang *lang, const QString &titleName,
+void PrintRows(TfrmLumbra *form, TStringGrid *grid, int firstRow, int lastRow, const QString &titleName,
                Compose compose)
 {
+    QList<int> rows;
+    for (int row = firstRow; row <= lastRow; ++row)
+        if (grid->Objects(0, row))
+            rows << row;
+    if (rows.isEmpty())
+        return;
     TPrinter *printer = Printer();
-    bool started = false;
-    const auto end = qScopeGuard([&] {
-        if (started)
-            printer->EndDoc();
-    });
-    for (int row = firstRow; row <= lastRow; ++row) {
-        if (!grid->Objects(0, row))
-            continue;
-        if (started) {
-            printer->NewPage();
-        } else {
-            printer->SetTitle(lang->LookupString(titleName));
-            printer->BeginDoc();
-            started = true;
+    const QString title = form->mlLangLinked1->LookupString(titleName);
+    printer->SetTitle(title);
+    try {
+        const auto restoreStatus = qScopeGuard([form] { form->UpdateStatusBar(); });
+        printer->BeginDoc();
+        auto abort = qScopeGuard([printer] { printer->Abort(); });
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (i > 0)
+                printer->NewPage();
+            ShowPrintProgress(form, title, int(i + 1), int(rows.size()));
+            compose(printer->Canvas(), rows[i]);
         }
-        compose(printer->Canvas(), row);
+        abort.dismiss();
+        printer->EndDoc();
+    } catch (const EPrintFailed &failure) {
+        ShowPrintFailure(form->mlLangLinked1, failure);
     }
 }
 } // namespace
@@ -144,7 +183,10 @@ QStringList ImagePrintLines(const TLumbraImageMessage *i, TmlCustomLang *lang)
 
 std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, const QStringList &lines)
 {
-    return PageBitmap(record, lines, true);
+    std::unique_ptr<TBitmap> page = BlankPage();
+    const TPoint at = WriteLines(page->Canvas(), lines);
+    DrawPicture(record, page->Canvas(), at.X, at.Y);
+    return page;
 }
 
 void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
@@ -152,17 +194,19 @@ void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const 
 {
     // The picture goes as pixels and the text as text, both stretched alike, so that the printed text stays
     // sharp and can be searched.
-    const std::unique_ptr<TBitmap> page = PageBitmap(record, lines, false);
-    canvas->StretchDraw(target, page.get());
     QPicture text;
+    TPoint at;
     {
         TCanvas recorder;
         recorder.SetDevice(&text);
         recorder.Font()->SetSize(PrintFontSize);
         recorder.Brush()->SetStyle(bsClear);
-        WriteLines(&recorder, lines);
+        at = WriteLines(&recorder, lines);
         recorder.Release();
     }
+    const std::unique_ptr<TBitmap> page = BlankPage();
+    DrawPicture(record, page->Canvas(), at.X, at.Y);
+    canvas->StretchDraw(target, page.get());
     TCanvas::TDrawScope painter(*canvas);
     if (!painter)
         return;
@@ -174,10 +218,22 @@ void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const 
     painter->drawPicture(0, 0, text);
 }
 
-TRect PrintTargetRect(int pageWidth, double pageHeight, int pixelsPerInchX)
+TRect PrintTargetRect(int pageWidth, int pageHeight)
 {
-    return {0, 0, pageWidth,
-            Trunc(pageHeight / (double(PrintPageHeight) / PrintPageWidth) - pixelsPerInchX)};
+    // As wide as the page, unless that makes it higher than the page.
+    qint64 width = pageWidth;
+    qint64 height = width * PrintPageHeight / PrintPageWidth;
+    if (height > pageHeight) {
+        height = pageHeight;
+        width = height * PrintPageWidth / PrintPageHeight;
+    }
+    const int left = int((pageWidth - width) / 2);
+    return {left, 0, left + int(width), int(height)};
+}
+
+QString PrintProgressText(TmlCustomLang *lang, int page, int pages)
+{
+    return Format(lang->LookupString(QStringLiteral("strPrintProgress")), {page, pages});
 }
 
 void AddPrintStrings(TmlCustomLang *lang)
@@ -188,6 +244,7 @@ void AddPrintStrings(TmlCustomLang *lang)
         {"strPrinterTitleForImage", "LUMBRA's C-image parameters", "Параметры С-изображения ЛУМБРА"},
         {"strPrinterTitleForImages", "LUMBRA's C-image records report", "Отчет по параметрам С-изображений ЛУМБРА"},
         {"strImage", "Image:", "Изображение:"},
+        {"strPrintProgress", "Printing page %d of %d", "Печать: страница %d из %d"},
     };
     for (const auto &[name, english, russian] : entries)
         AddLangEntry(lang, lang->Strings(), QString::fromUtf8(name), QString::fromUtf8(english),
@@ -209,7 +266,7 @@ namespace {
 TRect PrinterTarget()
 {
     const TPrinter *printer = Printer();
-    return PrintTargetRect(printer->PageWidth(), printer->PageHeight(), printer->PixelsPerInchX());
+    return PrintTargetRect(printer->PageWidth(), printer->PageHeight());
 }
 } // namespace
 
@@ -233,8 +290,7 @@ void TfrmLumbra::Print1Click(TObject *)
 {
     const TBusyCursor busy;
     if (PrintDialog1->Execute())
-        PrintRows(sgTunings, sgTunings->Row(), sgTunings->Row(), mlLangLinked1,
-                  QStringLiteral("strPrinterTitleForTuning"),
+        PrintRows(this, sgTunings, sgTunings->Row(), sgTunings->Row(), QStringLiteral("strPrinterTitleForTuning"),
                   [this](TCanvas *canvas, int row) { PrintTunings(canvas, row); });
 }
 
@@ -242,8 +298,7 @@ void TfrmLumbra::PrintAll1Click(TObject *)
 {
     const TBusyCursor busy;
     if (PrintDialog1->Execute())
-        PrintRows(sgTunings, 1, sgTunings->RowCount() - 1, mlLangLinked1,
-                  QStringLiteral("strPrinterTitleForTunings"),
+        PrintRows(this, sgTunings, 1, sgTunings->RowCount() - 1, QStringLiteral("strPrinterTitleForTunings"),
                   [this](TCanvas *canvas, int row) { PrintTunings(canvas, row); });
 }
 
@@ -251,8 +306,7 @@ void TfrmLumbra::Print2Click(TObject *)
 {
     const TBusyCursor busy;
     if (PrintDialog1->Execute())
-        PrintRows(sgImages, sgImages->Row(), sgImages->Row(), mlLangLinked1,
-                  QStringLiteral("strPrinterTitleForImage"),
+        PrintRows(this, sgImages, sgImages->Row(), sgImages->Row(), QStringLiteral("strPrinterTitleForImage"),
                   [this](TCanvas *canvas, int row) { PrintImages(canvas, row); });
 }
 
@@ -260,7 +314,6 @@ void TfrmLumbra::PrintAll2Click(TObject *)
 {
     const TBusyCursor busy;
     if (PrintDialog1->Execute())
-        PrintRows(sgImages, 1, sgImages->RowCount() - 1, mlLangLinked1,
-                  QStringLiteral("strPrinterTitleForImages"),
+        PrintRows(this, sgImages, 1, sgImages->RowCount() - 1, QStringLiteral("strPrinterTitleForImages"),
                   [this](TCanvas *canvas, int row) { PrintImages(canvas, row); });
 }

@@ -16,7 +16,8 @@ class TmlCustomLang;
 // printer's page.
 constexpr int PrintPageWidth = 420;
 constexpr int PrintPageHeight = 594;
-// Text lines start here and lie this far apart; the record's picture follows the last one.
+// Text lines start here and lie this far apart (a text that wraps, as much farther as its lines take); the
+// record's picture follows the last one.
 constexpr int PrintTextOrigin = 20;
 constexpr int PrintLineStep = 40;
 
@@ -28,8 +29,10 @@ std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, co
 // The record's page stretched into the target rectangle of the canvas.
 void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
                      const TRect &target);
-// Where the page bitmap goes on a printer page of that size and horizontal resolution; raises ERangeError when
-// the height leaves the 32-bit range.
-TRect PrintTargetRect(int pageWidth, double pageHeight, int pixelsPerInchX);
+// Where the page bitmap goes on a printer page of that size: as large as fits, in its own proportions, at the
+// top and centred across.
+TRect PrintTargetRect(int pageWidth, int pageHeight);
+// What the status line shows while a job prints its pages, in the component's active language.
+QString PrintProgressText(TmlCustomLang *lang, int page, int pages);
 // The printing entries of the window's language component.
 void AddPrintStrings(TmlCustomLang *lang);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes screenshots of the main window, the inspection plug-in's LUMBRA window, the record viewer, a report
-# preview, the composite sheet and the level image window, in English and in Russian, with the built program
+# Takes screenshots of the main window, the inspection plug-in's LUMBRA window, the record viewer, the report
+# previews, the composite sheet and the level image window, in English and in Russian, with the built program
 # folder copied into a temporary folder, a settings store of its own and a sample journal.
 #   tools/screenshots.sh [OUTPUT_FOLDER]      (default: build/screenshots)
 # Needs xvfb-run and ImageMagick's import; build first (./run.sh or cmake --build build).
@@ -62,18 +62,41 @@ shot\tfrmEditRecord\t$out/viewer-impact-$suffix.png\nend-modal\t2\n" > "$work/sc
 viewer English1 en
 viewer Russian1 ru
 
-# The report preview, the composite sheet and the level image window (of the sample journal's first level image,
-# the second images row), grabbed by the program itself (the automation's "shot"), so no display is needed and
-# modal windows are taken while they show.
+# The three report previews with texts that fill their fields (a tuning as typed in its viewer; an ordinary and
+# an impact image, the images sorted by type as above, whose texts the viewer stored first), the composite sheet
+# and its report preview, and the level image window (of the sample journal's first level image, the second
+# images row), grabbed by the program itself (the automation's "shot") on a screen of its own, so no display is
+# needed and modal windows are taken while they show.
+name='Колёсная пара 2 — левое колесо, обод №17'
+comment='Проверка после ремонта: трещина у ступицы не обнаружена, повторить контроль через 3 месяца, партия 5'
+inspector='Иванов-Петровский Александр Константинович, дефектоскоп 6 р.'
+conclusion='Годен к эксплуатации при условии повторного контроля зоны обода через 30 дней. '\
+'Дефект в отмеченной зоне не превышает допустимых значений по нормативу, акт составлен в двух экземплярах.'
+printf '{"screens": [{"name": "shots", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96}]}' \
+  > "$work/screen.json"
 grab() {
   local language=$1 suffix=$2
   printf '%b' "click\t$language\nclick-menu\t0\t0\nselect\tfrmLumbra\tsgTunings\t2\n\
-answer\t2\tclick=ButPreview\nanswer\t0\tshot=$out/report-preview-$suffix.png\npress\tfrmLumbra\tsbTunEdit\n\
+answer\t2\tset=edTunName:$name\tset=edComments:$comment\tclick=ButPreview\n\
+answer\t0\tshot=$out/report-tuning-$suffix.png\npress\tfrmLumbra\tsbTunEdit\n\
 select\tfrmLumbra\tsgImages\t3\npress\tfrmLumbra\tSpeedButton1\nselect\tfrmLumbra\tsgImages\t2\n\
 press\tfrmLumbra\tSpeedButton1\nshot\tAllImageForm\t$out/composite-$suffix.png\n\
-answer\t2\tclick=sbZoomIn\tshot=$out/level-image-$suffix.png\npress\tfrmLumbra\tsbDynImageView\n" > "$work/script.txt"
-  QT_QPA_PLATFORM=offscreen ORMEL_AUTOMATION="$work/script.txt" "$work/rostrel" >/dev/null 2>&1
-  for name in report-preview composite level-image; do echo "$out/$name-$suffix.png"; done
+answer\t0\tshot=$out/composite-preview-$suffix.png\npress\tAllImageForm\tPreview2\n\
+answer\t2\tclick=sbZoomIn\tshot=$out/level-image-$suffix.png\npress\tfrmLumbra\tsbDynImageView\n\
+header\tfrmLumbra\tsgImages\t11\nselect\tfrmLumbra\tsgImages\t1\n\
+answer\t1\tset=edImgName:$name\tset=edComments:$comment\tset=EditControlMade:$inspector\tset=Memo1:$conclusion\n\
+press\tfrmLumbra\tsbImgEdit\nanswer\t2\tclick=ButPreview\nanswer\t0\tshot=$out/report-image-$suffix.png\n\
+press\tfrmLumbra\tsbImgEdit\n\
+header\tfrmLumbra\tsgImages\t11\nselect\tfrmLumbra\tsgImages\t1\n\
+answer\t1\tset=Ed_impimgname:$name\tset=edComments:$comment\tset=Ed_impimgtest:$inspector\t\
+set=memo_impimgconcl:$conclusion\n\
+press\tfrmLumbra\tsbImgEdit\nanswer\t2\tclick=ButPreview\nanswer\t0\tshot=$out/report-impact-$suffix.png\n\
+press\tfrmLumbra\tsbImgEdit\n" > "$work/script.txt"
+  QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" ORMEL_AUTOMATION="$work/script.txt" "$work/rostrel" \
+    >/dev/null 2>&1
+  for shot in report-tuning report-image report-impact composite composite-preview level-image; do
+    echo "$out/$shot-$suffix.png"
+  done
 }
 grab English1 en
 grab Russian1 ru

@@ -14,6 +14,22 @@ public:
     using Exception::Exception;
 };
 
+// Why a print job could not be written.
+enum TPrintFault { pfNoFolder, pfNoPermission, pfNotWritten, pfPrinterFailed };
+
+// A print job that could not be written: the file or the printer it was to go to (empty: the default printer),
+// and why.
+class EPrintFailed : public EPrinter {
+public:
+    EPrintFailed(const QString &target, TPrintFault fault);
+    const QString &Target() const { return target_; }
+    TPrintFault Fault() const { return fault_; }
+
+private:
+    QString target_;
+    TPrintFault fault_;
+};
+
 // The environment variable that sends every print job to this PDF file instead of a printer, so that a machine
 // without one still gets real pages (each job writes the file anew).
 inline constexpr char PrintToPdfVariable[] = "ORMEL_PRINT_TO_PDF";
@@ -36,15 +52,18 @@ public:
     bool Printing() const { return painter_.isActive(); }
     int PageNumber() const { return pageNumber_; }
 
-    // Raises EPrinter when a job runs already or the printer cannot be opened.
+    // Raises EPrinter when a job runs already, EPrintFailed when the job cannot be written; pictures go to the
+    // page with their exact pixels.
     void BeginDoc();
     void NewPage();
+    // Raises EPrintFailed when the job could not be written after all.
     void EndDoc();
+    // Cancels the job where the device can, and ends it in any case; nothing when no job runs.
+    void Abort();
 
-    // The drawable page in device pixels, and the device's horizontal pixels per inch.
+    // The drawable page in device pixels.
     int PageWidth() const;
     int PageHeight() const;
-    int PixelsPerInchX() const;
 
 private:
     std::unique_ptr<QPrinter> printer_;
@@ -56,5 +75,7 @@ private:
 
 // Points the printer's output at the PDF file the environment names, if it names one.
 void ApplyPrintToPdf(QPrinter *printer);
+// Why the printer's job could not be written, looked for once it failed.
+EPrintFailed PrintFailure(const QPrinter &printer);
 
 TPrinter *Printer();

@@ -3,13 +3,79 @@
 #include "graphics/Bitmap.h"
 #include "printing/ReportPage.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPaintDevice>
+#include <QTextLayout>
+#include <cmath>
 
 namespace {
 constexpr double MillimetresPerInch = 25.4;
 // Frames are a quarter of a millimetre wide on every device.
 constexpr double FrameWidth = 0.25;
+// Label texts are broken into lines at this one resolution and drawn scaled to the device's, so a text takes
+// the same lines on the page as when its place was measured, whatever the printer.
+constexpr int LayoutDpi = 1200;
+
+double ToMillimetres(double layoutPixels) { return layoutPixels * MillimetresPerInch / LayoutDpi; }
+double ToLayoutPixels(double millimetres) { return millimetres * LayoutDpi / MillimetresPerInch; }
+
+// The text in lines: at its line breaks and, given a width (layout pixels), between words or, for a word wider
+// than the line, inside it.
+class TTextLines {
+public:
+    TTextLines(const QString &text, const QFont &font, double width) : layout_(Paragraphs(text), font)
+    {
+        QTextOption option;
+        option.setWrapMode(width > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+        layout_.setTextOption(option);
+        layout_.beginLayout();
+        double top = 0;
+        for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {
+            if (width > 0)
+                line.setLineWidth(width);
+            line.setPosition({0, top});
+            top += line.height();
+        }
+        layout_.endLayout();
+    }
+
+    double Height() const { return layout_.lineCount() ? layout_.lineAt(layout_.lineCount() - 1).rect().bottom() : 0; }
+    // Rounded up, so that the text placed in this width keeps its lines on the way through millimetres.
+    double Width() const { return std::ceil(layout_.maximumWidth()) + 1; }
+
+    // Draws the lines that fit the height; when some do not, the last one that does ends the text with an
+    // ellipsis. The first line is drawn in any case. A height measured for the lines holds them all, though it
+    // went through millimetres on the way.
+    void Draw(QPainter &painter, double width, double height) const
+    {
+        const int count = layout_.lineCount();
+        int shown = 0;
+        while (shown < count && (shown == 0 || layout_.lineAt(shown).rect().bottom() <= height + 1))
+            ++shown;
+        if (shown == count) {
+            layout_.draw(&painter, {0, 0});
+            return;
+        }
+        for (int i = 0; i + 1 < shown; ++i)
+            layout_.lineAt(i).draw(&painter, {0, 0});
+        const QTextLine last = layout_.lineAt(shown - 1);
+        const QString rest = layout_.text().mid(last.textStart()).replace(QChar::LineSeparator, u' ');
+        const QFontMetricsF metrics(layout_.font());
+        painter.setFont(layout_.font());
+        painter.drawText(QPointF(0, last.y() + last.ascent()), metrics.elidedText(rest, Qt::ElideRight, width));
+    }
+
+private:
+    static QString Paragraphs(QString text)
+    {
+        return text.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator))
+            .replace(u'\r', QChar::LineSeparator)
+            .replace(u'\n', QChar::LineSeparator);
+    }
+
+    QTextLayout layout_;
+};
 } // namespace
 
 TRepPrintable::TRepPrintable(TComponent *owner) : TComponent(owner) {}
@@ -59,12 +125,30 @@ TRepLabel::TRepLabel(TComponent *owner) : TRepPrintable(owner), font_(new TFont)
 
 TRepLabel::~TRepLabel() = default;
 
+double TRepLabel::TextHeight(double width) const
+{
+    return ToMillimetres(TTextLines(caption_, font_->ToQFont(LayoutDpi), ToLayoutPixels(width)).Height());
+}
+
+double TRepLabel::TextWidth() const
+{
+    return ToMillimetres(TTextLines(caption_, font_->ToQFont(LayoutDpi), 0).Width());
+}
+
+double TRepLabel::LineHeight() const
+{
+    return ToMillimetres(TTextLines(QStringLiteral(" "), font_->ToQFont(LayoutDpi), 0).Height());
+}
+
 void TRepLabel::RenderContent(QPainter &painter, const QRectF &place) const
 {
-    painter.setFont(font_->ToQFont(painter.device()->logicalDpiY()));
+    const QPaintDevice *device = painter.device();
+    painter.translate(place.topLeft());
+    painter.scale(double(device->logicalDpiX()) / LayoutDpi, double(device->logicalDpiY()) / LayoutDpi);
     painter.setPen(ColorToQColor(font_->Color()));
-    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap_ ? int(Qt::TextWordWrap) : int(Qt::TextDontClip));
-    painter.drawText(place, flags, caption_);
+    const double width = ToLayoutPixels(Width());
+    const TTextLines lines(caption_, font_->ToQFont(LayoutDpi), wordWrap_ ? width : 0);
+    lines.Draw(painter, width, wordWrap_ ? ToLayoutPixels(Height()) : lines.Height());
 }
 
 TRepImage::TRepImage(TComponent *owner) : TRepPrintable(owner), picture_(new TPicture) {}

@@ -49,8 +49,9 @@ private:
     TRepFrame frame_;
 };
 
-// A text in its font, from the top-left of its place; one line that may pass the right edge, or broken into
-// lines of the place's width when WordWrap is set.
+// A text in its font, from the top-left of its place: its lines as they are, which may pass the right edge, or,
+// when WordWrap is set, broken into lines of the place's width (between words, inside a word wider than the
+// place) down to the place's bottom, where a text that goes on ends with an ellipsis.
 class TRepLabel : public TRepPrintable {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -65,6 +66,11 @@ public:
     void SetFont(TFont *font) { font_->Assign(*font); }
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap) { wordWrap_ = wordWrap; }
+    // In millimetres: the height the text takes broken into lines of that width, the width of its widest line
+    // unbroken, and the height of one line.
+    double TextHeight(double width) const;
+    double TextWidth() const;
+    double LineHeight() const;
 
 protected:
     void RenderContent(QPainter &painter, const QRectF &place) const override;

@@ -12,7 +12,10 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QScopeGuard>
+#include <algorithm>
+#include <optional>
 
 namespace {
 constexpr double MillimetresPerInch = 25.4;
@@ -88,6 +91,7 @@ QList<TReportBand *> TReportPage::Bands() const
 
 void TReportPage::Render(QPainter &painter) const
 {
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     const double scale = painter.device()->logicalDpiX() / MillimetresPerInch;
     double bandTop = 0;
     for (const TReportBand *band : Bands()) {
@@ -105,10 +109,14 @@ void TReportPage::Print()
     const TReportLayoutScope layout(printer->QtPrinter(), margin_);
     printer->SetTitle(reportTitle_);
     printer->BeginDoc();
-    const auto end = qScopeGuard([printer] { printer->EndDoc(); });
-    TCanvas::TDrawScope painter(*printer->Canvas());
-    if (painter)
-        Render(*painter.Painter());
+    auto abort = qScopeGuard([printer] { printer->Abort(); });
+    {
+        TCanvas::TDrawScope painter(*printer->Canvas());
+        if (painter)
+            Render(*painter.Painter());
+    }
+    abort.dismiss();
+    printer->EndDoc();
 }
 
 void TReportPage::Preview()
@@ -121,12 +129,27 @@ void TReportPage::Preview()
     QPrintPreviewDialog dialog(printer, active ? active->Widget() : nullptr);
     if (!reportTitle_.isEmpty())
         dialog.setWindowTitle(reportTitle_);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter *target) {
-        QPainter painter(target);
+    // Large enough to read the page: most of the screen's height, as wide as an upright page needs.
+    if (const QScreen *screen = dialog.screen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.resize(std::min(area.width(), area.height() * 4 / 5), area.height() * 9 / 10);
+    }
+    // Printing from the preview goes through here too; what fails is told once the preview is closed.
+    std::optional<EPrintFailed> failure;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, &failure](QPrinter *target) {
+        QPainter painter;
+        if (!painter.begin(target)) {
+            failure = PrintFailure(*target);
+            return;
+        }
         Render(painter);
+        if (!painter.end() || target->printerState() == QPrinter::Error)
+            failure = PrintFailure(*target);
     });
     int answer = 0;
     const TNormalCursor normal;
     if (!AnswerModal({mkForm, this, &dialog, dialog.windowTitle(), {}}, answer))
         dialog.exec();
+    if (failure)
+        throw *failure;
 }

@@ -39,8 +39,9 @@ private:
 };
 
 // One A4 portrait page of a report, laid out in millimetres inside its margins. Print sends it to the module's
-// printer as a job named ReportTitle; Preview shows it in the print preview window (answered by the modal hook,
-// kind mkForm, when one is set), from which the user may print it, and returns when that window closes.
+// printer as a job named ReportTitle; Preview shows it in the print preview window titled ReportTitle (answered
+// by the modal hook, kind mkForm, when one is set), from which the user may print it, and returns when that
+// window closes. Both raise EPrintFailed for a job that could not be written; pictures keep their exact pixels.
 class TReportPage : public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString ReportTitle READ ReportTitle WRITE SetReportTitle)

@@ -206,6 +206,15 @@ TEST(CompositeSheetInTheProgram, ItsPreviewPrintsOnePageWithTheBannerOfTheActive
     EXPECT_EQ(previews[0]["pages"], "1");
     ASSERT_EQ(PdfPageCount(english), 1);
     ASSERT_EQ(PdfPageCount(russian), 1);
+    // The preview and the document are named in the active language; the pictures keep their pixels.
+    const QStringList titles{"Arrange images", QString::fromUtf8("Склейка изображений")};
+    EXPECT_EQ(run.Column("preview", "title"), titles);
+    EXPECT_EQ(PdfInfo(english, "Title"), titles[0]);
+    EXPECT_EQ(PdfInfo(russian, "Title"), titles[1]);
+    const QList<TPdfImage> pictures = PdfImages(english);
+    EXPECT_EQ(pictures.size(), 2);
+    for (const TPdfImage &picture : pictures)
+        EXPECT_EQ(picture.Encoding, "image");
     EXPECT_TRUE(Simplified(english, 1).contains("LUMBRA Data Management, version 1.0. Device type: LUMBRA-C"))
         << qPrintable(Simplified(english, 1));
     const QString banner = Simplified(russian, 1);

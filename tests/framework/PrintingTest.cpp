@@ -29,8 +29,7 @@ TEST(PrintingTest, JobWritesItsPagesUnderItsTitleToThePdfFile)
     printer->BeginDoc();
     EXPECT_TRUE(printer->Printing());
     EXPECT_THROW(printer->BeginDoc(), EPrinter);
-    EXPECT_EQ(printer->PixelsPerInchX(), printer->QtPrinter()->logicalDpiX());
-    EXPECT_GE(printer->PixelsPerInchX(), 300);
+    EXPECT_GE(printer->QtPrinter()->logicalDpiX(), 300);
     // The canvas covers the page in device pixels, its text sized for the printer's resolution.
     TCanvas *canvas = printer->Canvas();
     EXPECT_EQ(canvas->ClipRect().Right, printer->PageWidth());
@@ -160,4 +159,69 @@ TEST(PrintingTest, ReportPagePrintsItsBandsOnOneA4PageAndPreviewsThem)
     page->Preview();
     EXPECT_EQ(previewPages, 1);
     EXPECT_TRUE(PdfPageText(pdf, 1).contains("Heading line"));
+}
+
+// A wrapped label keeps its text inside its place: a height measured for a width holds every line, a lower place
+// ends the text it cuts with an ellipsis, line breaks start new lines and a word wider than the place breaks
+// inside it.
+TEST(PrintingTest, WrappedLabelsKeepTheirTextInsideTheirPlace)
+{
+    TempDir dir;
+    const QString pdf = dir.File("labels.pdf");
+    TPrintToPdfScope toPdf(pdf);
+    TComponent owner(nullptr);
+    auto *page = new TReportPage(&owner);
+    auto *band = new TReportBand(&owner);
+    band->SetHeight(200);
+    band->SetPage(page);
+    const auto label = [&](const QString &text, double left, double width) {
+        auto *made = new TRepLabel(&owner);
+        made->SetBand(band);
+        made->SetWordWrap(true);
+        made->SetCaption(text);
+        made->SetBounds(left, 10, width, made->TextHeight(width));
+        return made;
+    };
+    const QString words = "alpha bravo charlie delta echo foxtrot golf hotel india juliet kilo lima";
+    TRepLabel *whole = label(words, 10, 30);
+    TRepLabel *cut = label(words.toUpper(), 50, 30);
+    TRepLabel *lines = label("first\r\nsecond\nthird", 90, 40);
+    TRepLabel *word = label("Xx" + QString(60, u'W'), 140, 30);
+    const double line = whole->LineHeight();
+    EXPECT_GT(whole->Height(), 3 * line);
+    EXPECT_NEAR(lines->Height(), 3 * line, 0.05);
+    EXPECT_NEAR(lines->TextWidth(), label("second", 0, 100)->TextWidth(), 0.01);
+    EXPECT_GT(word->Height(), 2 * line);
+    cut->SetBounds(cut->Left(), cut->Top(), cut->Width(), 2.5 * line);
+
+    // Drawn on an image of 10 pixels a millimetre: no ink outside the places.
+    QImage sheet(1900, 2000, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    sheet.setDotsPerMeterX(10000);
+    sheet.setDotsPerMeterY(10000);
+    {
+        QPainter painter(&sheet);
+        page->Render(painter);
+    }
+    int outside = 0, inside = 0;
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (sheet.pixel(x, y) == qRgb(255, 255, 255))
+                continue;
+            const QPointF at((x + 0.5) / 10, (y + 0.5) / 10);
+            const bool placed = std::any_of(band->Items().begin(), band->Items().end(), [&](const auto &item) {
+                return QRectF(item->Left(), item->Top(), item->Width(), item->Height()).contains(at);
+            });
+            ++(placed ? inside : outside);
+        }
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
+
+    page->Print();
+    const QString text = PdfPageText(pdf, 1).simplified();
+    for (const QString &shown : words.split(u' '))
+        EXPECT_TRUE(text.contains(shown)) << qPrintable(shown) << '\n' << qPrintable(text);
+    EXPECT_TRUE(text.contains("ALPHA")) << qPrintable(text);
+    EXPECT_FALSE(text.contains("LIMA")) << qPrintable(text);
+    EXPECT_TRUE(text.contains(QChar(0x2026))) << qPrintable(text);
 }

@@ -22,10 +22,13 @@
 #include "controls/Button.h"
 #include "controls/Edit.h"
 #include "controls/Image.h"
+#include "controls/StatusBar.h"
 #include "printing/PrintDialog.h"
 #include "registry/Registry.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QPointer>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -212,6 +215,53 @@ TEST_F(LumbraPrint, ImagePagesHoldEveryLineAndEmptyTablesPrintNothing)
     EXPECT_FALSE(QFile::exists(Pdf()));
 }
 
+namespace {
+// Calls back each time the control's window is painted.
+class TPaintWatch : public QObject {
+public:
+    TPaintWatch(TControl *control, std::function<void()> painted) : painted_(std::move(painted))
+    {
+        control->Widget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted_();
+        return false;
+    }
+
+private:
+    std::function<void()> painted_;
+};
+} // namespace
+
+// While a job prints, the status line shows which page of how many and the job's title, drawn page by page, in
+// the window's language; afterwards it shows the tables' counts again.
+TEST_F(LumbraPrint, TheStatusLineShowsWhichPageIsPrinting)
+{
+    Form->Show();
+    QCoreApplication::processEvents();
+    TStatusPanels *panels = Form->StatusBar1->Panels();
+    QStringList shown;
+    const TPaintWatch watch(Form->StatusBar1,
+                            [&] { shown << panels->Items(0)->Text() + " | " + panels->Items(1)->Text(); });
+    const QString before = panels->Items(0)->Text();
+    EXPECT_TRUE(PrintFromMenu(Form->TunPrintAll1, true));
+    QStringList pages;
+    for (int page = 1; page <= 5; ++page)
+        pages << QString("Printing page %1 of 5 | LUMBRA's tuning records report").arg(page);
+    EXPECT_EQ(shown, pages);
+    EXPECT_EQ(panels->Items(0)->Text(), before);
+
+    shown.clear();
+    Form->mlLangDispatcher1->SetActiveLanguage(2);
+    EXPECT_TRUE(PrintFromMenu(Form->ImgPrint1, true));
+    EXPECT_EQ(shown, QStringList{QString::fromUtf8("Печать: страница 1 из 1 | Параметры С-изображения ЛУМБРА")});
+    EXPECT_EQ(PrintProgressText(Form->mlLangLinked1, 9999, 10000), QString::fromUtf8("Печать: страница 9999 из 10000"));
+}
+
 // The page bitmap: 40 pixels a line from (20, 20), the picture's top-left corner right under the last line, an
 // impact surface there too rather than over the text; the target rectangle on the printer's page.
 TEST_F(LumbraPrint, PicturesLandUnderTheLastLineOfThePageBitmap)
@@ -262,8 +312,9 @@ TEST_F(LumbraPrint, PicturesLandUnderTheLastLineOfThePageBitmap)
     EXPECT_EQ(impactPage->Canvas()->Pixels(20, 420), clBlack); // a grid line of the surface's first cell
     EXPECT_EQ(impactPage->Canvas()->Pixels(25, 425), RGB(0, 255, 0));
 
-    EXPECT_EQ(PrintTargetRect(4960, 7016, 600), (TRect{0, 0, 4960, 4360}));
-    EXPECT_THROW(PrintTargetRect(4960, 1e12, 600), ERangeError);
+    // The page keeps its proportions on paper: A4 fills the width, Letter the height, centred across.
+    EXPECT_EQ(PrintTargetRect(4960, 7016), (TRect{0, 0, 4960, 7014}));
+    EXPECT_EQ(PrintTargetRect(5100, 6600), (TRect{217, 0, 4883, 6600}));
 }
 
 namespace {
@@ -426,6 +477,93 @@ TEST_F(LumbraPrint, ImageReportShowsTheZoneAndTheTuningOrThatItIsMissing)
          {"Изображение", "Программный комплекс Ормел LUMBRA-C Версия 1.03, Ormel Software Environment",
           "Настройка отсутствует", "ID изображения: 10", "ID настройки: 99"})
         EXPECT_TRUE(report.Has(QString::fromUtf8(line))) << line << "\n" << report.Text();
+}
+
+namespace {
+// Every item of the report has a place of its own on the page (190 x 277 millimetres inside the margins), and
+// every label but the one that gives up room holds its whole text there.
+void ExpectPlacesApart(TComponent *owner, const TRepLabel *shrinking = nullptr)
+{
+    auto *form = dynamic_cast<TReportForm *>(owner);
+    ASSERT_TRUE(form);
+    const QRectF page(0, 0, 190, 277);
+    QList<std::pair<QString, QRectF>> places;
+    double top = 0;
+    for (const TReportBand *band : form->ReportPage1->Bands()) {
+        for (const QPointer<TRepPrintable> &item : band->Items()) {
+            const auto *label = dynamic_cast<const TRepLabel *>(item.data());
+            if (label && label->Caption().isEmpty())
+                continue;
+            const QRectF place(item->Left(), top + item->Top(), item->Width(), item->Height());
+            const std::string name = item->Name().toStdString();
+            EXPECT_TRUE(page.contains(place)) << name;
+            if (label && label != shrinking) {
+                EXPECT_LE(label->TextHeight(label->Width()), label->Height() + 0.01) << name;
+            }
+            for (const auto &[other, otherPlace] : places)
+                EXPECT_FALSE(place.intersects(otherPlace)) << name << " over " << other.toStdString();
+            places.append({item->Name(), place});
+        }
+        top += band->Height();
+    }
+    EXPECT_GT(places.size(), 20);
+}
+} // namespace
+
+// Texts that fill their fields and a conclusion of several lines: every label and picture of the three reports
+// has a place of its own on the page that holds its whole text. A conclusion longer than the page has room for
+// takes the rest of the page and ends with an ellipsis.
+TEST_F(LumbraPrint, ReportsGiveEveryTextAndPictureAPlaceOfItsOwnOnThePage)
+{
+    const QString name = QString::fromUtf8("Колёсная пара 2 — левое колесо, обод №17");
+    const QString comment = QString::fromUtf8("Проверка после ремонта: трещина у ступицы не обнаружена, повторить "
+                                              "контроль через 3 месяца, партия 5");
+    QStringList conclusion;
+    for (int line = 1; line <= 6; ++line)
+        conclusion << QString::fromUtf8("Строка заключения %1").arg(line);
+    for (TCustomLumbraMessage *record : {static_cast<TCustomLumbraMessage *>(Tuning(7)),
+                                          static_cast<TCustomLumbraMessage *>(Tuning(12)),
+                                          static_cast<TCustomLumbraMessage *>(Manager.ImageMessages[0]),
+                                          static_cast<TCustomLumbraMessage *>(Manager.ImageMessages[2])}) {
+        record->SetRecordName(name);
+        record->SetComments(comment);
+        record->SetControlMade(QString::fromUtf8("Иванов-Петровский Александр Константинович, дефектоскоп 6 р."));
+        record->SetConclusion(conclusion.join("\r\n"));
+    }
+    lumbra_u::OnDataUpdate();
+    SelectRow(Form->sgTunings, 1);
+    TShownReport report = PreviewFromViewer(Form->TunView1, Pdf(), NoSteps, [](TComponent *form) {
+        ExpectPlacesApart(form);
+    });
+    EXPECT_EQ(report.Count, 1);
+    for (int row : {1, 3}) {
+        SelectRow(Form->sgImages, row);
+        report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, [](TComponent *form) {
+            ExpectPlacesApart(form);
+        });
+        ASSERT_EQ(report.Count, 1);
+        // The conclusion keeps its lines.
+        for (const QString &line : conclusion)
+            EXPECT_TRUE(report.Has(line)) << line.toStdString() << '\n' << report.Text();
+    }
+
+    for (int line = 7; line <= 80; ++line)
+        conclusion << QString::fromUtf8("Строка заключения %1").arg(line);
+    Manager.ImageMessages[0]->SetConclusion(conclusion.join("\n"));
+    SelectRow(Form->sgImages, 1);
+    report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, [](TComponent *owner) {
+        auto *form = dynamic_cast<TReportImageTuningForm *>(owner);
+        ASSERT_TRUE(form);
+        ExpectPlacesApart(form, form->RepLabelConclusion);
+        EXPECT_GT(form->RepLabelConclusion->TextHeight(form->RepLabelConclusion->Width()),
+                  form->RepLabelConclusion->Height());
+    });
+    EXPECT_TRUE(report.Has(QString::fromUtf8("Строка заключения 1"))) << report.Text();
+    EXPECT_FALSE(report.Has(QString::fromUtf8("Строка заключения 80"))) << report.Text();
+    EXPECT_NE(report.Text().find("\u2026"), std::string::npos) << report.Text();
+    // What comes after the conclusion is still there.
+    EXPECT_TRUE(report.Has("Signature:")) << report.Text();
+    EXPECT_TRUE(report.Has("Attenuation: 31")) << report.Text();
 }
 
 // The impact-image report: the record's values, the surface as the viewer shows it, and no banner.

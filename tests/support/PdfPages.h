@@ -2,8 +2,11 @@
 
 #include "printing/Printer.h"
 
+#include <QList>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +33,63 @@ inline QString PdfPageText(const QString &pdf, int page)
     return RunPoppler(QStringLiteral("pdftotext"),
                       {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
                        QString::number(page), pdf, QStringLiteral("-")});
+}
+
+// A word of a page and the box poppler gives it, in points from the page's top-left corner.
+struct TPdfWord {
+    QString Text;
+    QRectF Box;
+};
+
+struct TPdfPage {
+    QSizeF Size;
+    QList<TPdfWord> Words;
+};
+
+// The words of one page (1-based) in poppler's reading order.
+inline TPdfPage PdfWords(const QString &pdf, int page)
+{
+    const QString xhtml = RunPoppler(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
+                                      QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+    TPdfPage words;
+    const QRegularExpression size(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+    const QRegularExpressionMatch pageSize = size.match(xhtml);
+    words.Size = {pageSize.captured(1).toDouble(), pageSize.captured(2).toDouble()};
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"(-?[0-9.]+)\" yMin=\"(-?[0-9.]+)\" xMax=\"(-?[0-9.]+)\" yMax=\"(-?[0-9.]+)\">([^<]*)</word>"));
+    for (const QRegularExpressionMatch &match : word.globalMatch(xhtml)) {
+        QString text = match.captured(5);
+        text.replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"))
+            .replace(QLatin1String("&quot;"), QLatin1String("\""))
+            .replace(QLatin1String("&apos;"), QLatin1String("'"))
+            .replace(QLatin1String("&amp;"), QLatin1String("&"));
+        words.Words.append({text, QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                                         QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+// A picture the PDF holds: its size in pixels, how it is stored ("image" lossless, "jpeg", ...), and its
+// resolution on the page across and down.
+struct TPdfImage {
+    int Width = 0, Height = 0;
+    QString Encoding;
+    int XPpi = 0, YPpi = 0;
+};
+
+inline QList<TPdfImage> PdfImages(const QString &pdf)
+{
+    QList<TPdfImage> images;
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    for (const QString &line : RunPoppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(u'\n')) {
+        const QStringList fields = line.simplified().split(u' ');
+        if (fields.size() < 14 || !fields[0].front().isDigit())
+            continue;
+        images.append({fields[3].toInt(), fields[4].toInt(), fields[8], fields[12].toInt(), fields[13].toInt()});
+    }
+    return images;
 }
 
 // Every print job of its lifetime goes to this PDF file.
