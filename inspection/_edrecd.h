@@ -135,6 +135,7 @@ private:
     void BuildImpactButtons();
     void AddTexts();
     void FirstImpactDrawing();
+    void DrawImpactCells();
     void ClearOverlay();
     int CountMarkedPixels(int x0, int y0, int x1, int y1);
     void PreviewTuningReport();
