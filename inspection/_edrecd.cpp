@@ -196,6 +196,8 @@ TfrmEditRecord::TfrmEditRecord(const TViewerContext &context) : TForm(nullptr), 
     mlLangLinked1->SetCommonContainer(context_.CommonLang);
     SetOnCreate(MakeEvent<&TfrmEditRecord::FormCreate>(this));
     EndLoading();
+    // The labels have their texts in the active language now.
+    FitFieldsToLabels();
 }
 
 void TfrmEditRecord::AddTexts()

@@ -140,6 +140,7 @@ private:
     };
 
     void BuildFields();
+    void FitFieldsToLabels();
     void BuildImpactButtons();
     void AddTexts();
     void FirstImpactDrawing();
