@@ -89,14 +89,25 @@ void DrawCrosshair(TCanvas *Canvas, TPoint At, int Width, int Height)
     }
 }
 
-// The whole impact grid as shaded cells of 8 pixels from the canvas origin, Y pointing up.
+// The whole impact grid as shaded cells of 8 pixels from the canvas origin, Y pointing up. Only the cells that
+// reach into the clip rectangle are drawn: a large grid would otherwise spend seconds on pixels that never show.
 void DrawImpactImage(TCanvas *Canvas, const TLumbraImageMessage *Image)
 {
     if (Image->SizeX < 3 || Image->SizeY < 3)
         return;
-    for (int a = 0; a <= Image->SizeX - 2; ++a)
-        for (int b = 0; b <= Image->SizeY - 2; ++b)
-            DrawSurfaceCell(a, b, 0, 0, 8, 24, Canvas, Image);
+    constexpr int N = 8;
+    const TRect clip = Canvas->ClipRect();
+    for (int a = 0; a <= Image->SizeX - 2; ++a) {
+        // Cell a covers the N columns from N a on, cell b the N rows up to N (SizeY - 1 - b).
+        if (qint64(N) * a + N - 1 < clip.Left || qint64(N) * a >= clip.Right)
+            continue;
+        for (int b = 0; b <= Image->SizeY - 2; ++b) {
+            const qint64 bottom = qint64(N) * (Image->SizeY - 1 - b);
+            if (bottom < clip.Top || bottom - (N - 1) >= clip.Bottom)
+                continue;
+            DrawSurfaceCell(a, b, 0, 0, N, 24, Canvas, Image);
+        }
+    }
 }
 
 // Green through yellow to red as the value rises.

@@ -38,7 +38,7 @@
 // modal one on top), NAME and GRID a control or menu entry of its form by Name:
 //   windows                   every form's window: name, class, caption, shown, modal
 //   controls WINDOW           every component of the window: name, class, text (a memo's lines), visible,
-//                             enabled, state
+//                             enabled, state (checked, down, item index, read-only)
 //   grid WINDOW GRID          the grid's size, current row and column, top row, column widths (-1 hidden),
 //                             then every row (0 the header) with its cells as fields 0, 1, ...
 //   status WINDOW             the texts of the window's status line

@@ -107,7 +107,7 @@ void ReportControls(QWidget *window)
             fields.push_back({"visible", Flag(control->Widget()->isVisibleTo(window))});
             fields.push_back({"enabled", Flag(control->Widget()->isEnabledTo(window))});
         }
-        for (const char *property : {"Checked", "Down", "ItemIndex"}) {
+        for (const char *property : {"Checked", "Down", "ItemIndex", "ReadOnly"}) {
             const QVariant value = component->property(property);
             if (value.isValid())
                 fields.push_back({QString::fromLatin1(property).toLower(),

@@ -11,6 +11,8 @@
 #include "mlDialog.h"
 #include "mlLang.h"
 #include "mlLngLnk.h"
+#include "rtl/Codec1251.h"
+#include "rtl/SysUtils.h"
 
 namespace {
 TButton *NewButton(TForm *form, TWinControl *parent, const QString &name, int left, const QString &caption)
@@ -82,7 +84,8 @@ TfrmOptions::TfrmOptions(TComponent *owner) : TForm(owner)
     Panel1->SetCaption(QString());
     Button1 = NewButton(this, Panel1, QStringLiteral("Button1"), 68, QStringLiteral("&OK"));
     Button1->SetDefault(true);
-    Button1->SetModalResult(mrOk);
+    // OK closes the dialog only when the data manager can take the name (Button1Click).
+    Button1->SetOnClick(MakeEvent<&TfrmOptions::Button1Click>(this));
     Button2 = NewButton(this, Panel1, QStringLiteral("Button2"), 148, QStringLiteral("&Cancel"));
     Button2->SetCancel(true);
     Button2->SetModalResult(mrCancel);
@@ -107,6 +110,11 @@ TfrmOptions::TfrmOptions(TComponent *owner) : TForm(owner)
     add(mlLangLinked1->OtherStrings(), "mlOpenDialog1.Filter", "Text files (*.txt)|*.txt|All files (*.*)|*.*",
         "Текстовые файлы (*.txt)|*.txt|Все файлы (*.*)|*.*");
     add(mlLangLinked1->OtherStrings(), "mlOpenDialog1.Title", "Select default data file...", "Выбор файла данных...");
+    add(mlLangLinked1->Strings(), "sNotInCodePage",
+        "The data manager takes the file name in the Windows-1251 code page, which has no place for these "
+        "characters:\r\n%s\r\nChoose another name.",
+        "Менеджер данных получает имя файла в кодовой странице Windows-1251, в которой нет этих символов:\r\n%s\r\n"
+        "Выберите другое имя.");
     mlLangLinked1->SetNumOfLanguages(2);
 
     mlOpenDialog1 = new TmlOpenDialog(this);
@@ -120,6 +128,22 @@ TfrmOptions::TfrmOptions(TComponent *owner) : TForm(owner)
         mlLangLinked1->SetCommonContainer(frmMain->mlLang1);
     }
     EndLoading();
+}
+
+// The name crosses to the data manager in Windows-1251: a character the code page lacks would name another file.
+// Such a name is refused by its characters and the dialog stays open; a letter typed as a base and a combining mark
+// is the code page's one letter.
+void TfrmOptions::Button1Click(TObject *)
+{
+    const QString fileName = ComposedText(edFile->Text());
+    if (const QString outside = CharactersOutsideCp1251(fileName); !outside.isEmpty()) {
+        Application->MessageBox(Format(mlLangLinked1->LookupString(QStringLiteral("sNotInCodePage")), {outside}),
+                                Application->Title(), MB_OK | MB_ICONSTOP);
+        return;
+    }
+    if (fileName != edFile->Text())
+        edFile->SetText(fileName);
+    SetModalResult(mrOk);
 }
 
 void TfrmOptions::Button4Click(TObject *)

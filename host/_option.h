@@ -30,6 +30,7 @@ public:
     TmlOpenDialog *mlOpenDialog1;
     TmlLangLinked *mlLangLinked1;
 
+    void Button1Click(TObject *sender);
     void Button4Click(TObject *sender);
     void Button3Click(TObject *sender);
 };

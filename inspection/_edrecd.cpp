@@ -13,7 +13,11 @@
 #include "forms/Application.h"
 #include "forms/Screen.h"
 #include "lumbra_cells.h"
+#include "menus/Menus.h"
 #include "mlLngLnk.h"
+#include "mlMessageDialog.h"
+#include "rtl/Codec1251.h"
+#include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
 #include "types_u.h"
 
@@ -36,6 +40,9 @@ QString TimeText(int hour, int minute, int second)
 namespace {
 constexpr int TuningClientWidth = 470;
 constexpr int ImageClientWidth = 626;
+// A conclusion longer than this is shown in part: laying out one line of hundreds of thousands of characters
+// would keep the viewer from opening for minutes. The record keeps it whole.
+constexpr qsizetype ShownConclusionLength = 32767;
 
 TButton *NewButton(TfrmEditRecord *form, TWinControl *parent, const QString &name, int left, const QString &caption)
 {
@@ -120,7 +127,8 @@ TfrmEditRecord::TfrmEditRecord(const TViewerContext &context) : TForm(nullptr), 
     paBottom->SetBevelOuter(bvNone);
     paBottom->SetCaption(QString());
     btOK = NewButton(this, paBottom, QStringLiteral("btOK"), 8, QStringLiteral("&OK"));
-    btOK->SetModalResult(mrOk);
+    // OK closes the viewer only when the journal can hold every text (btOKClick).
+    btOK->SetOnClick(MakeEvent<&TfrmEditRecord::btOKClick>(this));
     btOK->SetDefault(true);
     btCancel = NewButton(this, paBottom, QStringLiteral("btCancel"), 88, QStringLiteral("&Cancel"));
     btCancel->SetModalResult(mrCancel);
@@ -188,6 +196,8 @@ TfrmEditRecord::TfrmEditRecord(const TViewerContext &context) : TForm(nullptr), 
     mlLangLinked1->SetCommonContainer(context_.CommonLang);
     SetOnCreate(MakeEvent<&TfrmEditRecord::FormCreate>(this));
     EndLoading();
+    // The labels have their texts in the active language now.
+    FitFieldsToLabels();
 }
 
 void TfrmEditRecord::AddTexts()
@@ -209,6 +219,24 @@ void TfrmEditRecord::AddTexts()
     add(mlLangLinked1->OtherStrings(), "TfrmEditRecord.HelpFile", "lumbra.hlp", "lumbra_ru.hlp");
     add(mlLangLinked1->Strings(), "sApply", "Apply", "Применить");
     add(mlLangLinked1->Strings(), "sClose", "&Close", "&Закрыть");
+    add(mlLangLinked1->Strings(), "sNotInCodePage",
+        "The data journal cannot hold these characters:\r\n%s\r\nReplace or remove them, then choose OK again.",
+        "Журнал данных не может хранить эти символы:\r\n%s\r\nЗамените или удалите их и снова нажмите OK.");
+    add(mlLangLinked1->Strings(), "sDamagedTuning",
+        "The picture of tuning \"%s\" (device %d, tuning ID %d) is damaged: only the part that the record holds "
+        "is shown.",
+        "Изображение настройки «%s» (прибор %d, ID настройки %d) повреждено: показана только та часть, что есть "
+        "в записи.");
+    add(mlLangLinked1->Strings(), "sDamagedImage",
+        "The picture of image \"%s\" (device %d, image ID %d) is damaged: only the part that the record holds "
+        "is shown.",
+        "Изображение «%s» (прибор %d, ID изображения %d) повреждено: показана только та часть, что есть в записи.");
+    add(mlLangLinked1->Strings(), "sConclusionBeginning", "Conclusion (its beginning):", "Заключение (начало):");
+    add(mlLangLinked1->Strings(), "sConclusionInPart",
+        "The conclusion holds %d characters, too many to show and edit here: its beginning is shown, and the "
+        "record keeps it whole.",
+        "Заключение содержит %d символов, слишком много для показа и правки: показано его начало, а запись "
+        "сохраняет его целиком.");
     mlLangLinked1->SetNumOfLanguages(2);
 }
 
@@ -221,6 +249,80 @@ void TfrmEditRecord::FormCreate(TObject *)
 }
 
 void TfrmEditRecord::FieldsChange(TObject *) { btOK->SetEnabled(true); }
+
+QList<TfrmEditRecord::TStoredText> TfrmEditRecord::StoredTexts() const
+{
+    const auto field = [this](const TControl *control) {
+        return TStoredText{dynamic_cast<const TLabel *>(FindComponent("lb" + control->Name())), control};
+    };
+    QList<TStoredText> texts{{lbComments, edComments}};
+    switch (nbEdit->PageIndex()) {
+    case vpTuning:
+        return texts << field(edTunName);
+    case vpImage:
+        texts << field(edImgName) << field(EditControlMade);
+        return conclusionShownWhole_ ? texts << field(Memo1) : texts;
+    default:
+        texts << field(Ed_impimgname) << field(Ed_impimgtest);
+        return conclusionShownWhole_ ? texts << field(memo_impimgconcl) : texts;
+    }
+}
+
+// The journal is Windows-1251: a character it has no byte for would be stored as "?" without a word. Such texts
+// are refused by name and the viewer stays open with them.
+void TfrmEditRecord::btOKClick(TObject *)
+{
+    QStringList refused;
+    for (const TStoredText &text : StoredTexts())
+        if (const QString outside = CharactersOutsideCp1251(ComposedText(text.Control->Text())); !outside.isEmpty()) {
+            QString name = text.Label ? StripHotkey(text.Label->Caption()).trimmed() : text.Control->Name();
+            if (name.endsWith(u':'))
+                name.chop(1);
+            refused << name + QStringLiteral(": ") + outside;
+        }
+    if (refused.isEmpty()) {
+        SetModalResult(mrOk);
+        return;
+    }
+    ShowProblem(Format(mlLangLinked1->LookupString(QStringLiteral("sNotInCodePage")), {refused.join("\r\n")}));
+}
+
+void TfrmEditRecord::ShowProblem(const QString &text)
+{
+    ShowMessageDlg(mlLangLinked1, text, mtError, MsgDlgButtons({mbOK}), 0);
+}
+
+void TfrmEditRecord::DrawPicture(const TCustomLumbraMessage *record, const std::function<void()> &draw)
+{
+    try {
+        draw();
+    } catch (const ERangeError &) {
+        const auto *image = dynamic_cast<const TLumbraImageMessage *>(record);
+        ShowProblem(Format(mlLangLinked1->LookupString(image ? QStringLiteral("sDamagedImage")
+                                                             : QStringLiteral("sDamagedTuning")),
+                           {Trim(record->GetRecordName()), int(record->DeviceNumber),
+                            int(image ? image->ImageID : record->TuningID)}));
+    }
+}
+
+void TfrmEditRecord::ShowConclusion(TMemo *memo, const QString &conclusion)
+{
+    const QString text = Trim(conclusion);
+    conclusionShownWhole_ = text.size() <= ShownConclusionLength;
+    if (conclusionShownWhole_) {
+        memo->SetText(text);
+        return;
+    }
+    // Not cut between the halves of a character beyond the basic plane.
+    const qsizetype shown = ShownConclusionLength - (text[ShownConclusionLength - 1].isHighSurrogate() ? 1 : 0);
+    memo->SetText(text.left(shown));
+    memo->SetReadOnly(true);
+    memo->SetColor(clBtnFace);
+    memo->SetHint(Format(mlLangLinked1->LookupString(QStringLiteral("sConclusionInPart")), {int(text.size())}));
+    memo->SetShowHint(true);
+    if (auto *label = dynamic_cast<TLabel *>(FindComponent("lb" + memo->Name())))
+        label->SetCaption(mlLangLinked1->LookupString(QStringLiteral("sConclusionBeginning")));
+}
 
 void TfrmEditRecord::btHelpClick(TObject *) { Application->HelpContext(HelpContext()); }
 
@@ -242,7 +344,7 @@ void TfrmEditRecord::ShowTuning(const TLumbraTuningMessage *record)
     EditStartPoint->SetText(IntToStr(record->StartPoint));
     EditEndPoint->SetText(IntToStr(record->EndPoint));
     EditAttenuation->SetText(IntToStr(record->Attenuation));
-    record->Draw(imgSurface->Canvas(), 0, 0);
+    DrawPicture(record, [&] { record->Draw(imgSurface->Canvas(), 0, 0); });
 }
 
 void TfrmEditRecord::ShowImage(const TLumbraImageMessage *record, TViewerPage page)
@@ -269,12 +371,14 @@ void TfrmEditRecord::ShowImage(const TLumbraImageMessage *record, TViewerPage pa
         EditImageHeight->SetText(IntToStr(record->SizeY));
         EditStepX->SetText(IntToStr(record->StepX));
         EditStepY->SetText(IntToStr(record->StepY));
-        Memo1->SetText(Trim(record->GetConclusion()));
+        ShowConclusion(Memo1, record->GetConclusion());
         EditControlMade->SetText(Trim(record->GetControlMade()));
-        if (record->ImageType == 0 || record->ImageType == 2)
-            record->Draw(imgImage->Canvas(), 0, 0);
-        else
-            DrawLevelImage(record, imgImage->Canvas(), 0, 0, context_.Palette);
+        DrawPicture(record, [&] {
+            if (record->ImageType == 0 || record->ImageType == 2)
+                record->Draw(imgImage->Canvas(), 0, 0);
+            else
+                DrawLevelImage(record, imgImage->Canvas(), 0, 0, context_.Palette);
+        });
         return;
     }
     ed_devtype->SetText(record->GetDeviceType());
@@ -287,25 +391,27 @@ void TfrmEditRecord::ShowImage(const TLumbraImageMessage *record, TViewerPage pa
     Ed_impimgtime2->SetText(endTime);
     Ed_impimgw->SetText(IntToStr(record->SizeX));
     Ed_impimgh->SetText(IntToStr(record->SizeY));
-    memo_impimgconcl->SetText(Trim(record->GetConclusion()));
+    ShowConclusion(memo_impimgconcl, record->GetConclusion());
     Ed_impimgtest->SetText(Trim(record->GetControlMade()));
-    FirstImpactDrawing();
+    DrawPicture(record, [this] { FirstImpactDrawing(); });
 }
 
+// The texts go in composed, as OK judged them.
 void TfrmEditRecord::ApplyTuning(TLumbraTuningMessage *record)
 {
-    context_.Manager->RenameMessage(record, edTunName->Text());
-    record->SetComments(edComments->Text());
+    context_.Manager->RenameMessage(record, ComposedText(edTunName->Text()));
+    record->SetComments(ComposedText(edComments->Text()));
     context_.Manager->SetModified(true);
 }
 
 void TfrmEditRecord::ApplyImage(TLumbraImageMessage *record)
 {
     const bool impact = nbEdit->PageIndex() == vpImpactImage;
-    context_.Manager->RenameMessage(record, (impact ? Ed_impimgname : edImgName)->Text());
-    record->SetComments(edComments->Text());
-    record->SetControlMade((impact ? Ed_impimgtest : EditControlMade)->Text());
-    record->SetConclusion((impact ? memo_impimgconcl : Memo1)->Text());
+    context_.Manager->RenameMessage(record, ComposedText((impact ? Ed_impimgname : edImgName)->Text()));
+    record->SetComments(ComposedText(edComments->Text()));
+    record->SetControlMade(ComposedText((impact ? Ed_impimgtest : EditControlMade)->Text()));
+    if (conclusionShownWhole_)
+        record->SetConclusion(ComposedText((impact ? memo_impimgconcl : Memo1)->Text()));
     context_.Manager->SetModified(true);
 }
 

@@ -9,6 +9,7 @@
 class TBitBtn;
 class TBitmap;
 class TButton;
+class TCustomLumbraMessage;
 class TDataManager;
 class TEdit;
 class TGroupBox;
@@ -117,6 +118,7 @@ public:
 
     void FormCreate(TObject *sender);
     void FieldsChange(TObject *sender);
+    void btOKClick(TObject *sender);
     void btHelpClick(TObject *sender);
     void ButPreviewClick(TObject *sender);
     void buShowTunningClick(TObject *sender);
@@ -131,19 +133,35 @@ public:
     void BitBtn6Click(TObject *sender);
 
 private:
+    // A text field that OK writes into the record, and the label that names it.
+    struct TStoredText {
+        const TLabel *Label;
+        const TControl *Control;
+    };
+
     void BuildFields();
+    void FitFieldsToLabels();
     void BuildImpactButtons();
     void AddTexts();
     void FirstImpactDrawing();
+    void DrawImpactCells();
     void ClearOverlay();
     int CountMarkedPixels(int x0, int y0, int x1, int y1);
     void PreviewTuningReport();
     void PreviewImageReport(const TLumbraImageMessage *record);
     void PreviewImpactImageReport(const TLumbraImageMessage *record);
     int ActiveLanguage() const;
+    QList<TStoredText> StoredTexts() const;
+    void ShowConclusion(TMemo *memo, const QString &conclusion);
+    // Runs the drawing of a record's picture. A picture whose data ends early stays drawn as far as it goes, and a
+    // message names the record.
+    void DrawPicture(const TCustomLumbraMessage *record, const std::function<void()> &draw);
+    void ShowProblem(const QString &text);
 
     TViewerContext context_;
     const TLumbraImageMessage *image_ = nullptr;
+    // A conclusion too long to lay out is shown in part and read-only; OK then leaves the record's own.
+    bool conclusionShownWhole_ = true;
 };
 
 // Each opens a new viewer on the record, modally, and frees it afterwards. On OK the texts go back into the

@@ -9,6 +9,8 @@
 #include "controls/Notebook.h"
 #include "mlLngLnk.h"
 
+#include <algorithm>
+
 // The viewer's labelled fields and their frames, as tables: where each stands and what its label says.
 
 namespace {
@@ -177,5 +179,20 @@ void TfrmEditRecord::BuildFields()
         memo->SetBounds(4, 268, 300, 52);
         label->SetFocusControl(memo);
         this->*entry.Memo = memo;
+    }
+}
+
+// Labels stand whole in either language: the edits of a column start after its widest label and keep their right
+// edge.
+void TfrmEditRecord::FitFieldsToLabels()
+{
+    constexpr int Gap = 6;
+    for (const TFieldEntry &field : FieldEntries) {
+        int left = field.Left;
+        for (const TFieldEntry &entry : FieldEntries)
+            if (entry.Holder == field.Holder && entry.Left == field.Left)
+                if (const auto *label = dynamic_cast<const TLabel *>(FindComponent(QStringLiteral("lb") + entry.Name)))
+                    left = std::max(left, label->Left() + label->Width() + Gap);
+        (this->*field.Edit)->SetBounds(left, field.Top, field.Left + field.Width - left, 21);
     }
 }

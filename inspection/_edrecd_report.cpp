@@ -185,6 +185,6 @@ void TfrmEditRecord::PreviewImageReport(const TLumbraImageMessage *r)
     for (const auto &[label, text] : values)
         label->SetCaption(text);
     if (tuning)
-        tuning->Draw(report->RepImage2->Canvas(), 0, 0);
+        DrawPicture(tuning, [&] { tuning->Draw(report->RepImage2->Canvas(), 0, 0); });
     PreviewReport(*report, mlLangLinked1);
 }

@@ -138,11 +138,7 @@ void TfrmEditRecord::FirstImpactDrawing()
 {
     ViewerTools.ImpactOffsetX = 0;
     ViewerTools.ImpactOffsetY = 0;
-    if (image_->SizeX <= 2 || image_->SizeY <= 2)
-        return;
-    for (int i = 0; i <= image_->SizeX - 2; ++i)
-        for (int j = 0; j <= image_->SizeY - 2; ++j)
-            DrawSurfaceCell(i, j, 0, 0, ViewerTools.ImpactScale, ContourStep, Image2->Canvas(), image_);
+    DrawImpactCells();
 }
 
 void TfrmEditRecord::drawimpactimg()
@@ -150,17 +146,27 @@ void TfrmEditRecord::drawimpactimg()
     TCanvas *canvas = Image2->Canvas();
     canvas->Pen()->SetColor(clWhite);
     canvas->Rectangle(0, 0, Image2->Width(), Image2->Height());
+    DrawImpactCells();
+}
+
+// The cells whose corner lands on the picture: column i at (i - ImpactOffsetX) x ImpactScale, row j at
+// (SizeY - 2 - j + ImpactOffsetY) x ImpactScale, both from 0 to the picture's size. The others would fall off it,
+// and a large grid would take minutes; so only these are walked.
+void TfrmEditRecord::DrawImpactCells()
+{
     if (!image_ || image_->SizeX <= 2 || image_->SizeY <= 2)
         return;
     const TViewerToolState &view = ViewerTools;
-    for (int i = 0; i <= image_->SizeX - 2; ++i)
-        for (int j = 0; j <= image_->SizeY - 2; ++j) {
-            const qint64 px = qint64(i - view.ImpactOffsetX) * view.ImpactScale;
-            const qint64 py = qint64(image_->SizeY - 2 - j + view.ImpactOffsetY) * view.ImpactScale;
-            if (px >= 0 && px <= Image2->Width() && py >= 0 && py <= Image2->Height())
-                DrawSurfaceCell(i, j, -view.ImpactOffsetX, -view.ImpactOffsetY, view.ImpactScale, ContourStep,
-                                canvas, image_);
-        }
+    const qint64 columns = Image2->Width() / view.ImpactScale, rows = Image2->Height() / view.ImpactScale;
+    const qint64 lastRow = image_->SizeY - 2 + qint64(view.ImpactOffsetY);
+    const qint64 iFrom = std::max<qint64>(0, view.ImpactOffsetX);
+    const qint64 iTo = std::min<qint64>(image_->SizeX - 2, view.ImpactOffsetX + columns);
+    const qint64 jFrom = std::max<qint64>(0, lastRow - rows);
+    const qint64 jTo = std::min<qint64>(image_->SizeY - 2, lastRow);
+    for (qint64 i = iFrom; i <= iTo; ++i)
+        for (qint64 j = jFrom; j <= jTo; ++j)
+            DrawSurfaceCell(qint32(i), qint32(j), -view.ImpactOffsetX, -view.ImpactOffsetY, view.ImpactScale,
+                            ContourStep, Image2->Canvas(), image_);
 }
 
 void TfrmEditRecord::BitBtn1Click(TObject *)

@@ -12,6 +12,9 @@
 #include "controls/Panel.h"
 #include "forms/Application.h"
 #include "mlLngLnk.h"
+#include "mlMessageDialog.h"
+#include "rtl/Codec1251.h"
+#include "rtl/SysUtils.h"
 
 namespace {
 using F = TfrmGridCrit;
@@ -85,6 +88,11 @@ TfrmGridCrit::TfrmGridCrit(TComponent *owner) : TForm(owner)
     BuildControls<F>(this, mlLangLinked1, ControlEntries);
     AddLangEntry(mlLangLinked1, mlLangLinked1->OtherStrings(), QStringLiteral("TfrmGridCrit.HelpFile"),
                  QStringLiteral("lumbra.hlp"), QStringLiteral("lumbra_ru.hlp"));
+    AddLangEntry(mlLangLinked1, mlLangLinked1->Strings(), QStringLiteral("sNotInCodePage"),
+                 QStringLiteral("The records keep their texts in the Windows-1251 code page, which has no place for "
+                                "these characters:\r\n%s\r\nReplace or remove them, then choose OK again."),
+                 QStringLiteral("Записи хранят тексты в кодовой странице Windows-1251, в которой нет этих "
+                                "символов:\r\n%s\r\nЗамените или удалите их и снова нажмите OK."));
     mlLangLinked1->SetNumOfLanguages(2);
 
     Panel2->SetAlignment(taLeftJustify);
@@ -105,7 +113,8 @@ TfrmGridCrit::TfrmGridCrit(TComponent *owner) : TForm(owner)
     cbDataCrit->SetStyle(csDropDownList);
     cbDataCrit->SetOnChange(MakeEvent<&F::cbBGColorChange>(this));
     edDataValue->SetOnChange(MakeEvent<&F::cbBGColorChange>(this));
-    btOK->SetModalResult(mrOk);
+    // OK closes the dialog only when every value can be compared with the records' texts (btOKClick).
+    btOK->SetOnClick(MakeEvent<&F::btOKClick>(this));
     btOK->SetDefault(true);
     btCancel->SetModalResult(mrCancel);
     btCancel->SetCancel(true);
@@ -196,3 +205,28 @@ void TfrmGridCrit::btDefaultClick(TObject *)
 }
 
 void TfrmGridCrit::btHelpClick(TObject *) { Application->HelpContext(HelpContext()); }
+
+// A value is compared with the records' texts in their Windows-1251 code page, where a character the code page
+// lacks would turn into "?" and match a "?" of a record: such values are refused by name. A letter typed as a base
+// and a combining mark is kept as the code page's one letter, as the records hold it.
+void TfrmGridCrit::btOKClick(TObject *)
+{
+    if (!Settings) {
+        SetModalResult(mrOk);
+        return;
+    }
+    QStringList refused;
+    for (int col = 0; col < int(Settings->size()); ++col) {
+        const QString outside = CharactersOutsideCp1251(ComposedText((*Settings)[col].DataValue));
+        if (!outside.isEmpty())
+            refused << (col < pcFields->PageCount() ? pcFields->Pages(col)->Caption() : IntToStr(col)) + ": " + outside;
+    }
+    if (!refused.isEmpty()) {
+        ShowMessageDlg(mlLangLinked1, Format(mlLangLinked1->LookupString("sNotInCodePage"), {refused.join("\r\n")}),
+                       mtError, MsgDlgButtons({mbOK}), 0);
+        return;
+    }
+    for (TFieldSetting &setting : *Settings)
+        setting.DataValue = ComposedText(setting.DataValue);
+    SetModalResult(mrOk);
+}

@@ -50,6 +50,7 @@ public:
     void ckbVisFldClick(TObject *sender);
     void btDefaultClick(TObject *sender);
     void btHelpClick(TObject *sender);
+    void btOKClick(TObject *sender);
 
 private:
     // The setting of the active page; null without one.

@@ -25,12 +25,24 @@
 #include "mlLngLnk.h"
 #include "platform/Help.h"
 #include "registry/Registry.h"
+#include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
 
 #include <span>
 
 namespace {
 constexpr TColor MenuGlyphMask = clOlive;
+
+// A damaged picture, whose data ends before its drawing does, is previewed as far as it goes: the window and its
+// tables stay usable, and the viewer names the record when it is opened.
+template <class Draw>
+void Preview(Draw draw)
+{
+    try {
+        draw();
+    } catch (const ERangeError &) {
+    }
+}
 
 std::vector<QString> Titles(std::span<const TLumbraText> titles)
 {
@@ -214,7 +226,7 @@ void TfrmLumbra::sgTuningsSelectCell(TObject *sender, int, int row, bool &)
     if (flags.NoRecord)
         return;
     if (tunings) {
-        static_cast<TLumbraTuningMessage *>(record)->Draw(imgTun->Canvas(), 0, 0);
+        Preview([&] { static_cast<TLumbraTuningMessage *>(record)->Draw(imgTun->Canvas(), 0, 0); });
         Panel1->SetCaption(QString());
         return;
     }
@@ -222,10 +234,12 @@ void TfrmLumbra::sgTuningsSelectCell(TObject *sender, int, int row, bool &)
     const bool ordinary = image->ImageType == 0 || image->ImageType == 2;
     paImage->SetVisible(ordinary);
     pnDynImg->SetVisible(image->ImageType == 1);
-    if (ordinary)
-        image->Draw(imgImage->Canvas(), 0, 0);
-    else
-        DrawLevelImage(image, imgDynImg->Canvas(), 0, 0, Palette);
+    Preview([&] {
+        if (ordinary)
+            image->Draw(imgImage->Canvas(), 0, 0);
+        else
+            DrawLevelImage(image, imgDynImg->Canvas(), 0, 0, Palette);
+    });
     Panel2->SetCaption(QString());
 }
 

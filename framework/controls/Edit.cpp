@@ -16,10 +16,13 @@ QLineEdit *TEdit::LineEdit() const { return static_cast<QLineEdit *>(Widget()); 
 
 QString TEdit::GetText() const { return LineEdit() ? LineEdit()->text() : QString(); }
 
+// The line edit would put the cursor after the text's end and scroll a long text's beginning out of sight.
 void TEdit::TextChanged()
 {
-    if (LineEdit())
-        LineEdit()->setText(text_);
+    if (!LineEdit())
+        return;
+    LineEdit()->setText(text_);
+    LineEdit()->setCursorPosition(0);
 }
 
 void TEdit::SetMaxLength(int length)

@@ -5,7 +5,7 @@
 class QLineEdit;
 
 // A one-line text field. OnChange runs after every change of the text, typed or set in code; MaxLength (0 = no
-// limit) cuts typed text.
+// limit) cuts typed text. A text set in code is shown from its beginning.
 class TEdit : public TWinControl {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE SetText)

@@ -1,5 +1,8 @@
 #include "rtl/Codec1251.h"
 
+#include <QList>
+#include <QStringList>
+
 #include <array>
 
 namespace {
@@ -59,6 +62,30 @@ QString FromCp1251(const char *bytes, qsizetype length)
 }
 
 QString FromCp1251(const QByteArray &bytes) { return FromCp1251(bytes.constData(), bytes.size()); }
+
+QString ComposedText(const QString &text) { return text.normalized(QString::NormalizationForm_C); }
+
+QString CharactersOutsideCp1251(QStringView text)
+{
+    QList<char32_t> seen;
+    QStringList names;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c < kReverseSize && kReverse[c]))
+            continue;
+        char32_t code = c;
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(c, text[++i].unicode());
+        if (seen.contains(code))
+            continue;
+        seen << code;
+        const QString name = QStringLiteral("U+%1").arg(quint32(code), 4, 16, QLatin1Char('0')).toUpper();
+        const bool printable = !QChar::isSurrogate(code) && QChar::isPrint(code) && !QChar::isMark(code);
+        // A bare combining mark or an invisible character would show as nothing between the quotes.
+        names << (printable ? QStringLiteral("\"%1\" (%2)").arg(QString::fromUcs4(&code, 1), name) : name);
+    }
+    return names.join(QStringLiteral(", "));
+}
 
 QByteArray ToCp1251(const QString &text)
 {

@@ -370,6 +370,33 @@ TEST(MessageDrawing, ImpactImageIsShadedFromTheCanvasOrigin)
     EXPECT_EQ(small->Image(), fill->Image());
 }
 
+// A grid larger than its canvas draws only the cells that reach into the clip rectangle, and the picture is the
+// one that every cell drawn gives.
+TEST(MessageDrawing, ImpactImageLargerThanItsCanvasDrawsWhatEveryCellWould)
+{
+    auto image = NewImage(2, 70 * 50);
+    image->SizeX = 70;
+    image->SizeY = 50;
+    Pattern(image->BitImage, 0, 70 * 50, 29);
+    for (const TRect clip : {Rect(0, 0, 160, 160), Rect(13, 21, 97, 150)}) {
+        auto drawn = Sheet(160, 160);
+        drawn->Canvas()->SetClipRect(clip);
+        image->Draw(drawn->Canvas(), 0, 0);
+        auto every = Sheet(160, 160);
+        TCanvas *canvas = every->Canvas();
+        canvas->SetClipRect(clip);
+        canvas->Rectangle(canvas->ClipRect());
+        for (int a = 0; a <= 68; ++a)
+            for (int b = 0; b <= 48; ++b)
+                DrawSurfaceCell(a, b, 0, 0, 8, 24, canvas, image.get());
+        EXPECT_EQ(drawn->Image(), every->Image());
+    }
+    // Missing values of cells off the canvas are never read.
+    image->BitImage.SetLength(69 * 50);
+    auto cut = Sheet(160, 160);
+    EXPECT_NO_THROW(image->Draw(cut->Canvas(), 0, 0));
+}
+
 TEST(MessageDrawing, SurfaceCellDrawsContourLinesInBothDirections)
 {
     auto image = NewImage(2, 4);

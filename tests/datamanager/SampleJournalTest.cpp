@@ -46,6 +46,8 @@ TEST(SampleJournalMaker, SameArgumentsGiveTheSameBytes)
     EXPECT_EQ(CountSampleRecords(lines), 400);
     EXPECT_EQ(CountSampleLines(lines, Kind::Broken), 4);
     EXPECT_EQ(CountSampleLines(lines, Kind::Duplicate), 8);
+    // Every text is one the code page holds: none lost a character to "?".
+    EXPECT_FALSE(journal.contains('?'));
 
     // A small journal still holds one record of each kind, first.
     const QList<TSampleLine> small = MakeSampleJournal(7, 1);

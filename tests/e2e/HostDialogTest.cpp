@@ -76,6 +76,29 @@ TEST(HostDialogs, ADataFileThatCannotBeMadeIsReportedAndNotStored)
     EXPECT_FALSE(QFile::exists(cafe));
 }
 
+// OK refuses a name with characters the data manager's code page lacks, naming them in the active language, and
+// the dialog stays open; a letter typed as a base and a combining mark is stored as the code page's one letter.
+TEST(HostDialogs, OkRefusesANameOutsideTheCodePageAndStoresTypedLettersComposed)
+{
+    THostSession session;
+    session.SetInteger("Language", 2);
+    const QString composed = session.File(QString::fromUtf8("журнал й.txt"));
+    const TRunResult run = session.Run({
+        Answer({"0", "set=edFile:" + session.File(QString::fromUtf8("журнал 中.txt")), "click=Button1",
+                "set=edFile:" + session.File(QString::fromUtf8("журнал и\u0306.txt")), "click=Button1"}),
+        Answer({"1"}), Line({"click", "Options1"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    const QList<TRecord> modals = run.Of("modal");
+    ASSERT_EQ(modals.size(), 2);
+    EXPECT_EQ(modals[1]["kind"], "message");
+    EXPECT_EQ(modals[1]["text"], QString::fromUtf8("Менеджер данных получает имя файла в кодовой странице Windows-1251, "
+                                                   "в которой нет этих символов:\r\n\"中\" (U+4E2D)\r\n"
+                                                   "Выберите другое имя."));
+    EXPECT_EQ(session.String("DataFile"), composed);
+    EXPECT_TRUE(QFile::exists(composed));
+}
+
 TEST(HostDialogs, BrowsePicksTheFileAndHelpShowsTheDialogsTopic)
 {
     THostSession session;

@@ -382,3 +382,113 @@ TEST(RecordViewerInTheProgram, ImpactViewZoomsAndShiftsWithinItsLimitsAndKeepsTh
     EXPECT_NE(surface[12], surface[0]);
     EXPECT_EQ(surface[13], surface[12]);
 }
+
+// The journal is Windows-1251. OK refuses a text with characters it has no byte for, naming them in the active
+// language, and the viewer stays open with what was typed; a letter typed as a base and a combining mark is stored
+// as the code page's one letter. Nothing reaches the journal as "?".
+TEST(RecordViewerInTheProgram, OkRefusesCharactersTheJournalCannotHoldByNameAndStoresTypedLettersComposed)
+{
+    const TKnownRecords known;
+    TViewerSession session(known);
+    session.SetInteger("Language", 2);
+    const QString chinese = QString::fromUtf8("Трещина 中");
+    const TRunResult run = session.Run({
+        Open(), Select("sgImages", 1), Modal(), Press(Window, "sbImgEdit"), Set("edComments", chinese),
+        Set("EditControlMade", QString::fromUtf8("Петров и\u0306")), Set("Memo1", QString::fromUtf8("Годен 😀 x\u0301")),
+        Modal(), Press(Viewer, "btOK"), Line({"controls", "TMessageForm"}), Press("TMessageForm", "OK"),
+        Line({"controls", Viewer}), Set("edComments", QString::fromUtf8("Трещина")),
+        Set("Memo1", QString::fromUtf8("Годен")), Press(Viewer, "btOK"),
+        // The tuning's comment cannot be kept either; Cancel then leaves the tuning as it was.
+        Select("sgTunings", 1), Modal(), Press(Window, "sbTunEdit"), Set("edComments", QString::fromUtf8("Ø 10")),
+        Answer({"1"}), Press(Viewer, "btOK"), Line({"controls", Viewer}), Line({"end-modal", "2"}),
+        Line({"grid", Window, "sgImages"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+    QStringList modals;
+    for (const TRecord &modal : run.Of("modal"))
+        modals << modal["class"] + " " + modal["caption"];
+    EXPECT_EQ(modals, (QStringList{"TfrmEditRecord Просмотр записи", "TMessageForm Ошибка",
+                                   "TfrmEditRecord Просмотр записи", "TMessageForm Ошибка"}));
+    EXPECT_EQ(ControlsShot(run, 0)["Message"]["text"],
+              QString::fromUtf8("Журнал данных не может хранить эти символы:\r\nЗамечания: \"中\" (U+4E2D)\r\n"
+                                "Заключение: \"😀\" (U+1F600), U+0301\r\n"
+                                "Замените или удалите их и снова нажмите OK."));
+    // The viewer stays open with the texts as they were typed (its controls follow the message's in the report).
+    const auto open = ControlsShot(run, 0);
+    EXPECT_EQ(open["edComments"]["text"], chinese);
+    EXPECT_EQ(open["Memo1"]["text"], QString::fromUtf8("Годен 😀 x\u0301"));
+    EXPECT_EQ(ControlsShot(run, 1)["edComments"]["text"], QString::fromUtf8("Ø 10"));
+    EXPECT_EQ(LastGrid(run, "sgImages").value(1).split(u'|').mid(12, 2),
+              (QStringList{QString::fromUtf8("Трещина"), QString::fromUtf8("Петров й")}));
+
+    TKnownRecords edited = known;
+    edited.Ordinary.Comments = QString::fromUtf8("Трещина");
+    edited.Ordinary.ControlMade = QString::fromUtf8("Петров й");
+    edited.Ordinary.Conclusion = QString::fromUtf8("Годен ");
+    EXPECT_EQ(session.JournalLines(), edited.Lines());
+    EXPECT_FALSE(session.Read("ormeldata.txt").contains('?'));
+}
+
+// Whatever a record holds, its viewer opens at once: a conclusion of a million characters without a blank is shown
+// from its beginning, read-only, and written back whole; a surface of 1000 x 1000 values draws the cells on the
+// picture only; a tuning whose picture is longer than its field is shown as far as its data goes, and the
+// message names it, also when the tables open on it.
+TEST(RecordViewerInTheProgram, OpensHugeAndDamagedRecordsAndKeepsThemWhole)
+{
+    TKnownRecords known;
+    known.Pump.PictureHex = Picture(2000);
+    known.Ordinary.Conclusion = QString(1000000, u'x');
+    known.Impact.SizeX = known.Impact.SizeY = 1000;
+    known.Impact.PictureHex = QByteArray("0A").repeated(1000 * 1000);
+    TViewerSession session(known);
+    const QString damaged = QStringLiteral(
+        "The picture of tuning \"Pump\" (device 5, tuning ID 7) is damaged: only the part that the record holds is "
+        "shown.");
+    const TRunResult run = session.Run({
+        Open(), Select("sgTunings", 1), Modal(), Press(Window, "sbTunEdit"), Line({"controls", "TMessageForm"}),
+        Modal(), Press("TMessageForm", "OK"), Line({"controls", Viewer}), Line({"end-modal", "2"}),
+        Select("sgImages", 1), Modal(), Press(Window, "sbImgEdit"), Line({"controls", Viewer}),
+        // The image's report draws its tuning too.
+        Answer({"1"}), Answer({"0"}), Press(Viewer, "ButPreview"), Set("edComments", "Checked"),
+        Press(Viewer, "btOK"),
+        Select("sgImages", 3), Modal(), Press(Window, "sbImgEdit"),
+        Line({"shot", Viewer, session.File("surface.png"), "Image2"}), Line({"end-modal", "2"}),
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("error").isEmpty());
+    QStringList modals;
+    for (const TRecord &modal : run.Of("modal"))
+        modals << modal["kind"] + " " + modal["class"];
+    EXPECT_EQ(modals, (QStringList{"form TMessageForm", "form TfrmEditRecord", "form TfrmEditRecord",
+                                   "form TMessageForm", "dialog ", "form TfrmEditRecord"}))
+        << qPrintable(modals.join(", "));
+    EXPECT_EQ(ControlsShot(run, 0)["Message"]["text"], damaged);
+    const auto tuning = ControlsShot(run, 1);
+    EXPECT_EQ(tuning["EditTuningID"]["text"], "7");
+    EXPECT_EQ(tuning["Memo1"]["readonly"], "0");
+    const auto image = ControlsShot(run, 2);
+    EXPECT_EQ(image["Memo1"]["text"], QString(32767, u'x'));
+    EXPECT_EQ(image["Memo1"]["readonly"], "1");
+    EXPECT_EQ(image["EditControlMade"]["readonly"], "0");
+    EXPECT_EQ(image["lbMemo1"]["text"], "Conclusion (its beginning):");
+
+    // Every pixel of the surface below its top row, where the cells start, is a cell's: green for the value 10,
+    // or a black grid line.
+    const QImage surface(session.File("surface.png"));
+    ASSERT_FALSE(surface.isNull());
+    int green = 0, other = 0;
+    for (int y = 1; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x) {
+            const QRgb pixel = surface.pixel(x, y) & 0xFFFFFF;
+            green += pixel == 0x1EE100;
+            other += pixel != 0x1EE100 && pixel != 0;
+        }
+    EXPECT_GT(green, surface.width() * surface.height() / 2);
+    EXPECT_EQ(other, 0);
+
+    // Only the comment changed: the conclusion is written back whole.
+    TKnownRecords edited = known;
+    edited.Ordinary.Comments = "Checked";
+    EXPECT_EQ(session.JournalLines(), edited.Lines());
+}

@@ -89,3 +89,22 @@ TEST(Codec1251, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
     EXPECT_EQ(ToCp1251(QString(lone, 3)), QByteArray("?x?"));
     EXPECT_EQ(ToCp1251(QString(QChar(0))), QByteArray(1, '\0'));
 }
+
+// Typed text is composed before it is judged: a letter and its combining mark that the code page holds as one
+// character pass; what it lacks is named once per character, by the character and its code.
+TEST(Codec1251, TypedTextIsComposedAndWhatTheCodePageLacksIsNamed)
+{
+    const QString decomposed = QString::fromUtf8("и\u0306 Е\u0308");
+    EXPECT_EQ(ComposedText(decomposed), QString::fromUtf8("й Ё"));
+    EXPECT_EQ(CharactersOutsideCp1251(ComposedText(decomposed)), QString());
+    EXPECT_EQ(ToCp1251(ComposedText(decomposed)), QByteArray("\xE9 \xA8"));
+    // Every character of the code page stays as it is, so a stored text never changes by being composed.
+    const QString all = FromCp1251(AllBytes());
+    EXPECT_EQ(ComposedText(all), all);
+    EXPECT_EQ(CharactersOutsideCp1251(all), QString());
+
+    EXPECT_EQ(CharactersOutsideCp1251(QString::fromUtf8("Иванов 中😀 é 中 x\u0301")),
+              QString::fromUtf8("\"中\" (U+4E2D), \"😀\" (U+1F600), \"é\" (U+00E9), U+0301"));
+    const QChar lone[] = {QChar(u'a'), QChar(0xD800)};
+    EXPECT_EQ(CharactersOutsideCp1251(QStringView(lone, 2)), QStringLiteral("U+D800"));
+}

@@ -156,3 +156,56 @@ TEST(ImageTools, ImpactZoomAndShiftsStayInTheirLimitsAndTheZoomCarriesOver)
     ViewImpactImageRecord(context, impact.get());
     EXPECT_EQ(steps, QList<int>({20, 0, 0, 0, 0}));
 }
+
+// Only the cells that land on the surface are drawn, and the picture is the one that drawing every cell gave:
+// all of them when the view opens, those whose corner lies on it after a zoom or a shift.
+TEST(ImageTools, ImpactSurfaceLargerThanItsPictureDrawsExactlyWhatEveryCellWould)
+{
+    JournalFixture fixture;
+    auto impact = SampleImage(5, 9, 7, 2);
+    impact->SetSizeX(60);
+    impact->SetSizeY(45);
+    impact->BitImage.SetLength(60 * 45);
+    for (int i = 0; i < 60 * 45; ++i)
+        impact->BitImage[i] = quint8((i * 37 + i / 45 * 11) % 90);
+    const TViewerContext context = ContextOf(fixture.Manager.get(), impact.get());
+
+    // The picture as every cell drawn gave it, on a fresh surface of the viewer's size.
+    const auto everyCell = [&](const TImage *surface, bool onlyCorners) {
+        TImage reference(nullptr);
+        reference.SetBounds(0, 0, surface->Width(), surface->Height());
+        TCanvas *canvas = reference.Canvas();
+        const TViewerToolState &view = ViewerTools;
+        if (onlyCorners) {
+            canvas->Pen()->SetColor(clWhite);
+            canvas->Rectangle(0, 0, surface->Width(), surface->Height());
+        }
+        for (int i = 0; i <= impact->SizeX - 2; ++i)
+            for (int j = 0; j <= impact->SizeY - 2; ++j) {
+                const int px = (i - view.ImpactOffsetX) * view.ImpactScale;
+                const int py = (impact->SizeY - 2 - j + view.ImpactOffsetY) * view.ImpactScale;
+                if (!onlyCorners || (px >= 0 && px <= surface->Width() && py >= 0 && py <= surface->Height()))
+                    DrawSurfaceCell(i, j, -view.ImpactOffsetX, -view.ImpactOffsetY, view.ImpactScale, ContourStep,
+                                    canvas, impact.get());
+            }
+        return reference.Picture()->Bitmap()->Image();
+    };
+    int compared = 0;
+    TModalHookScope scope([&](const TModalRequest &request) {
+        TfrmEditRecord *viewer = Viewer(request);
+        TImage *surface = viewer->Image2;
+        EXPECT_GT(Painted(surface), 5000);
+        EXPECT_EQ(surface->Picture()->Bitmap()->Image(), everyCell(surface, false));
+        for (TBitBtn *button : {viewer->BitBtn3, viewer->BitBtn3, viewer->BitBtn4, viewer->BitBtn6, viewer->BitBtn1}) {
+            ClickWidget(button);
+            EXPECT_EQ(surface->Picture()->Bitmap()->Image(), everyCell(surface, true)) << compared;
+            ++compared;
+        }
+        return int(mrNone);
+    });
+    for (const int scale : {30, 7, 2}) {
+        ViewerTools.ImpactScale = scale;
+        ViewImpactImageRecord(context, impact.get());
+    }
+    EXPECT_EQ(compared, 15);
+}

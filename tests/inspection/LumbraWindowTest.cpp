@@ -7,12 +7,14 @@
 #include "_edrecd.h"
 #include "crit_u.h"
 #include "lumbra_u.h"
+#include "mlMessageDialog.h"
 #include "msg_u.h"
 
 #include "controls/Button.h"
 #include "controls/CheckBox.h"
 #include "controls/ComboBox.h"
 #include "controls/Edit.h"
+#include "controls/Label.h"
 #include "controls/PageControl.h"
 #include "controls/Panel.h"
 #include "controls/SpeedButton.h"
@@ -336,6 +338,41 @@ TEST_F(LumbraWindow, CriteriaDialogFiltersOnOkOnly)
     EXPECT_EQ(settings[9].DataValue, "");
     EXPECT_TRUE(dialog.ckbVisFld->Checked());
     EXPECT_TRUE(dialog.edDataValue->Enabled());
+}
+
+// The values are compared with the records' texts, which the Windows-1251 code page holds: a value with characters
+// it lacks is refused by name in the active language and the dialog stays open; a letter typed as a base and a
+// combining mark finds the record's one letter.
+TEST_F(LumbraWindow, CriteriaDialogRefusesValuesOutsideTheCodePageAndComposesTypedLetters)
+{
+    Manager.TuningMessages[2]->RecordName = QString::fromUtf8("Wheel й");
+    Open();
+    Form->mlLangDispatcher1->SetActiveLanguage(2);
+    QStringList messages;
+    int stayed = -1;
+    TModalHookScope hook([&](const TModalRequest &request) {
+        if (auto *box = dynamic_cast<TMessageForm *>(request.Source)) {
+            messages << dynamic_cast<TLabel *>(box->FindComponent("Message"))->Caption();
+            return int(mrOk);
+        }
+        auto *dialog = dynamic_cast<TfrmGridCrit *>(request.Source);
+        dialog->pcFields->SetActivePageIndex(3);
+        dialog->pcFieldsChange(dialog->pcFields);
+        dialog->cbDataCrit->SetItemIndex(7);
+        dialog->edDataValue->SetText(QString::fromUtf8("中 Ø"));
+        dialog->btOK->Click();
+        stayed = dialog->ModalResult();
+        dialog->edDataValue->SetText(QString::fromUtf8("и\u0306"));
+        dialog->btOK->Click();
+        return int(dialog->ModalResult());
+    });
+    Form->sbTunCrit->Click();
+    EXPECT_EQ(stayed, mrNone);
+    EXPECT_EQ(messages, QStringList{QString::fromUtf8(
+                            "Записи хранят тексты в кодовой странице Windows-1251, в которой нет этих символов:\r\n"
+                            "Название: \"中\" (U+4E2D), \"Ø\" (U+00D8)\r\nЗамените или удалите их и снова нажмите OK.")});
+    EXPECT_EQ(TuningSettings[3].DataValue, QString::fromUtf8("й"));
+    EXPECT_EQ(Column(Form->sgTunings, 3), QStringList{QString::fromUtf8("Wheel й")});
 }
 
 // Switching to Russian rewrites titles, status and dates with that language's separators and asks for the Russian

@@ -7,12 +7,14 @@
 #include "controls/Button.h"
 #include "controls/Edit.h"
 #include "controls/GroupBox.h"
+#include "controls/Label.h"
 #include "controls/Memo.h"
 #include "controls/Notebook.h"
 #include "forms/ModalHook.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
@@ -157,4 +159,59 @@ TEST(RecordViewer, OkWritesEveryTextAndTheJournalHoldsExactlyTheEdit)
     impactSample->SetConclusion(QString::fromUtf8("Годен "));
     EXPECT_EQ(fixture.JournalBytes(), fixture.LineBytes(*tuningSample) + fixture.LineBytes(*otherTuning) +
                                           fixture.LineBytes(*imageSample) + fixture.LineBytes(*impactSample));
+}
+
+// On every page and in both languages each label stands whole beside its field, and every text, however long,
+// opens showing its beginning.
+TEST(RecordViewer, LabelsStandWholeAndLongTextsOpenAtTheirBeginning)
+{
+    JournalFixture fixture;
+    const QString name = QString::fromUtf8("Начало имени ") + QString(27, u'ж');
+    const QString text = QString::fromUtf8("Начало текста ") + QString(86, u'ж');
+    const auto tuning = SampleTuning(5, 7);
+    tuning->SetRecordName(name);
+    tuning->SetComments(text);
+    auto image = SampleImage(5, 9, 7, 0);
+    auto impact = SampleImage(5, 10, 7, 2);
+    impact->SetSizeX(30);
+    impact->SetSizeY(60);
+    for (TLumbraImageMessage *record : {image.get(), impact.get()}) {
+        record->SetRecordName(name);
+        record->SetComments(text);
+        record->SetControlMade(text.left(60));
+    }
+    TMainWindowLang mainWindow;
+    TViewerContext context = ContextOf(fixture.Manager.get(), image.get());
+    context.LangDispatcher = mainWindow.Dispatcher;
+    context.CommonLang = mainWindow.Lang;
+
+    int views = 0;
+    QStringList cut, scrolled;
+    TModalHookScope scope([&](const TModalRequest &request) {
+        TfrmEditRecord *viewer = Viewer(request);
+        ++views;
+        for (int i = 0; i < viewer->ComponentCount(); ++i) {
+            const auto *label = dynamic_cast<const TLabel *>(viewer->Components(i));
+            const TWinControl *field = label ? label->FocusControl() : nullptr;
+            if (!field || !label->Widget()->isVisibleTo(viewer->Widget()))
+                continue;
+            const bool beside = label->Top() >= field->Top() && label->Top() < field->Top() + field->Height();
+            if (label->Left() + label->Width() > (beside ? field->Left() : label->Parent()->ClientWidth()))
+                cut << QString("%1 %2").arg(viewer->nbEdit->PageIndex()).arg(label->Caption());
+        }
+        for (int i = 0; i < viewer->ComponentCount(); ++i)
+            if (const auto *edit = dynamic_cast<const TEdit *>(viewer->Components(i)))
+                if (static_cast<const QLineEdit *>(edit->Widget())->cursorPosition() != 0)
+                    scrolled << edit->Name();
+        return int(mrCancel);
+    });
+    for (const int language : {1, 2}) {
+        mainWindow.Dispatcher->SetActiveLanguage(language);
+        ViewTuningRecord(context, tuning.get(), nullptr);
+        ViewImageRecord(context, image.get());
+        ViewImpactImageRecord(context, impact.get());
+    }
+    EXPECT_EQ(views, 6);
+    EXPECT_EQ(cut, QStringList());
+    EXPECT_EQ(scrolled, QStringList());
 }
