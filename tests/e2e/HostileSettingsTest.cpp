@@ -67,3 +67,51 @@ TEST(HostileSettingsInTheProgram, StoredWindowPlacesAreTakenOnlyWithinTheScreen)
     EXPECT_GT((*window)["width"].toInt(), 100);
     EXPECT_GT((*window)["height"].toInt(), 100);
 }
+
+TEST(HostileSettingsInTheProgram, APaletteThatCannotBeReadIsNamedAndLeftAsItIsUntilTheUserStoresOne)
+{
+    const QString key = QStringLiteral("LUMBRA\\ColorSettings");
+    // Eight entries, but for the one left out.
+    const auto store = [&key](const TLumbraSession &session, const QString &missing = {}) {
+        for (int i = 0; i < 8; ++i) {
+            if ("Level" + QString::number(i) != missing)
+                session.SetInteger("Level" + QString::number(i), 10 * (i + 1), key);
+            session.SetInteger("Color" + QString::number(i), 0x010101 * (i + 1), key);
+        }
+    };
+    for (const QString &bad : {QStringLiteral("Level0"), QStringLiteral("Level3")}) {
+        TLumbraSession session;
+        store(session, bad);
+        if (bad == "Level0")
+            session.SetInteger(bad, 256, key);
+        const TRunResult run = session.Run({
+            Open(), Line({"select", Window, "sgImages", "1"}),
+            // The palette dialog cancelled: it reloads, and closing the window stores nothing of it.
+            Answer({"2"}), Line({"press", Window, "pbColor"}), Line({"close", Window}),
+        });
+        ASSERT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+        const QList<TRecord> boxes = run.Of("modal");
+        ASSERT_GE(boxes.size(), 1) << qPrintable(bad);
+        EXPECT_EQ(boxes[0]["kind"], "message");
+        EXPECT_TRUE(boxes[0]["text"].contains("'" + bad + "' in HKEY_CURRENT_USER\\Software\\Kelmar\\OrmelSW\\" + key))
+            << qPrintable(boxes[0]["text"]);
+        EXPECT_EQ(run.Of("modal").size(), 2) << "one box, then the palette dialog";
+        EXPECT_EQ(session.Integer(bad, key), bad == "Level0" ? std::optional<int>(256) : std::nullopt);
+        for (int i = 1; i < 8; ++i) {
+            if ("Level" + QString::number(i) != bad) {
+                EXPECT_EQ(session.Integer("Level" + QString::number(i), key), 10 * (i + 1)) << i;
+            }
+            EXPECT_EQ(session.Integer("Color" + QString::number(i), key), 0x010101 * (i + 1)) << i;
+        }
+    }
+
+    // Once the user confirms a palette in the dialog, it is the one stored.
+    TLumbraSession session;
+    store(session);
+    session.SetInteger("Level0", 256, key);
+    const TRunResult run = session.Run({Open(), Answer({"1", "click=buOK"}), Line({"press", Window, "pbColor"}),
+                                        Line({"close", Window})});
+    ASSERT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_EQ(session.Integer("Level0", key), 6);
+    EXPECT_EQ(session.Integer("Level7", key), 48);
+}
