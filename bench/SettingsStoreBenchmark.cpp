@@ -33,14 +33,15 @@
 #include <vector>
 
 namespace {
-// Counts the rewrites of the store: each one is a finished file renamed into its place.
+// Counts the rewrites of the store: each one is a finished file renamed (or, where there was none, linked) into
+// its place.
 class TRewriteCounter {
 public:
     explicit TRewriteCounter(const QString &folder)
     {
         fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         if (fd_ >= 0)
-            ::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_MOVED_TO | IN_CLOSE_WRITE);
+            ::inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_MOVED_TO | IN_CREATE);
     }
     ~TRewriteCounter()
     {
@@ -107,6 +108,7 @@ bool Run(int records, int runs, const QString &folder)
     const QString store = QDir(folder).filePath("registry.txt");
     // The dialog's user changes the tuning ID criterion's operand on every run, so each OK has a change to store.
     int value = 0;
+    int written = 0;
     const TModalHookScope user([&value](const TModalRequest &request) {
         auto *dialog = dynamic_cast<TfrmGridCrit *>(request.Source);
         if (!dialog)
@@ -130,10 +132,10 @@ bool Run(int records, int runs, const QString &folder)
             close.Times.push_back(Milliseconds([form] { form->Close(); }));
             close.Rewrites.push_back(rewrites.Take());
             QApplication::processEvents();
-            single.Times.push_back(Milliseconds([run] {
+            single.Times.push_back(Milliseconds([&written] {
                 TRegistry registry;
                 registry.OpenKey(QStringLiteral("\\Software\\Kelmar\\OrmelSW\\Benchmark"), true);
-                registry.WriteInteger("Run", run);
+                registry.WriteInteger("Written", ++written);
             }));
             single.Rewrites.push_back(rewrites.Take());
         }
