@@ -4,6 +4,7 @@
 #include "forms/Form.h"
 #include "forms/Screen.h"
 #include "registry/Registry.h"
+#include "registry/RegistryStore.h"
 #include "rtl/Exceptions.h"
 
 #include <algorithm>
@@ -79,6 +80,7 @@ void TmlFormStorage::SaveFormState()
 {
     if (!Working())
         return;
+    TRegistryUpdate update;
     TRegistry registry;
     registry.SetRootKey(rootKey_);
     if (!registry.OpenKey(subKey_, true)) {
