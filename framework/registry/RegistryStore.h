@@ -28,8 +28,8 @@ void KeepRegistryStoreCache();
 using TRegistryChange = std::function<bool(TRegistryKey &tree)>;
 
 // Hands the stored tree to `change` and answers what it answered; when it reports a change, a temporary file in
-// the same folder receives the new text and replaces the store. Unreadable lines of the old file are kept in a
-// copy beside it.
+// the same folder receives the new text and replaces the store (inside an update: at the update's end).
+// Unreadable lines of the old file are kept in a copy beside it.
 bool UpdateRegistryStore(const TRegistryChange &change);
 
 // One user action's changes of the store, written in one rewrite of the file instead of one per value. While an
@@ -37,7 +37,7 @@ bool UpdateRegistryStore(const TRegistryChange &change);
 // them; the end of the outermost update writes them, under the lock, over the file as it is then, so what another
 // program changed meanwhile stays. A program that ends before that leaves the file as it was. Updates nest; a
 // failure of the write raises from the end of the outermost one, unless an exception already leaves it (the
-// changes are written all the same, and that exception is the one reported).
+// changes are written all the same, and that exception is the one reported). A local of the action's code.
 class TRegistryUpdate {
 public:
     TRegistryUpdate();

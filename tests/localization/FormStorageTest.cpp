@@ -178,7 +178,8 @@ TEST_F(FormStorage, AStoredPlaceIsTakenOnlyWithinTheScreensWorkArea)
         EXPECT_EQ(form.Width(), 70);
         EXPECT_EQ(form.Height(), 60);
     }
-    for (const auto &[height, width] : {std::pair{0, 300}, std::pair{300, 0}, std::pair{-5, 300}, std::pair{300, INT_MIN}}) {
+    for (const auto &[height, width] :
+         {std::pair{0, 300}, std::pair{300, 0}, std::pair{-5, 300}, std::pair{300, INT_MIN}}) {
         StoreBounds(10, 10, height, width);
         ExpectDesignState(TfrmStored());
     }
