@@ -36,7 +36,7 @@
 //   close [WINDOW]            closes the main window, or the window named, as its close box does
 // WINDOW names any module's window by its form's Name or class (frmMain, frmLumbra, TfrmLumbra; of several, the
 // modal one on top), NAME and GRID a control or menu entry of its form by Name:
-//   windows                   every form's window: name, class, caption, shown, modal
+//   windows                   every form's window: name, class, caption, shown, modal, place and size
 //   controls WINDOW           every component of the window: name, class, text (a memo's lines), visible,
 //                             enabled, state (checked, down, item index, read-only)
 //   grid WINDOW GRID          the grid's size, current row and column, top row, column widths (-1 hidden),

@@ -94,7 +94,11 @@ void ReportWindows()
                                               {"class", form->ClassName()},
                                               {"caption", window->windowTitle()},
                                               {"visible", Flag(window->isVisible())},
-                                              {"modal", Flag(window->isModal())}});
+                                              {"modal", Flag(window->isModal())},
+                                              {"left", QString::number(form->Left())},
+                                              {"top", QString::number(form->Top())},
+                                              {"width", QString::number(form->Width())},
+                                              {"height", QString::number(form->Height())}});
 }
 
 void ReportControls(QWidget *window)

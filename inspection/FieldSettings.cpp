@@ -10,25 +10,25 @@ namespace {
 
 const QString fieldsKey = QString(LumbraSettingsKey) + "\\FieldsSettings";
 
-void OpenSection(TRegistry &reg, const QString &section)
-{
-    if (!reg.OpenKey(fieldsKey + "\\" + section, true))
-        throw ERegistryException("Failed to get data for '" + section + "'");
-}
+QString SectionKey(const QString &section) { return fieldsKey + "\\" + section; }
 
 // The store keeps every value as text; one that is missing, of another type or no decimal integer leaves the
-// current value, so the load never fails on what the store holds.
+// current value, so the load never fails on what the store holds. A store that cannot be read fails it.
 std::optional<QString> ReadText(const TRegistry &reg, const QString &name)
 {
     try {
         QString text = reg.ReadString(name);
         // Only an empty answer may stand for a missing value.
-        if (text.isEmpty() && !reg.ValueExists(name))
-            return std::nullopt;
-        return text;
+        if (!text.isEmpty() || reg.ValueExists(name))
+            return text;
     } catch (const ERegistryException &) {
-        return std::nullopt;
+        // Of another type, unless the store failed.
+        if (reg.ValueExists(name))
+            return std::nullopt;
     }
+    if (!reg.LastError().isEmpty())
+        throw ERegistryException(reg.LastError());
+    return std::nullopt;
 }
 
 void ReadNumber(const TRegistry &reg, const QString &name, int &value)
@@ -39,18 +39,15 @@ void ReadNumber(const TRegistry &reg, const QString &name, int &value)
         value = number;
 }
 
-} // namespace
-
-void ResetFieldSettings(TFieldSettings &items, int high)
-{
-    for (int i = 0; i <= high; ++i)
-        items.at(i) = TFieldSetting{};
-}
-
-void LoadFieldSettings(const QString &section, TFieldSettings &items, int high)
+// Reading makes no key: a section that is not stored leaves the current settings.
+void LoadSection(const QString &section, TFieldSettings &items, int high)
 {
     TRegistry reg;
-    OpenSection(reg, section);
+    if (!reg.OpenKeyReadOnly(SectionKey(section))) {
+        if (!reg.LastError().isEmpty())
+            throw ERegistryException(reg.LastError());
+        return;
+    }
     for (int i = 0; i <= high; ++i) {
         TFieldSetting &item = items.at(i);
         const QString n = IntToStr(i);
@@ -69,10 +66,28 @@ void LoadFieldSettings(const QString &section, TFieldSettings &items, int high)
     }
 }
 
+} // namespace
+
+void ResetFieldSettings(TFieldSettings &items, int high)
+{
+    for (int i = 0; i <= high; ++i)
+        items.at(i) = TFieldSetting{};
+}
+
+void LoadFieldSettings(const QString &section, TFieldSettings &items, int high)
+{
+    try {
+        LoadSection(section, items, high);
+    } catch (const ERegistryException &error) {
+        throw ERegistryException("Failed to get data for '" + section + "': " + error.Message());
+    }
+}
+
 void SaveFieldSettings(const QString &section, const TFieldSettings &items, int high)
 {
     TRegistry reg;
-    OpenSection(reg, section);
+    if (!reg.OpenKey(SectionKey(section), true))
+        throw ERegistryException("Failed to set data for '" + section + "': " + reg.LastError());
     for (int i = 0; i <= high; ++i) {
         const TFieldSetting &item = items.at(i);
         const QString n = IntToStr(i);

@@ -19,5 +19,7 @@ using TFieldSettings = std::vector<TFieldSetting>;
 
 // Entries 0 .. high of items.
 void ResetFieldSettings(TFieldSettings &items, int high);
+// Reads what the store holds of the section over the current entries; a store that cannot be read raises
+// ERegistryException naming the section and the cause.
 void LoadFieldSettings(const QString &section, TFieldSettings &items, int high);
 void SaveFieldSettings(const QString &section, const TFieldSettings &items, int high);

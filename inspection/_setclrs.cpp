@@ -114,7 +114,11 @@ void TfmSetColor::FormClose(TObject *, TCloseAction &)
     // Cancel, Escape and the close box alike undo every change made here.
     if (ModalResult() == mrOk)
         return;
-    LoadPalette(palette_);
+    try {
+        LoadPalette(palette_);
+    } catch (const Exception &) {
+        // The defaults stand in for a stored palette that cannot be read, as when the window was made.
+    }
     if (redrawPreview_)
         redrawPreview_();
 }

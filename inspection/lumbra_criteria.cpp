@@ -9,6 +9,7 @@
 #include "forms/Cursors.h"
 #include "mlLangDispatcher.h"
 #include "mlLngLnk.h"
+#include "registry/RegistryStore.h"
 
 #include <memory>
 
@@ -18,6 +19,9 @@ TFieldSettings ImageSettings;
 namespace {
 const QString TuningsSection = QStringLiteral("Tunings");
 const QString ImagesSection = QStringLiteral("Images");
+
+// The arrays hold the defaults standing in for stored settings that could not be read.
+bool standIn = false;
 } // namespace
 
 void TfrmLumbra::LoadAllFieldSettings()
@@ -26,15 +30,26 @@ void TfrmLumbra::LoadAllFieldSettings()
     ImageSettings.assign(ImageColumnCount, {});
     ResetFieldSettings(TuningSettings, TuningColumnCount - 1);
     ResetFieldSettings(ImageSettings, ImageColumnCount - 1);
+    standIn = true;
     LoadFieldSettings(TuningsSection, TuningSettings, TuningColumnCount - 1);
     LoadFieldSettings(ImagesSection, ImageSettings, ImageColumnCount - 1);
+    standIn = false;
 }
 
-// Arrays emptied by a close save nothing.
+// Arrays emptied by a close save nothing. Both tables' settings go to the store in one rewrite.
 void TfrmLumbra::SaveAllFieldSettings()
 {
+    TRegistryUpdate update;
     SaveFieldSettings(TuningsSection, TuningSettings, int(TuningSettings.size()) - 1);
     SaveFieldSettings(ImagesSection, ImageSettings, int(ImageSettings.size()) - 1);
+    standIn = false;
+}
+
+// Settings standing in for stored ones that could not be read never replace those: only the dialog's OK does.
+void TfrmLumbra::SaveFieldSettingsAtClose()
+{
+    if (!standIn)
+        SaveAllFieldSettings();
 }
 
 void TfrmLumbra::EditCriteria(TStringGrid *grid)

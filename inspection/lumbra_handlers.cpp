@@ -25,6 +25,7 @@
 #include "mlLngLnk.h"
 #include "platform/Help.h"
 #include "registry/Registry.h"
+#include "registry/RegistryStore.h"
 #include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
 
@@ -91,7 +92,15 @@ void TfrmLumbra::FormCreate(TObject *)
         DoWarnings = true;
     }
     LinkWarnings({[this] { return DoWarnings; }, [this](bool value) { SetDoWarnings(value); }, mlLangLinked1});
-    LoadPalette(Palette);
+    try {
+        LoadPalette(Palette);
+    } catch (const ERangeError &error) {
+        // A stored palette that cannot be used: the user learns which value; the defaults stand in.
+        Application->ShowException(this, error);
+    } catch (const ERegistryException &) {
+        // As the window's place and the warnings switch: a store that fails now is reported by the action that
+        // needs it, and the defaults standing in are not written over the stored palette.
+    }
     CompositeSlots.Reset();
     TuningsFlags.NoRecord = false;
     ImagesFlags.NoRecord = false;
@@ -113,10 +122,11 @@ void TfrmLumbra::FormShow(TObject *)
 
 void TfrmLumbra::FormClose(TObject *, TCloseAction &)
 {
-    SaveAllFieldSettings();
+    TRegistryUpdate update;
+    SaveFieldSettingsAtClose();
     TuningSettings.clear();
     ImageSettings.clear();
-    SavePalette(Palette);
+    SavePaletteAtClose(Palette);
 }
 
 void TfrmLumbra::mlLangLinked1ChangeLanguage(TObject *)

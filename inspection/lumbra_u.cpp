@@ -123,8 +123,11 @@ int RegisterLumbra(HWND appHandle, std::uint8_t *isDataManager, TDataManager **d
 
 void UnregisterLumbra()
 {
-    if (TmpObj && Application->OnException().Data == TmpObj)
-        Application->SetOnException({});
+    // The windows' last words (a window place the store does not take) reach the plug-in's handler like all its
+    // failures; the handler goes with the command object.
+    const bool handling = TmpObj && Application->OnException().Data == TmpObj;
     delete std::exchange(TmpObj, nullptr);
+    if (handling)
+        Application->SetOnException({});
     HostDispatcher = nullptr;
 }

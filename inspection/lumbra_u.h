@@ -144,6 +144,7 @@ public:
     void UpdateStatusBar();
     void LoadAllFieldSettings();
     void SaveAllFieldSettings();
+    void SaveFieldSettingsAtClose();
     void EditCriteria(TStringGrid *grid);
 
     void sbTunCritClick(TObject *sender);

@@ -2,8 +2,13 @@
 
 #include "forms/Application.h"
 #include "forms/Form.h"
+#include "forms/Screen.h"
 #include "registry/Registry.h"
+#include "registry/RegistryStore.h"
 #include "rtl/Exceptions.h"
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 HKEY PredefinedKey(TMyHKeyType type)
@@ -22,6 +27,23 @@ HKEY PredefinedKey(TMyHKeyType type)
     default:
         return HKEY_CURRENT_USER;
     }
+}
+
+// The stored place as far as the screen can show it: a window off every screen would be lost to the user, and
+// one larger than the screen could take more memory than the machine has. A place of no size is no place.
+TRect PlaceOnScreen(int left, int top, int width, int height)
+{
+    const auto middle = [](int start, int size) {
+        return int(std::clamp(qint64(start) + size / 2, qint64(INT_MIN), qint64(INT_MAX)));
+    };
+    const TRect area = Screen->WorkAreaAt(middle(left, width), middle(top, height));
+    if (width <= 0 || height <= 0 || area.IsEmpty())
+        throw ERangeError(QStringLiteral("Range check error"));
+    width = std::min(width, area.Width());
+    height = std::min(height, area.Height());
+    left = std::clamp(left, area.Left, area.Right - width);
+    top = std::clamp(top, area.Top, area.Bottom - height);
+    return {left, top, left + width, top + height};
 }
 } // namespace
 
@@ -58,6 +80,7 @@ void TmlFormStorage::SaveFormState()
 {
     if (!Working())
         return;
+    TRegistryUpdate update;
     TRegistry registry;
     registry.SetRootKey(rootKey_);
     if (!registry.OpenKey(subKey_, true)) {
@@ -104,10 +127,12 @@ void TmlFormStorage::RestoreFormState()
             return;
         if (registry.ReadString(QStringLiteral("State")).isEmpty())
             return;
-        form_->SetTop(registry.ReadInteger(QStringLiteral("Top")));
-        form_->SetLeft(registry.ReadInteger(QStringLiteral("Left")));
-        form_->SetHeight(registry.ReadInteger(QStringLiteral("Height")));
-        form_->SetWidth(registry.ReadInteger(QStringLiteral("Width")));
+        const int storedTop = registry.ReadInteger(QStringLiteral("Top"));
+        const int storedLeft = registry.ReadInteger(QStringLiteral("Left"));
+        const int storedHeight = registry.ReadInteger(QStringLiteral("Height"));
+        const int storedWidth = registry.ReadInteger(QStringLiteral("Width"));
+        const TRect place = PlaceOnScreen(storedLeft, storedTop, storedWidth, storedHeight);
+        form_->SetBounds(place.Left, place.Top, place.Width(), place.Height());
         const QString stored = registry.ReadString(QStringLiteral("State"));
         if (stored.size() < 3)
             throw ERangeError(QStringLiteral("Range check error"));

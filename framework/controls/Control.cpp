@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 #include <utility>
 
 TDragData::TDragData(TControl *source) : source_(source) {}
@@ -123,7 +124,10 @@ void TControl::SetBounds(int left, int top, int width, int height)
 {
     if (!widget_)
         return;
-    const QRect bounds(left, top, std::max(width, 0), std::max(height, 0));
+    // Qt keeps a rectangle by its corners: a place or size beyond what a widget can take would overflow them.
+    constexpr int most = QWIDGETSIZE_MAX;
+    const QRect bounds(std::clamp(left, -most, most), std::clamp(top, -most, most), std::clamp(width, 0, most),
+                       std::clamp(height, 0, most));
     if (bounds == widget_->geometry())
         return;
     const bool resized = bounds.size() != widget_->size();

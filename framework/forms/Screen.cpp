@@ -26,6 +26,14 @@ int TScreen::Width() const { return PrimaryScreenSize().width(); }
 
 int TScreen::Height() const { return PrimaryScreenSize().height(); }
 
+TRect TScreen::WorkAreaAt(int x, int y) const
+{
+    const QScreen *screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? TRect::FromQRect(screen->availableGeometry()) : TRect{};
+}
+
 void TScreen::SetCursor(TCursor cursor)
 {
     if (cursor == cursor_)

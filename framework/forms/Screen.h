@@ -1,6 +1,7 @@
 #pragma once
 
 #include "classes/Component.h"
+#include "classes/Types.h"
 #include "forms/Cursors.h"
 
 #include <QList>
@@ -16,6 +17,9 @@ public:
 
     int Width() const;
     int Height() const;
+    // The part of the screen at the point that windows may take (the desktop's panels left out); the primary
+    // screen's when no screen shows the point, empty when there is no screen at all.
+    TRect WorkAreaAt(int x, int y) const;
 
     // Anything but crDefault overrides the cursor of every window until crDefault is set again.
     TCursor Cursor() const { return cursor_; }

@@ -61,10 +61,10 @@ bool TRegistry::OpenKey(const QString &key, bool canCreate)
     const bool opened = Answer([&] {
         if (!canCreate)
             return Locate(ReadRegistryStore(), *path) != nullptr;
-        UpdateRegistryStore([&](TRegistryKey &tree) {
-            if (Locate(tree, *path))
+        UpdateRegistryStore([path = *path](TRegistryKey &tree) {
+            if (Locate(tree, path))
                 return false;
-            tree.Force(*path);
+            tree.Force(path);
             return true;
         });
         return true;
@@ -102,13 +102,10 @@ bool TRegistry::DeleteKey(const QString &key)
     if (!path || path->size() < 2 || readOnly_)
         return false;
     return Answer([&] {
-        bool deleted = false;
-        UpdateRegistryStore([&](TRegistryKey &tree) {
-            TRegistryKey *parent = Locate(tree, path->first(path->size() - 1));
-            deleted = parent && parent->RemoveKey(path->last());
-            return deleted;
+        return UpdateRegistryStore([path = *path](TRegistryKey &tree) {
+            TRegistryKey *parent = Locate(tree, path.first(path.size() - 1));
+            return parent && parent->RemoveKey(path.last());
         });
-        return deleted;
     });
 }
 
@@ -122,13 +119,10 @@ bool TRegistry::DeleteValue(const QString &name)
     if (readOnly_ || RootKeyName(rootKey_).isEmpty())
         return false;
     return Answer([&] {
-        bool deleted = false;
-        UpdateRegistryStore([&](TRegistryKey &tree) {
-            TRegistryKey *key = Locate(tree, OpenPath());
-            deleted = key && key->RemoveValue(name);
-            return deleted;
+        return UpdateRegistryStore([path = OpenPath(), name](TRegistryKey &tree) {
+            TRegistryKey *key = Locate(tree, path);
+            return key && key->RemoveValue(name);
         });
-        return deleted;
     });
 }
 
@@ -198,8 +192,8 @@ void TRegistry::Write(const QString &name, const TRegistryData &data)
         throw SetDataFailed(name, "the key is open for reading only");
     if (RootKeyName(rootKey_).isEmpty())
         throw SetDataFailed(name, "no such root key");
-    UpdateRegistryStore([&](TRegistryKey &tree) {
-        TRegistryKey *key = Locate(tree, OpenPath());
+    UpdateRegistryStore([path = OpenPath(), name, data](TRegistryKey &tree) {
+        TRegistryKey *key = Locate(tree, path);
         if (!key)
             throw SetDataFailed(name, "the key has been deleted");
         const TRegistryValue *value = key->Value(name);

@@ -4,11 +4,13 @@
 #include "registry/RegistryText.h"
 #include "rtl/Exceptions.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -18,6 +20,7 @@
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 // How long an operation waits for a lock that another program holds before it gives up.
@@ -76,17 +79,55 @@ private:
 
 QString LockPath(const QString &storePath) { return storePath + QLatin1String(".lock"); }
 
+// The failure of the store in the current user action. Every module of the process sees it: it hangs on Qt's
+// application object, which they share, and goes by Qt's own deferred deletion when control returns to the
+// event loop, that is when the action is over. Only Qt's code runs then, so a plug-in that is gone by then
+// leaves nothing behind. Kept for the user-interface thread, where the actions run.
+const QLatin1String failureNoteName("ormelSettingsStoreFailure");
+
+QCoreApplication *ActionThreadApplication()
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    return application && QThread::currentThread() == application->thread() ? application : nullptr;
+}
+
+QObject *FailureNote()
+{
+    const QCoreApplication *application = ActionThreadApplication();
+    return application ? application->findChild<QObject *>(failureNoteName, Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// Fails at once when the store already failed in this action.
+void CheckNoFailureInAction(const QString &path)
+{
+    if (const QObject *note = FailureNote(); note && note->property("path").toString() == path)
+        throw ERegistryException(note->property("failure").toString());
+}
+
+// The store cannot be used now: the rest of the action does not wait for it again.
+ERegistryException StoreFailed(const QString &path, const QString &message)
+{
+    if (QCoreApplication *application = ActionThreadApplication(); application && !FailureNote()) {
+        auto *note = new QObject(application);
+        note->setObjectName(failureNoteName);
+        note->setProperty("path", path);
+        note->setProperty("failure", message);
+        note->deleteLater();
+    }
+    return ERegistryException(message);
+}
+
 ERegistryException LockFailed(const QString &path, const TStoreLock &lock)
 {
-    return ERegistryException(QString("Cannot lock the settings file %1 through %2: %3")
-                                  .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(LockPath(path)),
-                                       lock.Error()));
+    return StoreFailed(path, QString("Cannot lock the settings file %1 through %2: %3")
+                                 .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(LockPath(path)),
+                                      lock.Error()));
 }
 
 ERegistryException ReadFailed(const QString &path, const QString &cause)
 {
-    return ERegistryException(
-        QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), cause));
+    return StoreFailed(path,
+                       QString("Cannot read the settings file %1: %2").arg(QDir::toNativeSeparators(path), cause));
 }
 
 // What tells one version of the file from another without reading it: a rewrite makes a new file.
@@ -121,7 +162,8 @@ std::optional<TFileStamp> StampOf(const QString &path)
 }
 
 // The store as this module last read or wrote it: parsing a large file for every operation would make each
-// one take seconds, so the tree is kept as long as the file is the one it was read from.
+// one take seconds, so the tree is kept as long as the file is the one it was read from. While an update is
+// open, the tree holds its changes too, which the file does not yet.
 struct TStoreCache {
     QString Path;
     std::optional<TFileStamp> Stamp;
@@ -129,13 +171,39 @@ struct TStoreCache {
     QByteArray Bytes;
     TRegistryText Text;
 
-    void Forget() { *this = TStoreCache(); }
+    int UpdateDepth = 0;
+    QString UpdatePath;                  // the store the open update changes
+    std::vector<TRegistryChange> Pending; // its changes, in order
+
+    // The tree read from the file goes; the open update's changes stay, to be made again on the next one.
+    void Forget()
+    {
+        Path.clear();
+        Stamp.reset();
+        VerifiedAtMs = 0;
+        Bytes.clear();
+        Text = TRegistryText();
+    }
 };
 
 TStoreCache &Cache()
 {
     static TStoreCache cache;
     return cache;
+}
+
+// A tree newly read (or found empty) takes the open update's changes again. A change that no longer applies
+// (another program removed its key) is dropped: that removal came last.
+void MakePendingChanges(TStoreCache &cache)
+{
+    if (cache.Path != cache.UpdatePath)
+        return;
+    for (const TRegistryChange &change : cache.Pending) {
+        try {
+            change(cache.Text.Tree);
+        } catch (const ERegistryException &) {
+        }
+    }
 }
 
 QByteArray ReadBytes(const QString &path)
@@ -160,18 +228,22 @@ TRegistryText &CurrentText(const QString &path)
         if (!sameFile) {
             cache.Forget();
             cache.Path = path;
+            MakePendingChanges(cache);
         }
         return cache.Text;
     }
     if (sameFile && stamp->ModifiedMs + UnsettledMs < cache.VerifiedAtMs)
         return cache.Text;
     QByteArray bytes = ReadBytes(path);
-    if (cache.Path != path || !cache.Stamp || bytes != cache.Bytes)
+    const bool changed = cache.Path != path || !cache.Stamp || bytes != cache.Bytes;
+    if (changed)
         cache.Text = ParseRegistryText(bytes);
     cache.Path = path;
     cache.Stamp = stamp;
     cache.Bytes = std::move(bytes);
     cache.VerifiedAtMs = now;
+    if (changed)
+        MakePendingChanges(cache);
     return cache.Text;
 }
 
@@ -183,10 +255,9 @@ void KeepDamagedCopy(const QString &path)
     for (int n = 2; QFileInfo::exists(copy); ++n)
         copy = path + QLatin1String(".corrupt.") + QString::number(n);
     if (!QFile::copy(path, copy))
-        throw ERegistryException(
-            QString("The settings file %1 holds unreadable lines and no copy of it could be kept in %2; it is left "
-                    "unchanged")
-                .arg(path, copy));
+        throw StoreFailed(path, QString("The settings file %1 holds unreadable lines and no copy of it could be kept "
+                                        "in %2; it is left unchanged")
+                                    .arg(path, copy));
     qWarning("The settings file %s holds lines that cannot be read; they are left out from now on, and the file "
              "as it was is kept in %s",
              qPrintable(QDir::toNativeSeparators(path)), qPrintable(QDir::toNativeSeparators(copy)));
@@ -201,12 +272,71 @@ void WriteText(const QString &path, TRegistryText &text)
     QByteArray bytes = FormatRegistryText(text.Tree);
     TSaveFile file(path);
     if (!file.OpenForWriting() || file.write(bytes) != bytes.size() || !file.commit())
-        throw ERegistryException(QString("Cannot write the settings file %1: %2")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw StoreFailed(path, QString("Cannot write the settings file %1: %2")
+                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
     text.Damaged = false;
     cache.Stamp = StampOf(path);
     cache.Bytes = std::move(bytes);
     cache.VerifiedAtMs = now;
+}
+
+// The store as this module sees it, read under the shared lock. A folder that does not exist holds neither the
+// file nor its lock: its store is empty, apart from the open update's changes.
+TRegistryText &SharedText(const QString &path)
+{
+    if (!QFileInfo(path).absoluteDir().exists()) {
+        TStoreCache &cache = Cache();
+        if (cache.Path != path || cache.Stamp) {
+            cache.Forget();
+            cache.Path = path;
+            MakePendingChanges(cache);
+        }
+        return cache.Text;
+    }
+    // A folder this user may not write is read without the lock: nobody else can change it either.
+    const TStoreLock lock(LockPath(path), false);
+    if (lock.TimedOut())
+        throw LockFailed(path, lock);
+    return CurrentText(path);
+}
+
+// Runs `write` on the store's text under the exclusive lock; whatever fails, the module reads the file anew.
+void WriteUnderLock(const QString &path, const std::function<void(TRegistryText &text)> &write)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        throw StoreFailed(path, QString("Cannot create the settings folder %1: %2")
+                                    .arg(QDir::toNativeSeparators(folder), QString::fromStdString(error.message())));
+    const TStoreLock lock(LockPath(path), true);
+    if (!lock.Held())
+        throw LockFailed(path, lock);
+    try {
+        write(CurrentText(path));
+    } catch (...) {
+        // The tree may hold a change that never reached the file.
+        Cache().Forget();
+        throw;
+    }
+}
+
+// The open update's changes, made again on the file as it is now, in one rewrite.
+void WritePendingChanges()
+{
+    TStoreCache &cache = Cache();
+    if (cache.Pending.empty())
+        return;
+    const QString path = cache.UpdatePath;
+    try {
+        CheckNoFailureInAction(path);
+        WriteUnderLock(path, [&path](TRegistryText &text) { WriteText(path, text); });
+    } catch (...) {
+        cache.Pending.clear();
+        cache.Forget();
+        throw;
+    }
+    cache.Pending.clear();
 }
 } // namespace
 
@@ -233,36 +363,55 @@ void KeepRegistryStoreCache() { Cache(); }
 
 const TRegistryKey &ReadRegistryStore()
 {
-    static const TRegistryKey nothing;
     const QString path = RegistryStorePath();
-    if (!QFileInfo(path).absoluteDir().exists())
-        return nothing;
-    // A folder this user may not write is read without the lock: nobody else can change it either.
-    const TStoreLock lock(LockPath(path), false);
-    if (lock.TimedOut())
-        throw LockFailed(path, lock);
-    return CurrentText(path).Tree;
+    CheckNoFailureInAction(path);
+    return SharedText(path).Tree;
 }
 
-void UpdateRegistryStore(const std::function<bool(TRegistryKey &tree)> &change)
+bool UpdateRegistryStore(const TRegistryChange &change)
 {
     const QString path = RegistryStorePath();
-    const QString folder = QFileInfo(path).absolutePath();
-    std::error_code error;
-    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
-    if (error)
-        throw ERegistryException(QString("Cannot create the settings folder %1: %2")
-                                     .arg(QDir::toNativeSeparators(folder), QString::fromStdString(error.message())));
-    const TStoreLock lock(LockPath(path), true);
-    if (!lock.Held())
-        throw LockFailed(path, lock);
-    TRegistryText &text = CurrentText(path);
-    try {
-        if (change(text.Tree))
+    CheckNoFailureInAction(path);
+    TStoreCache &cache = Cache();
+    bool changed = false;
+    if (cache.UpdateDepth > 0 && cache.UpdatePath == path) {
+        TRegistryText &text = SharedText(path);
+        try {
+            changed = change(text.Tree);
+        } catch (...) {
+            cache.Forget();
+            throw;
+        }
+        if (changed)
+            cache.Pending.push_back(change);
+        return changed;
+    }
+    WriteUnderLock(path, [&](TRegistryText &text) {
+        changed = change(text.Tree);
+        if (changed)
             WriteText(path, text);
-    } catch (...) {
-        // The tree may hold a change that never reached the file.
-        Cache().Forget();
-        throw;
+    });
+    return changed;
+}
+
+TRegistryUpdate::TRegistryUpdate() : exceptions_(std::uncaught_exceptions())
+{
+    TStoreCache &cache = Cache();
+    if (cache.UpdateDepth++ == 0)
+        cache.UpdatePath = RegistryStorePath();
+}
+
+TRegistryUpdate::~TRegistryUpdate() noexcept(false)
+{
+    if (--Cache().UpdateDepth > 0)
+        return;
+    if (std::uncaught_exceptions() == exceptions_) {
+        WritePendingChanges();
+        return;
+    }
+    try {
+        WritePendingChanges();
+    } catch (const ERegistryException &) {
+        // The exception that ends the action is the one reported.
     }
 }

@@ -13,7 +13,8 @@ QString RegistryStorePath();
 // one: each operation looks at the file under a lock on the lock file beside it ("registry.txt.lock"), shared
 // for reading and exclusive for a change, waiting at most a few seconds for it, and reads the file again when
 // it is no longer the one this module read or wrote last. Failures raise ERegistryException, naming the file
-// and the cause.
+// and the cause. A store that failed once in a user action is not tried again in it: until control returns to
+// the event loop, every operation of every module on that file fails at once with the same cause.
 //
 // The stored tree, valid until the next operation on the store.
 const TRegistryKey &ReadRegistryStore();
@@ -22,6 +23,28 @@ const TRegistryKey &ReadRegistryStore();
 // after this call can still use the store while it is destroyed (a plug-in saving its window at unload).
 void KeepRegistryStoreCache();
 
-// Hands the stored tree to `change`; when it reports a change, a temporary file in the same folder receives
-// the new text and replaces the store. Unreadable lines of the old file are kept in a copy beside it.
-void UpdateRegistryStore(const std::function<bool(TRegistryKey &tree)> &change);
+// A change of the stored tree, answering whether it changed anything. Inside an update (below) it may run again
+// on the tree the file holds later, so it keeps copies of what it needs, never references.
+using TRegistryChange = std::function<bool(TRegistryKey &tree)>;
+
+// Hands the stored tree to `change` and answers what it answered; when it reports a change, a temporary file in
+// the same folder receives the new text and replaces the store (inside an update: at the update's end).
+// Unreadable lines of the old file are kept in a copy beside it.
+bool UpdateRegistryStore(const TRegistryChange &change);
+
+// One user action's changes of the store, written in one rewrite of the file instead of one per value. While an
+// update is open in this module, its changes go to the module's copy of the store, where the module's reads find
+// them; the end of the outermost update writes them, under the lock, over the file as it is then, so what another
+// program changed meanwhile stays. A program that ends before that leaves the file as it was. Updates nest; a
+// failure of the write raises from the end of the outermost one, unless an exception already leaves it (the
+// changes are written all the same, and that exception is the one reported). A local of the action's code.
+class TRegistryUpdate {
+public:
+    TRegistryUpdate();
+    ~TRegistryUpdate() noexcept(false);
+    TRegistryUpdate(const TRegistryUpdate &) = delete;
+    TRegistryUpdate &operator=(const TRegistryUpdate &) = delete;
+
+private:
+    int exceptions_;
+};

@@ -26,6 +26,8 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QStringList>
+#include <climits>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +78,27 @@ TEST(Controls, HintsReachTheApplicationUnderTheMouseAndToolTipsNeedShowHint)
     button->SetShowHint(false);
     EXPECT_FALSE(button->ShowHint());
     EXPECT_FALSE(button->ParentShowHint());
+}
+
+// Bounds from anywhere an integer reaches (a damaged settings file) leave a place whose corners still fit one.
+TEST(Controls, BoundsBeyondWhatAWidgetTakesAreHeldWithinIt)
+{
+    TForm form(nullptr);
+    auto *panel = new TPanel(&form);
+    panel->SetParent(&form);
+    for (TControl *control : {static_cast<TControl *>(panel), static_cast<TControl *>(&form)}) {
+        for (const int far : {INT_MAX, INT_MIN}) {
+            control->SetBounds(far, far, INT_MAX, INT_MAX);
+            const QRect place = control->Widget()->geometry();
+            EXPECT_EQ(qint64(place.right()), qint64(place.left()) + place.width() - 1) << far;
+            EXPECT_EQ(qint64(place.bottom()), qint64(place.top()) + place.height() - 1) << far;
+            EXPECT_EQ(control->Width(), QWIDGETSIZE_MAX);
+            EXPECT_LE(std::abs(qint64(control->Left())), QWIDGETSIZE_MAX);
+        }
+        control->SetBounds(5, 6, -7, INT_MIN);
+        EXPECT_EQ(control->Width(), 0);
+        EXPECT_EQ(control->Height(), 0);
+    }
 }
 
 TEST(Controls, ButtonsGiveTheirModalResultToTheirFormAndTakeEnterAndEscape)

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QElapsedTimer>
+#include <stdexcept>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/file.h>
@@ -156,13 +157,13 @@ TEST_F(RegistryTest, TheStoreIsReplacedAtomically)
     EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               QStringList({"registry.txt", "registry.txt.lock"}));
 
-    // A store whose folder cannot be made: writes fail loudly, reads find nothing.
+    // A store whose folder cannot be made: reads find nothing, writes fail loudly.
     dir.Write("blocker", "a file where the folder should be");
     TScopedEnvironment blocked("ORMEL_REGISTRY", dir.File("blocker/registry.txt"));
     TRegistry nowhere;
+    EXPECT_EQ(nowhere.ReadString("A"), "");
     EXPECT_FALSE(nowhere.OpenKey("\\Software", true));
     EXPECT_THROW(nowhere.WriteString("A", "x"), ERegistryException);
-    EXPECT_EQ(nowhere.ReadString("A"), "");
 }
 
 TEST_F(RegistryTest, AFullDiskLeavesTheStoreAsItWas)
@@ -176,6 +177,7 @@ TEST_F(RegistryTest, AFullDiskLeavesTheStoreAsItWas)
         FileSizeLimit limit(before.size() + 64);
         EXPECT_THROW(reg.WriteString("State", QString(4096, u'x')), ERegistryException);
     }
+    EndAction();
     EXPECT_EQ(dir.Read("registry.txt"), before);
     EXPECT_EQ(reg.ReadString("DataFile"), "ormeldata.txt");
     EXPECT_EQ(reg.ReadInteger("Language"), 2);
@@ -258,12 +260,19 @@ TEST_F(RegistryTest, AStoreThatCannotBeUsedIsReportedWithItsFileAndCause)
         << qPrintable(reg.LastError());
     EXPECT_TRUE(reg.LastError().contains("another program")) << qPrintable(reg.LastError());
     EXPECT_LT(waited.elapsed(), 30000);
+    // The rest of the action does not wait for the lock again: it fails at once, with the same cause.
+    const qint64 firstWait = waited.restart();
     try {
         reg.WriteString("DataFile", "e.txt");
         ADD_FAILURE() << "written under another program's lock";
     } catch (const ERegistryException &e) {
-        EXPECT_TRUE(e.Message().contains("registry.txt.lock")) << qPrintable(e.Message());
+        EXPECT_EQ(e.Message(), reg.LastError());
     }
+    EXPECT_THROW(reg.ReadString("DataFile"), ERegistryException);
+    EXPECT_FALSE(reg.KeyExists(ormelKey));
+    EXPECT_LT(waited.elapsed(), firstWait / 2);
+    // The next action tries again, and once the lock is free the store is there as it was.
+    EndAction();
     ::close(lock);
     EXPECT_EQ(reg.ReadString("DataFile"), "d.txt");
 
@@ -274,6 +283,7 @@ TEST_F(RegistryTest, AStoreThatCannotBeUsedIsReportedWithItsFileAndCause)
     EXPECT_TRUE(reg.LastError().contains(dir.File("pipe.txt") + ": it is not a regular file"))
         << qPrintable(reg.LastError());
     EXPECT_THROW(reg.WriteString("DataFile", "f.txt"), ERegistryException);
+    EndAction();
 
     // A folder that cannot be made says why.
     dir.Write("blocker", "a file where the folder should be");
@@ -316,4 +326,106 @@ TEST_F(RegistryTest, TheStoreKeepsItsPlaceAndEveryRewriteIsSeen)
     const timespec times[2] = {old.st_atim, old.st_mtim};
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
     EXPECT_EQ(reg.ReadInteger("Language"), 2);
+}
+
+TEST_F(RegistryTest, AnUpdateWritesItsChangesTogetherInOneRewriteAtItsEnd)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+    reg.WriteString("DataFile", "d.txt");
+    const QByteArray before = dir.Read("registry.txt");
+    struct stat file;
+    ASSERT_EQ(::stat(QFile::encodeName(dir.File("registry.txt")).constData(), &file), 0);
+    {
+        TRegistryUpdate update;
+        reg.WriteString("State", "Normal");
+        ASSERT_TRUE(reg.OpenKey("LUMBRA\\FieldsSettings\\Tunings", true));
+        for (int i = 0; i < 100; ++i)
+            reg.WriteString("DataValue" + QString::number(i), QString::number(i));
+        {
+            TRegistryUpdate nested;
+            reg.WriteString("DataValue0", "changed");
+            EXPECT_TRUE(reg.DeleteValue("DataValue99"));
+        }
+        // This module reads its own changes; the file and so a second program see none of them yet, and what the
+        // second program writes meanwhile is seen at once and stays.
+        EXPECT_EQ(reg.ReadString("DataValue0"), "changed");
+        EXPECT_EQ(reg.ReadString("DataValue98"), "98");
+        EXPECT_FALSE(reg.ValueExists("DataValue99"));
+        EXPECT_EQ(RunHelper({"read", ormelKey, "State"}), "");
+        RunHelper({"write", ormelKey, "Language", "Russian"});
+        ASSERT_TRUE(reg.OpenKey(ormelKey, false));
+        EXPECT_EQ(reg.ReadString("Language"), "Russian");
+        EXPECT_EQ(reg.ReadString("DataFile"), "d.txt");
+        EXPECT_NE(dir.Read("registry.txt"), before);
+        struct stat now;
+        ASSERT_EQ(::stat(QFile::encodeName(dir.File("registry.txt")).constData(), &now), 0);
+        EXPECT_NE(now.st_ino, file.st_ino); // the second program's rewrite
+        file = now;
+    }
+    struct stat after;
+    ASSERT_EQ(::stat(QFile::encodeName(dir.File("registry.txt")).constData(), &after), 0);
+    EXPECT_NE(after.st_ino, file.st_ino);
+    const QString tunings = ormelKey + "\\LUMBRA\\FieldsSettings\\Tunings";
+    EXPECT_EQ(RunHelper({"read", tunings, "DataValue0"}), "changed");
+    EXPECT_EQ(RunHelper({"read", tunings, "DataValue98"}), "98");
+    EXPECT_EQ(RunHelper({"read", tunings, "DataValue99"}), "");
+    EXPECT_EQ(RunHelper({"read", ormelKey, "Language"}), "Russian");
+    EXPECT_EQ(RunHelper({"read", ormelKey, "DataFile"}), "d.txt");
+    EXPECT_EQ(RunHelper({"read", ormelKey, "State"}), "Normal");
+
+    // An action that fails on its way writes what it changed before; one whose write fails says so at its end.
+    try {
+        TRegistryUpdate update;
+        reg.WriteString("State", "Maximized");
+        throw std::runtime_error("the action fails");
+    } catch (const std::runtime_error &) {
+    }
+    EXPECT_EQ(RunHelper({"read", ormelKey, "State"}), "Maximized");
+    dir.Write("blocker", "a file where the folder should be");
+    TScopedEnvironment blocked("ORMEL_REGISTRY", dir.File("blocker/registry.txt"));
+    const auto unwritable = [] {
+        TRegistryUpdate update;
+        TRegistry nowhere;
+        ASSERT_TRUE(nowhere.OpenKey(ormelKey, true));
+        nowhere.WriteInteger("Language", 2);
+        EXPECT_EQ(nowhere.ReadInteger("Language"), 2);
+    };
+    EXPECT_THROW(unwritable(), ERegistryException);
+    EndAction();
+    EXPECT_FALSE(TRegistry().KeyExists(ormelKey));
+}
+
+TEST_F(RegistryTest, AProgramKilledInTheMiddleOfAnUpdateLeavesTheStoreWhole)
+{
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(ormelKey, true));
+    reg.WriteString("DataFile", "d.txt");
+    const QByteArray before = dir.Read("registry.txt");
+    const auto start = [](QProcess &helper) {
+        helper.start(REGISTRY_HELPER, {"batch", ormelKey, "Value", "200"});
+        EXPECT_TRUE(helper.waitForReadyRead(30000));
+        EXPECT_EQ(helper.readLine().trimmed(), "written");
+    };
+
+    QProcess killed;
+    start(killed);
+    EXPECT_EQ(dir.Read("registry.txt"), before);
+    killed.kill();
+    ASSERT_TRUE(killed.waitForFinished(30000));
+    EXPECT_EQ(dir.Read("registry.txt"), before);
+    EXPECT_EQ(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"registry.txt", "registry.txt.lock"}));
+
+    // The same action carried to its end lands whole.
+    QProcess finished;
+    start(finished);
+    EXPECT_FALSE(reg.ValueExists("Value0"));
+    finished.write("\n");
+    finished.closeWriteChannel();
+    ASSERT_TRUE(finished.waitForFinished(30000));
+    ASSERT_EQ(finished.exitCode(), 0) << finished.readAllStandardError().toStdString();
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(reg.ReadInteger("Value" + QString::number(i)), i);
+    EXPECT_EQ(reg.ReadString("DataFile"), "d.txt");
 }

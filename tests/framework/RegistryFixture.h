@@ -3,6 +3,7 @@
 #include "TempDir.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <gtest/gtest.h>
 
@@ -34,6 +35,9 @@ private:
 // Each test gets a settings store of its own in a temporary folder.
 class RegistryTest : public testing::Test {
 protected:
+    // Control returns to the event loop: the user action is over, and a store that failed in it is tried again.
+    static void EndAction() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
     QString StoreText() const { return QString::fromUtf8(dir.Read("registry.txt")); }
 
     TempDir dir;

@@ -27,8 +27,12 @@
 #include "platform/Help.h"
 #include "printing/PrintDialog.h"
 #include "registry/Registry.h"
+#include "registry/RegistryStore.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -492,6 +496,43 @@ TEST_F(LumbraWindow, LongOperationsShowTheBusyCursorAndTheirDialogsTheNormalOne)
     EXPECT_EQ(ShownCursor(), "normal");
     EXPECT_EQ(dialogs, QStringList({"TfrmGridCrit normal", "TfrmEditRecord normal", "TPrintDialog normal",
                                     "TMessageForm normal"}));
+}
+
+// Opening reads the column settings without making keys. A store that cannot be read is reported once, with its
+// file and the cause; the defaults that stand in meanwhile are not written over the stored settings at close.
+TEST_F(LumbraWindow, ColumnSettingsAreReadWithoutMakingKeysAndNeverReplacedByStandIns)
+{
+    Open();
+    EXPECT_FALSE(TRegistry().KeyExists(LumbraKey + "\\FieldsSettings"));
+    Form->Close();
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKey(LumbraKey + "\\FieldsSettings\\Tunings", false));
+    registry.WriteString("DataValue2", "kept");
+
+    const QString store = RegistryStorePath();
+    ASSERT_TRUE(QFile::rename(store, store + ".aside"));
+    ASSERT_TRUE(QDir().mkdir(store));
+    QStringList reported;
+    {
+        TModalHookScope hook([&](const TModalRequest &request) {
+            reported << request.Text;
+            return 1;
+        });
+        Open();
+        // The window's handler drops the failure to store the palette, as every failure of the plug-in's handlers.
+        EXPECT_THROW(Form->Close(), ERegistryException);
+    }
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_EQ(reported[0], "From LUMBRA-C:Failed to get data for 'Tunings': Cannot read the settings file " + store
+                               + ": it is not a regular file");
+    // The next action finds the store again; closing then leaves the stored settings as they were.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(QDir().rmdir(store));
+    ASSERT_TRUE(QFile::rename(store + ".aside", store));
+    Open();
+    Form->Close();
+    EXPECT_EQ(registry.ReadString("DataValue2"), "kept");
+    EXPECT_EQ(registry.ReadString("IsVisible12"), "1");
 }
 
 // The Help menu's About entry shows the plug-in's about box; the warning box's "Don't show again" reaches the

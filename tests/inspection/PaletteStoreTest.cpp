@@ -1,7 +1,9 @@
 #include "PaletteStore.h"
 
 #include "registry/Registry.h"
+#include "rtl/Exceptions.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,25 +39,52 @@ TEST(PaletteStore, MissingKeyGivesTheDefaultsAndSavedEntriesLoadBack)
     reg.DeleteKey(colorKey);
 }
 
-// A level beyond a byte fails with a range error and a missing value with the store's read error; the entries
-// before the failing one are already filled.
-TEST(PaletteStore, BadStoredValuesFailTheLoad)
+// A stored palette that cannot be read (a level beyond a byte, a missing value, a value of another type) fails the
+// load naming the value and its key; the defaults stand in, and closing the window does not write them over the
+// stored palette until the user stores one.
+TEST(PaletteStore, AStoredPaletteThatCannotBeReadGivesTheDefaultsAndStaysUntilTheUserStoresOne)
 {
     TRegistry reg;
     reg.DeleteKey(colorKey);
-    SavePalette(DefaultPalette);
+    TPaletteEntry edited[PaletteSize];
+    std::copy_n(DefaultPalette, PaletteSize, edited);
+    edited[0].Color = 0x123456;
+    SavePalette(edited);
     ASSERT_TRUE(reg.OpenKey(colorKey, false));
-    reg.WriteInteger("Level2", 256);
-    TPaletteEntry palette[PaletteSize] = {};
-    EXPECT_THROW(LoadPalette(palette), ERangeError);
-    EXPECT_EQ(palette[1].Level, DefaultPalette[1].Level);
-    EXPECT_EQ(palette[2].Level, 0);
-    reg.WriteInteger("Level2", -1);
-    EXPECT_THROW(LoadPalette(palette), ERangeError);
-
-    reg.WriteInteger("Level2", 18);
+    const auto failure = [](const char *name) {
+        TPaletteEntry palette[PaletteSize] = {};
+        try {
+            LoadPalette(palette);
+            ADD_FAILURE() << name << " was read";
+        } catch (const ERangeError &error) {
+            EXPECT_TRUE(error.Message().contains(QString("'%1' in HKEY_CURRENT_USER%2").arg(name, colorKey)))
+                << qPrintable(error.Message());
+        }
+        ExpectPalette(palette, DefaultPalette);
+        SavePaletteAtClose(palette);
+    };
+    reg.WriteInteger("Level0", 256);
+    failure("Level0");
+    EXPECT_EQ(reg.ReadInteger("Level0"), 256);
+    EXPECT_EQ(reg.ReadInteger("Color0"), 0x123456);
+    reg.WriteInteger("Level0", -1);
+    failure("Level0");
+    reg.WriteInteger("Level0", 6);
     reg.DeleteValue("Color5");
-    EXPECT_THROW(LoadPalette(palette), ERegistryException);
+    failure("Color5");
+    EXPECT_FALSE(reg.ValueExists("Color5"));
+    reg.WriteString("Color5", "red");
+    failure("Color5");
+    EXPECT_EQ(reg.ReadString("Color5"), "red");
+
+    // The user stores a palette: from then on it is the one closing writes back.
+    SavePalette(DefaultPalette);
+    TPaletteEntry palette[PaletteSize];
+    LoadPalette(palette);
+    ExpectPalette(palette, DefaultPalette);
+    palette[3].Level = 20;
+    SavePaletteAtClose(palette);
+    EXPECT_EQ(reg.ReadInteger("Level3"), 20);
     reg.DeleteKey(colorKey);
 }
 

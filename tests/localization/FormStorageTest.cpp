@@ -1,12 +1,15 @@
 #include "forms/Form.h"
+#include "forms/Screen.h"
 #include "mlFormStorage.h"
 #include "registry/Registry.h"
 #include "rtl/Exceptions.h"
 
 #include "QtPrint.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 namespace {
 const QString Key = QStringLiteral("Software\\Kelmar\\OrmelSW\\Test");
@@ -133,6 +136,53 @@ TEST_F(FormStorage, AnUnreadableStoredStateLeavesTheDesignBoundsAndState)
     TfrmStored form;
     EXPECT_EQ(form.WindowState(), wsNormal);
     EXPECT_EQ(form.Height(), 207);
+}
+
+// Stored places that a damaged or hostile store may hold: the window comes up whole within the screen's work
+// area, or at its design place when the stored one has no size.
+TEST_F(FormStorage, AStoredPlaceIsTakenOnlyWithinTheScreensWorkArea)
+{
+    const TRect area = Screen->WorkAreaAt(0, 0);
+    ASSERT_FALSE(area.IsEmpty());
+    const auto expectInside = [&area](const TForm &form, const char *what) {
+        EXPECT_GE(form.Left(), area.Left) << what;
+        EXPECT_GE(form.Top(), area.Top) << what;
+        EXPECT_GT(form.Width(), 0) << what;
+        EXPECT_GT(form.Height(), 0) << what;
+        EXPECT_LE(form.Left() + form.Width(), area.Right) << what;
+        EXPECT_LE(form.Top() + form.Height(), area.Bottom) << what;
+    };
+    Store("State", "Normal");
+    StoreBounds(INT_MAX, INT_MAX, INT_MAX, INT_MAX);
+    expectInside(TfrmStored(), "the largest integers");
+    StoreBounds(0, 0, 65536, 65536);
+    {
+        TfrmStored form;
+        expectInside(form, "a window far larger than the screen");
+        EXPECT_EQ(form.Width(), area.Width());
+        EXPECT_EQ(form.Height(), area.Height());
+    }
+    StoreBounds(INT_MIN, INT_MIN, 200, 100);
+    {
+        TfrmStored form;
+        expectInside(form, "far beyond the top left corner");
+        EXPECT_EQ(form.Width(), 100);
+        EXPECT_EQ(form.Height(), 200);
+    }
+    // A place that fits is taken as it is.
+    StoreBounds(area.Top + 3, area.Left + 4, 60, 70);
+    {
+        TfrmStored form;
+        EXPECT_EQ(form.Left(), area.Left + 4);
+        EXPECT_EQ(form.Top(), area.Top + 3);
+        EXPECT_EQ(form.Width(), 70);
+        EXPECT_EQ(form.Height(), 60);
+    }
+    for (const auto &[height, width] :
+         {std::pair{0, 300}, std::pair{300, 0}, std::pair{-5, 300}, std::pair{300, INT_MIN}}) {
+        StoreBounds(10, 10, height, width);
+        ExpectDesignState(TfrmStored());
+    }
 }
 
 TEST_F(FormStorage, InactiveStoreNeitherReadsNorWritesAndTheOwnerMustBeAForm)

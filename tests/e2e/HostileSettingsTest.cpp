@@ -1,0 +1,117 @@
+// Settings that a damaged or hostile store holds, met by the real program: window places far beyond the screen and
+// palettes that cannot be read neither bring it down nor destroy what the user has stored.
+
+#include "HostSession.h"
+#include "JournalSamples.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace {
+const QString Window = QStringLiteral("frmLumbra");
+
+// A program folder with both plug-ins and a tuning and a level image to show.
+class TLumbraSession : public THostSession {
+public:
+    TLumbraSession() : THostSession({"korvath.so", "lumbra.so"})
+    {
+        const TuningLine tuning{.Id = 7, .Name = "Pump"};
+        const ImageLine level{.Id = 21, .Tuning = 7, .ImageType = 1, .PictureHex = Picture(120 * 120)};
+        Write("ormeldata.txt", CrLfLines({tuning.Line(), level.Line()}));
+    }
+    void StorePlace(const QString &key, int top, int left, int height, int width) const
+    {
+        SetString("State", "Normal", key);
+        SetInteger("Top", top, key);
+        SetInteger("Left", left, key);
+        SetInteger("Height", height, key);
+        SetInteger("Width", width, key);
+    }
+};
+
+QString Open() { return Line({"click-menu", "0", "0"}); }
+} // namespace
+
+TEST(HostileSettingsInTheProgram, StoredWindowPlacesAreTakenOnlyWithinTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const int far : {INT_MAX, 65536}) {
+        TLumbraSession session;
+        session.StorePlace({}, 0, 0, far, far);
+        session.StorePlace("LUMBRA", far, far, far, far);
+        const TRunResult run = session.Run({Open(), Line({"windows"}), Line({"close", Window})});
+        ASSERT_EQ(run.ExitCode, 0) << far << qPrintable(run.Errors);
+        EXPECT_TRUE(run.Of("modal").isEmpty()) << far;
+        for (const QString &name : {QStringLiteral("frmMain"), Window}) {
+            const std::optional<TRecord> window = run.Find("window", "name", name);
+            ASSERT_TRUE(window) << qPrintable(name);
+            const QRect place((*window)["left"].toInt(), (*window)["top"].toInt(), (*window)["width"].toInt(),
+                              (*window)["height"].toInt());
+            EXPECT_TRUE(screen.contains(place)) << far << ' ' << qPrintable(name);
+        }
+        // What the windows store at the end is the place they had.
+        EXPECT_LE(*session.Integer("Width", "LUMBRA"), screen.width());
+        EXPECT_LE(*session.Integer("Left", "LUMBRA") + *session.Integer("Width", "LUMBRA"), screen.right() + 1);
+        EXPECT_LE(*session.Integer("Height"), screen.height());
+    }
+
+    // A place of no size is no place: the window keeps the size it was built with.
+    TLumbraSession session;
+    session.StorePlace("LUMBRA", 10, 10, 0, -300);
+    const TRunResult run = session.Run({Open(), Line({"windows"})});
+    ASSERT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    const std::optional<TRecord> window = run.Find("window", "name", Window);
+    ASSERT_TRUE(window);
+    EXPECT_GT((*window)["width"].toInt(), 100);
+    EXPECT_GT((*window)["height"].toInt(), 100);
+}
+
+TEST(HostileSettingsInTheProgram, APaletteThatCannotBeReadIsNamedAndLeftAsItIsUntilTheUserStoresOne)
+{
+    const QString key = QStringLiteral("LUMBRA\\ColorSettings");
+    // Eight entries, but for the one left out.
+    const auto store = [&key](const TLumbraSession &session, const QString &missing = {}) {
+        for (int i = 0; i < 8; ++i) {
+            if ("Level" + QString::number(i) != missing)
+                session.SetInteger("Level" + QString::number(i), 10 * (i + 1), key);
+            session.SetInteger("Color" + QString::number(i), 0x010101 * (i + 1), key);
+        }
+    };
+    for (const QString &bad : {QStringLiteral("Level0"), QStringLiteral("Level3")}) {
+        TLumbraSession session;
+        store(session, bad);
+        if (bad == "Level0")
+            session.SetInteger(bad, 256, key);
+        const TRunResult run = session.Run({
+            Open(), Line({"select", Window, "sgImages", "1"}),
+            // The palette dialog cancelled: it reloads, and closing the window stores nothing of it.
+            Answer({"2"}), Line({"press", Window, "pbColor"}), Line({"close", Window}),
+        });
+        ASSERT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+        const QList<TRecord> boxes = run.Of("modal");
+        ASSERT_GE(boxes.size(), 1) << qPrintable(bad);
+        EXPECT_EQ(boxes[0]["kind"], "message");
+        EXPECT_TRUE(boxes[0]["text"].contains("'" + bad + "' in HKEY_CURRENT_USER\\Software\\Kelmar\\OrmelSW\\" + key))
+            << qPrintable(boxes[0]["text"]);
+        EXPECT_EQ(run.Of("modal").size(), 2) << "one box, then the palette dialog";
+        EXPECT_EQ(session.Integer(bad, key), bad == "Level0" ? std::optional<int>(256) : std::nullopt);
+        for (int i = 1; i < 8; ++i) {
+            if ("Level" + QString::number(i) != bad) {
+                EXPECT_EQ(session.Integer("Level" + QString::number(i), key), 10 * (i + 1)) << i;
+            }
+            EXPECT_EQ(session.Integer("Color" + QString::number(i), key), 0x010101 * (i + 1)) << i;
+        }
+    }
+
+    // Once the user confirms a palette in the dialog, it is the one stored.
+    TLumbraSession session;
+    store(session);
+    session.SetInteger("Level0", 256, key);
+    const TRunResult run = session.Run({Open(), Answer({"1", "click=buOK"}), Line({"press", Window, "pbColor"}),
+                                        Line({"close", Window})});
+    ASSERT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_EQ(session.Integer("Level0", key), 6);
+    EXPECT_EQ(session.Integer("Level7", key), 48);
+}
