@@ -4,6 +4,7 @@
 #include "GridRows.h"
 #include "LangEntry.h"
 #include "PaletteStore.h"
+#include "PartialPicture.h"
 #include "SettingsKey.h"
 #include "lumbra_texts.h"
 #include "lumbra_u.h"
@@ -33,17 +34,6 @@
 
 namespace {
 constexpr TColor MenuGlyphMask = clOlive;
-
-// A damaged picture, whose data ends before its drawing does, is previewed as far as it goes: the window and its
-// tables stay usable, and the viewer names the record when it is opened.
-template <class Draw>
-void Preview(Draw draw)
-{
-    try {
-        draw();
-    } catch (const ERangeError &) {
-    }
-}
 
 std::vector<QString> Titles(std::span<const TLumbraText> titles)
 {
@@ -236,7 +226,7 @@ void TfrmLumbra::sgTuningsSelectCell(TObject *sender, int, int row, bool &)
     if (flags.NoRecord)
         return;
     if (tunings) {
-        Preview([&] { static_cast<TLumbraTuningMessage *>(record)->Draw(imgTun->Canvas(), 0, 0); });
+        DrawAsFarAsItGoes([&] { static_cast<TLumbraTuningMessage *>(record)->Draw(imgTun->Canvas(), 0, 0); });
         Panel1->SetCaption(QString());
         return;
     }
@@ -244,7 +234,7 @@ void TfrmLumbra::sgTuningsSelectCell(TObject *sender, int, int row, bool &)
     const bool ordinary = image->ImageType == 0 || image->ImageType == 2;
     paImage->SetVisible(ordinary);
     pnDynImg->SetVisible(image->ImageType == 1);
-    Preview([&] {
+    DrawAsFarAsItGoes([&] {
         if (ordinary)
             image->Draw(imgImage->Canvas(), 0, 0);
         else

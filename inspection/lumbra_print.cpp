@@ -2,6 +2,7 @@
 
 #include "lumbra_print.h"
 
+#include "PartialPicture.h"
 #include "PrintFailure.h"
 #include "lumbra_cells.h"
 #include "lumbra_texts.h"
@@ -38,13 +39,15 @@ void DrawPicture(const TCustomLumbraMessage *record, TCanvas *canvas, int left, 
         TBitmap surface;
         surface.SetSize(std::clamp(8 * (image->SizeX - 1), 1, PrintPageWidth),
                         std::clamp(8 * (image->SizeY - 1) + 1, 1, PrintPageHeight));
-        record->Draw(surface.Canvas(), 0, 0);
+        DrawAsFarAsItGoes([&] { record->Draw(surface.Canvas(), 0, 0); });
         canvas->Draw(left, top, &surface);
         return;
     }
     const TRect clip = canvas->ClipRect();
-    record->Draw(canvas, left - ((clip.Right - clip.Left) - record->Width) / 2,
-                 top - ((clip.Bottom - clip.Top) - record->Height) / 2);
+    DrawAsFarAsItGoes([&] {
+        record->Draw(canvas, left - ((clip.Right - clip.Left) - record->Width) / 2,
+                     top - ((clip.Bottom - clip.Top) - record->Height) / 2);
+    });
 }
 
 constexpr int PrintFontSize = 10;
