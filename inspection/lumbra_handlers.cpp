@@ -27,6 +27,7 @@
 #include "platform/Help.h"
 #include "registry/Registry.h"
 #include "registry/RegistryStore.h"
+#include "rtl/Codec1251.h"
 #include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
 
@@ -294,7 +295,8 @@ void TfrmLumbra::edTunSrchChange(TObject *)
     // While the panel is being filled no column is chosen yet.
     if (col < 0 || col >= grid->ColCount())
         return;
-    const int row = FindRowInColumn(grid, col, edTunSrch->Text());
+    // Typed as a base letter and a combining mark, a letter still finds the one the table holds.
+    const int row = FindRowInColumn(grid, col, ComposedText(edTunSrch->Text()));
     if (row > 0) {
         grid->SetRow(row);
         grid->SetCol(col);

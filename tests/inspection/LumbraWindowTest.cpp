@@ -234,6 +234,12 @@ TEST_F(LumbraWindow, ShowsSortsPreviewsFindsAndStoresItsSettings)
     tunings->SetRow(1);
     Form->edTunSrch->SetText("P?m*");
     EXPECT_EQ(tunings->Row(), 3);
+    // A letter typed as a base and a combining mark finds the letter the table holds.
+    const QString name = tunings->Cells(3, 2);
+    tunings->SetCells(3, 2, QString::fromUtf8("Чайка"));
+    Form->edTunSrch->SetText(QString::fromUtf8("чаи\u0306"));
+    EXPECT_EQ(tunings->Row(), 2);
+    tunings->SetCells(3, 2, name);
     // The images' find button takes the one panel over to its bar; its second click closes it.
     auto *imagesFind = static_cast<QAbstractButton *>(Form->sbImgSearch->Widget());
     imagesFind->click();
