@@ -70,7 +70,7 @@ TEST_F(JournalFile, ReadingKeepsWhatItCannotUnderstand)
     EXPECT_EQ(Manager->ZeltCount, 1);
     EXPECT_EQ(Manager->JDCount, 1);
     EXPECT_EQ(Manager->ErrorCount, 1);
-    EXPECT_EQ(Manager->UnreadLines(), (QList<QByteArray>{broken, "7 7 unknown"}));
+    EXPECT_EQ(Manager->UnreadLines(), (QList<QByteArray>{broken, "7 7 unknown", TuningLine{.Id = 0}.Line()}));
     EXPECT_FALSE(Manager->Modified);
 
     // Loading more does not clear what is there; errors add up.
@@ -168,7 +168,7 @@ TEST_F(JournalFile, RewritingKeepsUnreadLinesAndOneLinePerRecord)
     image.Comments = "one two";
     image.Conclusion = "line 1 line 2 ";
     EXPECT_EQ(JournalBytes(), CrLfLines({second.Line(), image.Line(), ZeltLine().Line(), RimLine().Line(),
-                                     "1 7 strange kind", broken}));
+                                     "1 7 strange kind", broken, TuningLine{.Id = 0}.Line()}));
     EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files), QStringList{"ormeldata.txt"});
 
     auto reread = Load(JournalBytes());
