@@ -125,8 +125,8 @@ void ReadBlocks(QFile &file, const QString &fileName, const std::function<void(Q
     }
 }
 
-// Tests only: with ORMEL_TEST_JOURNAL_PAUSE naming a file, a rewrite makes that file just before it looks at
-// the journal a last time and replaces it, and goes on once the file is gone (a minute at most), so that a test
+// Tests only: with ORMEL_TEST_JOURNAL_PAUSE naming a file, a rewrite that looks at the journal a last time
+// makes that file just before it does so, and goes on once the file is gone (a minute at most), so that a test
 // can change the journal, or end the program, at that very moment.
 void PauseForTest()
 {
@@ -405,9 +405,10 @@ TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(T
     writeLines(output);
     output.Flush();
     file.Sync();
-    PauseForTest();
-    if (mayReplace)
+    if (mayReplace) {
+        PauseForTest();
         mayReplace();
+    }
     stamp.File = file.Replace();
     return stamp;
 }

@@ -476,10 +476,20 @@ void TOrmelDataManager::SaveDataFile()
 }
 
 namespace {
-// A new file beside the settings store, named after the moment, that no earlier one uses.
-QString UnsavedJournalPath()
+// Where a journal that could not be saved is kept, the first folder that takes it: beside the settings store,
+// with the program's other files; else the user's home folder; else the temporary folder.
+// (A temporary folder that does not exist comes as no name at all, which would mean the current folder.)
+QStringList UnsavedJournalFolders()
 {
-    const QDir folder = QFileInfo(RegistryStorePath()).absoluteDir();
+    QStringList folders{QFileInfo(RegistryStorePath()).absolutePath(), QDir::homePath(), QDir::tempPath()};
+    folders.removeAll(QString());
+    return folders;
+}
+
+// A new file in the folder, named after the moment, that no earlier one uses.
+QString UnsavedJournalPath(const QString &folderPath)
+{
+    const QDir folder(folderPath);
     folder.mkpath(QLatin1String("."));
     const QString stem = QLatin1String("ormeldata-unsaved-")
                          + QDateTime::currentDateTime().toString(QLatin1String("yyyyMMdd-HHmmss"));
@@ -494,15 +504,24 @@ void TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
 {
     QString text = QString("The data journal %1 could not be saved.\n\n%2\n\n")
                        .arg(QDir::toNativeSeparators(DataFileName), cause);
-    try {
-        const QString kept = UnsavedJournalPath();
-        RewriteJournal(kept, [this](TJournalOutput &output) { WriteJournal(output); });
+    QString kept;
+    QStringList failures;
+    for (const QString &folder : UnsavedJournalFolders()) {
+        try {
+            const QString path = UnsavedJournalPath(folder);
+            RewriteJournal(path, [this](TJournalOutput &output) { WriteJournal(output); });
+            kept = path;
+            break;
+        } catch (const std::exception &error) {
+            failures << QString::fromLocal8Bit(error.what());
+        }
+    }
+    if (!kept.isEmpty())
         text += QString("The records as they should be are kept in %1.").arg(QDir::toNativeSeparators(kept));
-    } catch (const std::exception &error) {
+    else
         text += QString("Nor could the records be kept elsewhere: %1\nThe changes since the journal was last "
                         "saved are lost.")
-                    .arg(QString::fromLocal8Bit(error.what()));
-    }
+                    .arg(failures.join(QLatin1String("; ")));
     std::fprintf(stderr, "korvath: %s\n", qPrintable(QString(text).replace("\n\n", " ")));
     // At the very end of a program the window system may be gone already.
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))
