@@ -289,7 +289,7 @@ bool TJournalStamp::Knows(const QString &fileName) const
 }
 
 TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler,
-                               const TJournalProgress &progress)
+                               const TReadProgress &progress)
 {
     QFile file(fileName);
     OpenJournal(file, fileName, QIODevice::ReadOnly);

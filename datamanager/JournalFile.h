@@ -65,14 +65,14 @@ struct TJournalStamp {
     bool Knows(const QString &fileName) const;
 };
 
-// How far a long read or write is: called now and then with what is done of the whole.
-using TJournalProgress = std::function<void(qint64 done, qint64 total)>;
+// How far a read is: called after each block with the bytes read of the whole file.
+using TReadProgress = std::function<void(qint64 done, qint64 total)>;
 
 // Reads the journal in blocks and hands every line to `handler`; returns the stamp of what it read, whose
 // checksum is taken in the same pass. `progress` hears of the bytes read. Raises EInOutError when the file
 // cannot be opened or read.
 TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler,
-                               const TJournalProgress &progress = {});
+                               const TReadProgress &progress = {});
 
 // The stamp of a journal that does not exist.
 TJournalStamp MissingJournal(const QString &fileName);

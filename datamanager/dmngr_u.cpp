@@ -2,6 +2,7 @@
 
 #include "JournalFile.h"
 #include "JournalParser.h"
+#include "JournalProgress.h"
 #include "_jdtypes.h"
 #include "_udtypes.h"
 #include "forms/MessageBox.h"
@@ -164,11 +165,20 @@ TOrmelDataManager::~TOrmelDataManager()
 {
     if (!Modified && !rewriteFailed_ && pendingLines_.isEmpty())
         return;
-    try {
-        SaveDataFile();
-    } catch (const std::exception &error) {
-        KeepUnsavedJournal(QString::fromLocal8Bit(error.what()));
+    // The program's window has gone by now, and a large journal takes seconds.
+    QString unsaved;
+    {
+        TJournalProgress saving(TJournalProgress::TTask::Saving);
+        progress_ = &saving;
+        try {
+            SaveDataFile();
+        } catch (const std::exception &error) {
+            unsaved = KeepUnsavedJournal(QString::fromLocal8Bit(error.what()));
+        }
+        progress_ = nullptr;
     }
+    if (!unsaved.isEmpty())
+        TellUnsaved(unsaved);
 }
 
 void TOrmelDataManager::Create()
@@ -200,6 +210,7 @@ void TOrmelDataManager::ReadJournal()
     const QFileInfo journal(DataFileName);
     if (!journal.exists() || journal.isDir())
         return;
+    TJournalProgress reading(TJournalProgress::TTask::Reading);
     try {
         journal_ = ReadJournalLines(DataFileName, [this](QByteArrayView line) {
             const qint64 held = HeldRecords();
@@ -214,7 +225,7 @@ void TOrmelDataManager::ReadJournal()
                 if (HeldRecords() == held)
                     unreadLines_.append(line.toByteArray());
             }
-        });
+        }, [&reading](qint64 done, qint64 total) { reading.Advance(done, total); });
     } catch (...) {
         journal_ = {};
         incompleteJournal_ = journal.absoluteFilePath();
@@ -447,9 +458,13 @@ void TOrmelDataManager::CheckReplaceable()
 
 void TOrmelDataManager::WriteJournal(TJournalOutput &output) const
 {
-    const auto write = [&output](const auto *message) {
+    const qint64 lines = HeldRecords() + unreadLines_.size();
+    qint64 written = 0;
+    const auto write = [&](const auto *message) {
         AppendLine(output.Bytes(), message);
         output.EndLine();
+        if (progress_)
+            progress_->Advance(++written, lines);
     };
     for (qint32 i = 0; i < TuningCount; ++i)
         write(TuningMessages[i]);
@@ -459,8 +474,11 @@ void TOrmelDataManager::WriteJournal(TJournalOutput &output) const
         write(ZeltMessages[i]);
     for (qint32 i = 0; i < JDCount; ++i)
         write(JDMessages[i]);
-    for (const QByteArray &line : unreadLines_)
+    for (const QByteArray &line : unreadLines_) {
         output.AddLine(line);
+        if (progress_)
+            progress_->Advance(++written, lines);
+    }
 }
 
 void TOrmelDataManager::SaveDataFile()
@@ -500,7 +518,7 @@ QString UnsavedJournalPath(const QString &folderPath)
 }
 } // namespace
 
-void TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
+QString TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
 {
     QString text = QString("The data journal %1 could not be saved.\n\n%2\n\n")
                        .arg(QDir::toNativeSeparators(DataFileName), cause);
@@ -522,6 +540,11 @@ void TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
         text += QString("Nor could the records be kept elsewhere: %1\nThe changes since the journal was last "
                         "saved are lost.")
                     .arg(failures.join(QLatin1String("; ")));
+    return text;
+}
+
+void TOrmelDataManager::TellUnsaved(const QString &text)
+{
     std::fprintf(stderr, "korvath: %s\n", qPrintable(QString(text).replace("\n\n", " ")));
     // At the very end of a program the window system may be gone already.
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))

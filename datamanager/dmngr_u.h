@@ -4,6 +4,7 @@
 // written back when records were deleted or edited.
 
 #include "JournalFile.h"
+#include "JournalProgress.h"
 #include "PluginContract.h"
 #include "types_u.h"
 
@@ -76,8 +77,10 @@ private:
     void AppendLines(QByteArray lines);
     // Raises EInOutError when rewriting the journal would lose what this program did not read.
     void CheckReplaceable();
-    // Keeps the journal that could not be written in a new file beside the settings store and tells the user.
-    void KeepUnsavedJournal(const QString &cause) const;
+    // Keeps the journal that could not be written in a new file beside the settings store (else in the home
+    // or the temporary folder); returns what to tell the user: why, and where it went.
+    QString KeepUnsavedJournal(const QString &cause) const;
+    static void TellUnsaved(const QString &text);
     qint64 HeldRecords() const;
     void NotifyChange();
     template <class Message>
@@ -106,4 +109,6 @@ private:
     bool rewriteFailed_ = false;
     TJournalStamp journal_;
     QString incompleteJournal_;
+    // Hears how far the rewrite at the end is.
+    TJournalProgress *progress_ = nullptr;
 };

@@ -1,5 +1,6 @@
-// The journal as the real program saves it at exit, after a deletion in the inspection window: what another
-// program does to it meanwhile, a program ended half-way, and the lines the tables do not show.
+// The journal in the real program: how far its reading is told on the splash, and its saving at exit after a
+// deletion in the inspection window: the window that tells of it, what another program does to the journal
+// meanwhile, a program ended half-way, and the lines the tables do not show.
 
 #include "HostSession.h"
 #include "JournalSamples.h"
@@ -109,4 +110,32 @@ TEST(JournalInTheProgram, LinesTheTablesDoNotShowSurviveTheSaveAfterADeletionByt
         EXPECT_EQ(grid["rows"], "2") << qPrintable(grid["name"]);
     EXPECT_EQ(session.Journal(), CrLfLines({tuning, sameKeys, tuningZero, imageZero}));
     EXPECT_TRUE(session.Kept().isEmpty());
+}
+
+TEST(JournalInTheProgram, TheSplashTellsHowFarTheJournalIsReadAndASmallWindowThatItIsSavedAtTheEnd)
+{
+    const QByteArray journal = CrLfLines({TuningLine{.Id = 7}.Line(), ImageLine{.Id = 9, .Tuning = 7}.Line()});
+    const QStringList reading[] = {{"Reading the journal: 0%", "Reading the journal: 100%"},
+                                   {"Чтение журнала: 0%", "Чтение журнала: 100%"}};
+    const QStringList saving[] = {{"Saving the journal: 0%", "Saving the journal: 100%"},
+                                  {"Сохранение журнала: 0%", "Сохранение журнала: 100%"}};
+    for (const int language : {1, 2}) {
+        SCOPED_TRACE(language);
+        TJournalSession session(journal);
+        session.SetInteger("Language", language);
+        const TRunResult run = session.Run(DeleteFirstRow("sgTunings", "sbTunDelete"));
+        EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+        // Beside the splash's own last line, then in a window of its own with the busy cursor once the
+        // program's windows have gone.
+        EXPECT_EQ(run.Column("splash", "text").size(), 3);
+        QStringList splash, window;
+        for (const TRecord &progress : run.Of("progress")) {
+            const bool onSplash = progress["window"] == "frmSplash";
+            (onSplash ? splash : window) << progress["text"];
+            EXPECT_EQ(progress["busy"], onSplash ? "0" : "1");
+        }
+        EXPECT_EQ(splash, reading[language - 1]);
+        EXPECT_EQ(window, saving[language - 1]);
+        EXPECT_EQ(session.Journal(), CrLfLines({ImageLine{.Id = 9, .Tuning = 7}.Line()}));
+    }
 }
