@@ -18,6 +18,10 @@
 #include <unistd.h>
 #include <utility>
 #include <xxhash.h>
+// The library picks the widest vector unit of the processor it runs on.
+#if defined(__x86_64__) || defined(_M_X64)
+#include <xxh_x86dispatch.h>
+#endif
 
 namespace {
 constexpr qint64 BlockSize = TJournalOutput::BlockSize;
