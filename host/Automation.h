@@ -52,6 +52,7 @@
 //   shot WINDOW FILE [NAME]   saves the picture of the window, or of its control NAME, as it would stand on the
 //                             screen (PNG), modal or not
 // Every modal window, help request, shell request and progress line of the splash window is reported too, and
-// what a print dialog, print preview or colour dialog shows.
+// what a print dialog, print preview or colour dialog shows, and each progress text a plug-in tells ("progress":
+// the window it shows in, the text, whether the busy cursor is on).
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
 void StartAutomation();
