@@ -141,21 +141,33 @@ void PauseForTest()
         QThread::msleep(10);
 }
 
-// The new journal on its way: a file of its own beside the journal, gone again unless it took its place.
+// The file a rewrite replaces: a journal that is a symbolic link stays one, and the file it names gets the new
+// bytes.
+QString ReplacedFile(const QString &fileName)
+{
+    const QFileInfo journal(fileName);
+    if (!journal.isSymLink())
+        return fileName;
+    const QString target = journal.canonicalFilePath();
+    return target.isEmpty() ? journal.symLinkTarget() : target;
+}
+
+// The new journal on its way: a file of its own beside the file it replaces, gone again unless it took its
+// place. Failures name the journal as the user knows it.
 class TNewJournal {
 public:
-    explicit TNewJournal(const QString &fileName) : fileName_(fileName)
+    explicit TNewJournal(const QString &fileName) : fileName_(fileName), target_(ReplacedFile(fileName))
     {
         // A name that an earlier rewrite's leftover has taken is tried again with another.
         do {
-            file_.setFileName(QString("%1.%2.new").arg(fileName).arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                                        QLatin1Char('0')));
+            file_.setFileName(QString("%1.%2.new").arg(target_).arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                                       QLatin1Char('0')));
             errno = 0;
         } while (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) && errno == EEXIST);
         if (!file_.isOpen())
             FileError("Cannot create file", fileName, file_);
         // The journal keeps who may read and write it.
-        if (const QFileInfo journal(fileName); journal.exists())
+        if (const QFileInfo journal(target_); journal.exists())
             file_.setPermissions(journal.permissions());
     }
     ~TNewJournal()
@@ -185,7 +197,7 @@ public:
     {
         std::error_code error;
         std::filesystem::rename(QFile::encodeName(file_.fileName()).constData(),
-                                QFile::encodeName(fileName_).constData(), error);
+                                QFile::encodeName(target_).constData(), error);
         if (error)
             FileError("Cannot replace file", fileName_, QString::fromLocal8Bit(error.message()));
         replaced_ = true;
@@ -201,7 +213,7 @@ private:
     void SyncFolder() const
     {
         const int folder =
-            ::open(QFile::encodeName(QFileInfo(fileName_).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+            ::open(QFile::encodeName(QFileInfo(target_).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
         if (folder < 0)
             return;
         ::fsync(folder);
@@ -209,6 +221,7 @@ private:
     }
 
     QString fileName_;
+    QString target_;
     QFile file_;
     bool replaced_ = false;
 };

@@ -175,6 +175,21 @@ TEST_F(JournalFile, RewritingKeepsUnreadLinesAndOneLinePerRecord)
     EXPECT_EQ(reread->ImageMessages[0]->Conclusion, "line 1 line 2");
     EXPECT_EQ(reread->TuningCount, 1);
     EXPECT_EQ(reread->ErrorCount, 1);
+
+    // A journal that is a symbolic link stays one; the file it names is rewritten, with its permissions.
+    QDir(Dir.Path()).mkdir("elsewhere");
+    Dir.Write("elsewhere/journal.txt", CrLfLines({first.Line(), second.Line()}));
+    QFile::setPermissions(Dir.File("elsewhere/journal.txt"), QFile::ReadOwner | QFile::WriteOwner);
+    const QFileDevice::Permissions permissions = QFile::permissions(Dir.File("elsewhere/journal.txt"));
+    ASSERT_TRUE(QFile::link(Dir.File("elsewhere/journal.txt"), Dir.File("link.txt")));
+    Manager->ClearAll();
+    Manager->LoadDataFile(Dir.File("link.txt"));
+    Manager->DeleteTuning(Manager->TuningMessages[0]);
+    Manager->SaveDataFile();
+    EXPECT_TRUE(QFileInfo(Dir.File("link.txt")).isSymLink());
+    EXPECT_EQ(Dir.Read("elsewhere/journal.txt"), CrLfLines({second.Line()}));
+    EXPECT_EQ(QFile::permissions(Dir.File("elsewhere/journal.txt")), permissions);
+    EXPECT_EQ(QDir(Dir.File("elsewhere")).entryList(QDir::Files), QStringList{"journal.txt"});
 }
 
 TEST_F(JournalFile, FailedRewriteLeavesTheOldJournal)
