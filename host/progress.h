@@ -25,8 +25,6 @@ class TProgressDisplay : public QObject {
 public:
     TProgressDisplay();
     ~TProgressDisplay() override;
-    TProgressDisplay(const TProgressDisplay &) = delete;
-    TProgressDisplay &operator=(const TProgressDisplay &) = delete;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -49,7 +49,7 @@ int main(int argc, char **argv)
     StartAutomation();
     Application->Initialize();
     // From the splash to the plug-ins' unloading at the end.
-    const TProgressDisplay progress;
+    TProgressDisplay progress;
     try {
         CreateMainWindow();
     } catch (const std::exception &error) {
