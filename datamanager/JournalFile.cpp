@@ -1,17 +1,33 @@
 #include "JournalFile.h"
 
-#include "classes/SaveFile.h"
 #include "rtl/Exceptions.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QThread>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 #include <utility>
+#include <xxhash.h>
+// The library picks the widest vector unit of the processor it runs on.
+#if defined(__x86_64__) || defined(_M_X64)
+#include <xxh_x86dispatch.h>
+#endif
 
 namespace {
 constexpr qint64 BlockSize = TJournalOutput::BlockSize;
+// A file whose status changed this short a time ago may change again without a new time stamp: file-system
+// clocks are coarse, a network file system's clock is another machine's.
+constexpr qint64 UnsettledNs = qint64(3) * 1000 * 1000 * 1000;
 
 const char *Find(const char *from, const char *end, char c)
 {
@@ -39,6 +55,11 @@ QString Cause(const QFileDevice &file, int error)
     FileError(what, fileName, Cause(file, error));
 }
 
+[[noreturn]] void SystemError(const char *what, const QString &fileName, int error)
+{
+    FileError(what, fileName, QString::fromLocal8Bit(std::strerror(error)));
+}
+
 // A pipe or a device is no journal: opening it would wait for a writer, and reading it might never end.
 void OpenJournal(QFile &file, const QString &fileName, QIODevice::OpenMode mode)
 {
@@ -50,8 +71,37 @@ void OpenJournal(QFile &file, const QString &fileName, QIODevice::OpenMode mode)
         FileError("Cannot open file", fileName, file);
 }
 
-// Asked afresh of the file system: an open file may answer from what it learnt earlier.
-QDateTime ModificationTime(const QString &fileName) { return QFileInfo(fileName).lastModified(); }
+qint64 Nanoseconds(const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
+
+qint64 NowNs() { return QDateTime::currentMSecsSinceEpoch() * 1000000; }
+
+TJournalFileState StateOf(const struct stat &info)
+{
+    return {quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size), Nanoseconds(info.st_mtim),
+            Nanoseconds(info.st_ctim)};
+}
+
+// Asked of the open file itself: its name may meanwhile name another.
+TJournalFileState StateOf(const QFile &file, const QString &fileName)
+{
+    struct stat info;
+    if (::fstat(file.handle(), &info) != 0)
+        SystemError("Cannot read file", fileName, errno);
+    return StateOf(info);
+}
+
+// None when the file does not exist.
+std::optional<TJournalFileState> StateOf(const QString &fileName)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(fileName).constData(), &info) == 0)
+        return StateOf(info);
+    if (errno == ENOENT)
+        return std::nullopt;
+    SystemError("Cannot read file", fileName, errno);
+}
+
+bool SettledAt(const TJournalFileState &state, qint64 now) { return state.ChangedNs + UnsettledNs < now; }
 
 TJournalStamp ExistingJournal(const QString &fileName)
 {
@@ -78,6 +128,103 @@ void ReadBlocks(QFile &file, const QString &fileName, const std::function<void(Q
         block(buffer, atEnd);
     }
 }
+
+// Tests only: with ORMEL_TEST_JOURNAL_PAUSE naming a file, a rewrite that looks at the journal a last time
+// makes that file just before it does so, and goes on once the file is gone (a minute at most), so that a test
+// can change the journal, or end the program, at that very moment.
+void PauseForTest()
+{
+    const QString flag = qEnvironmentVariable("ORMEL_TEST_JOURNAL_PAUSE");
+    if (flag.isEmpty() || !QFile(flag).open(QIODevice::WriteOnly))
+        return;
+    for (int waited = 0; QFileInfo::exists(flag) && waited < 60000; waited += 10)
+        QThread::msleep(10);
+}
+
+// The file a rewrite replaces: a journal that is a symbolic link stays one, and the file it names gets the new
+// bytes.
+QString ReplacedFile(const QString &fileName)
+{
+    const QFileInfo journal(fileName);
+    if (!journal.isSymLink())
+        return fileName;
+    const QString target = journal.canonicalFilePath();
+    return target.isEmpty() ? journal.symLinkTarget() : target;
+}
+
+// The new journal on its way: a file of its own beside the file it replaces, gone again unless it took its
+// place. Failures name the journal as the user knows it.
+class TNewJournal {
+public:
+    explicit TNewJournal(const QString &fileName) : fileName_(fileName), target_(ReplacedFile(fileName))
+    {
+        // A name that an earlier rewrite's leftover has taken is tried again with another.
+        do {
+            file_.setFileName(QString("%1.%2.new").arg(target_).arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                                       QLatin1Char('0')));
+            errno = 0;
+        } while (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) && errno == EEXIST);
+        if (!file_.isOpen())
+            FileError("Cannot create file", fileName, file_);
+        // The journal keeps who may read and write it.
+        if (const QFileInfo journal(target_); journal.exists())
+            file_.setPermissions(journal.permissions());
+    }
+    ~TNewJournal()
+    {
+        if (replaced_)
+            return;
+        file_.close();
+        file_.remove();
+    }
+    TNewJournal(const TNewJournal &) = delete;
+    TNewJournal &operator=(const TNewJournal &) = delete;
+
+    void Write(QByteArrayView block)
+    {
+        errno = 0;
+        if (file_.write(block.data(), block.size()) != block.size())
+            FileError("Cannot write file", fileName_, file_);
+    }
+    // On the disk, not only in the system's cache, before it may replace the journal.
+    void Sync()
+    {
+        if (::fsync(file_.handle()) != 0)
+            SystemError("Cannot write file", fileName_, errno);
+    }
+    // Takes the journal's place; returns the state of the new journal.
+    TJournalFileState Replace()
+    {
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(file_.fileName()).constData(),
+                                QFile::encodeName(target_).constData(), error);
+        if (error)
+            FileError("Cannot replace file", fileName_, QString::fromLocal8Bit(error.message()));
+        replaced_ = true;
+        const TJournalFileState state = StateOf(file_, fileName_);
+        file_.close();
+        SyncFolder();
+        return state;
+    }
+
+private:
+    // The folder's entry is what makes the new journal the journal: a file system that cannot sync a folder
+    // has nothing more to do.
+    void SyncFolder() const
+    {
+        const int folder =
+            ::open(QFile::encodeName(QFileInfo(target_).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+        if (folder < 0)
+            return;
+        ::fsync(folder);
+        ::close(folder);
+    }
+
+    QString fileName_;
+    QString target_;
+    QFile file_;
+    bool replaced_ = false;
+};
 } // namespace
 
 qsizetype SplitJournalLines(QByteArrayView bytes, bool atEnd, const TJournalLineHandler &handler)
@@ -112,59 +259,70 @@ qsizetype SplitJournalLines(QByteArrayView bytes, bool atEnd, const TJournalLine
     return line - begin;
 }
 
-void TJournalChecksum::Mix(quint64 word)
+void TJournalChecksum::TFreeState::operator()(XXH3_state_s *state) const { XXH3_freeState(state); }
+
+namespace {
+XXH3_state_t *NewHashState()
 {
-    hash_ = (hash_ ^ word) * 0x100000001b3u;
-    hash_ ^= hash_ >> 29;
+    XXH3_state_t *state = XXH3_createState();
+    if (!state)
+        throw std::bad_alloc();
+    return state;
 }
+} // namespace
+
+TJournalChecksum::TJournalChecksum(const TJournalChecksum &other) { *this = other; }
+
+TJournalChecksum &TJournalChecksum::operator=(const TJournalChecksum &other)
+{
+    if (!other.state_)
+        state_.reset();
+    else {
+        if (!state_)
+            state_.reset(NewHashState());
+        XXH3_copyState(state_.get(), other.state_.get());
+    }
+    length_ = other.length_;
+    return *this;
+}
+
+TJournalChecksum::~TJournalChecksum() = default;
 
 void TJournalChecksum::Add(QByteArrayView bytes)
 {
-    const char *p = bytes.data();
-    const char *const end = p + bytes.size();
+    if (!state_) {
+        state_.reset(NewHashState());
+        XXH3_64bits_reset(state_.get());
+    }
+    XXH3_64bits_update(state_.get(), bytes.data(), size_t(bytes.size()));
     length_ += bytes.size();
-    for (; p != end && tailBytes_ != 0; ++p) {
-        tail_ |= quint64(quint8(*p)) << (8 * tailBytes_);
-        if (++tailBytes_ == 8) {
-            Mix(tail_);
-            tail_ = 0;
-            tailBytes_ = 0;
-        }
-    }
-    for (; end - p >= 8; p += 8) {
-        quint64 word;
-        std::memcpy(&word, p, 8);
-        Mix(word);
-    }
-    for (; p != end; ++p)
-        tail_ |= quint64(quint8(*p)) << (8 * tailBytes_++);
 }
 
-quint64 TJournalChecksum::Value() const
-{
-    TJournalChecksum last = *this;
-    last.Mix(tail_ ^ quint64(tailBytes_) << 56);
-    last.Mix(quint64(length_));
-    return last.hash_;
-}
+quint64 TJournalChecksum::Value() const { return state_ ? XXH3_64bits_digest(state_.get()) : XXH3_64bits(nullptr, 0); }
 
 bool TJournalStamp::Knows(const QString &fileName) const
 {
     return !FileName.isEmpty() && QFileInfo(FileName).absoluteFilePath() == QFileInfo(fileName).absoluteFilePath();
 }
 
-TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler)
+TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler,
+                               const TReadProgress &progress)
 {
     QFile file(fileName);
     OpenJournal(file, fileName, QIODevice::ReadOnly);
     TJournalStamp stamp = ExistingJournal(fileName);
+    const qint64 size = file.size();
     qsizetype checked = 0;
     ReadBlocks(file, fileName, [&](QByteArray &buffer, bool atEnd) {
         stamp.Bytes.Add(QByteArrayView(buffer).sliced(checked));
         buffer.remove(0, SplitJournalLines(buffer, atEnd, handler));
         checked = buffer.size();
+        if (progress)
+            progress(stamp.Bytes.Length(), size);
     });
-    stamp.Modified = ModificationTime(fileName);
+    stamp.File = StateOf(file, fileName);
+    // Bytes added while it was read make it another file than the one read.
+    stamp.Settled = stamp.File.Size == stamp.Bytes.Length() && SettledAt(stamp.File, NowNs());
     return stamp;
 }
 
@@ -175,13 +333,16 @@ TJournalStamp MissingJournal(const QString &fileName)
     return stamp;
 }
 
-bool JournalUnchanged(const TJournalStamp &stamp)
+bool JournalUnchanged(TJournalStamp &stamp)
 {
-    const QFileInfo info(stamp.FileName);
-    if (!info.exists())
+    const qint64 now = NowNs();
+    const std::optional<TJournalFileState> state = StateOf(stamp.FileName);
+    if (!state)
         return true;
-    if (!stamp.Exists || info.size() != stamp.Bytes.Length() || info.lastModified() != stamp.Modified)
+    if (!stamp.Exists || *state != stamp.File)
         return false;
+    if (stamp.Settled)
+        return true;
     QFile file(stamp.FileName);
     OpenJournal(file, stamp.FileName, QIODevice::ReadOnly);
     TJournalChecksum bytes;
@@ -189,7 +350,11 @@ bool JournalUnchanged(const TJournalStamp &stamp)
         bytes.Add(buffer);
         buffer.resize(0);
     });
-    return bytes == stamp.Bytes;
+    if (!(bytes == stamp.Bytes))
+        return false;
+    // A change from now on gives the file a later status-change time than the one stamped.
+    stamp.Settled = SettledAt(*state, now);
+    return true;
 }
 
 void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalStamp &stamp)
@@ -209,13 +374,15 @@ void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalS
         || file.write(lines.data(), lines.size()) != lines.size()) {
         const int error = errno;
         // A cut line would be read as a broken record, or glue the next append to itself. Taken back, the file
-        // holds what it held, only its time is new.
+        // holds what it held, only its times are new.
         const bool restored = file.resize(length);
-        file.close();
         if (!known || !restored)
             stamp = {};
-        else
-            stamp.Modified = ModificationTime(fileName);
+        else {
+            stamp.File = StateOf(file, fileName);
+            stamp.Settled = false;
+        }
+        file.close();
         errno = error;
         FileError("Cannot write file", fileName, file);
     }
@@ -226,8 +393,8 @@ void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalS
     stamp.Exists = true;
     stamp.Bytes.Add(head);
     stamp.Bytes.Add(lines);
-    file.close();
-    stamp.Modified = ModificationTime(fileName);
+    stamp.File = StateOf(file, fileName);
+    stamp.Settled = false;
 }
 
 TJournalOutput::TJournalOutput(std::function<void(QByteArrayView block)> write) : write_(std::move(write))
@@ -242,25 +409,23 @@ void TJournalOutput::Flush()
     block_.resize(0);
 }
 
-TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(TJournalOutput &)> &writeLines)
+TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(TJournalOutput &)> &writeLines,
+                             const std::function<void()> &mayReplace)
 {
-    TSaveFile file(fileName);
-    errno = 0;
-    if (!file.OpenForWriting())
-        FileError("Cannot create file", fileName, file);
+    TNewJournal file(fileName);
     TJournalStamp stamp = ExistingJournal(fileName);
     // One block of lines at a time: a journal of any size needs no more memory than that.
     TJournalOutput output([&](QByteArrayView block) {
-        errno = 0;
-        if (file.write(block.data(), block.size()) != block.size())
-            FileError("Cannot write file", fileName, file);
+        file.Write(block);
         stamp.Bytes.Add(block);
     });
     writeLines(output);
     output.Flush();
-    errno = 0;
-    if (!file.commit())
-        FileError("Cannot write file", fileName, file);
-    stamp.Modified = ModificationTime(fileName);
+    file.Sync();
+    if (mayReplace) {
+        PauseForTest();
+        mayReplace();
+    }
+    stamp.File = file.Replace();
     return stamp;
 }

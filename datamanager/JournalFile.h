@@ -4,9 +4,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QDateTime>
 #include <QString>
 #include <functional>
+#include <memory>
+
+struct XXH3_state_s;
 
 using TJournalLineHandler = std::function<void(QByteArrayView line)>;
 
@@ -15,9 +17,14 @@ using TJournalLineHandler = std::function<void(QByteArrayView line)>;
 // line end (or ending in a CR that an LF may still follow) is left for the caller to complete.
 qsizetype SplitJournalLines(QByteArrayView bytes, bool atEnd, const TJournalLineHandler &handler);
 
-// A checksum of bytes handed over in pieces of any size; it counts them too.
+// A checksum of bytes handed over in pieces of any size (XXH3, 64 bits); it counts them too.
 class TJournalChecksum {
 public:
+    TJournalChecksum() = default;
+    TJournalChecksum(const TJournalChecksum &other);
+    TJournalChecksum &operator=(const TJournalChecksum &other);
+    ~TJournalChecksum();
+
     void Add(QByteArrayView bytes);
     qint64 Length() const { return length_; }
     quint64 Value() const;
@@ -27,34 +34,53 @@ public:
     }
 
 private:
-    void Mix(quint64 word);
-
-    quint64 hash_ = 0xcbf29ce484222325u;
-    quint64 tail_ = 0;
-    int tailBytes_ = 0;
+    struct TFreeState {
+        void operator()(XXH3_state_s *state) const;
+    };
+    // Made at the first bytes.
+    std::unique_ptr<XXH3_state_s, TFreeState> state_;
     qint64 length_ = 0;
+};
+
+// What the file system tells of a file without reading it. Any write gives it a new status-change time.
+struct TJournalFileState {
+    quint64 Device = 0;
+    quint64 Inode = 0;
+    qint64 Size = -1;
+    qint64 ModifiedNs = 0;
+    qint64 ChangedNs = 0;
+    bool operator==(const TJournalFileState &other) const = default;
 };
 
 // The journal file as this program last read or wrote it, so that a change by another hand can be told.
 struct TJournalStamp {
     QString FileName; // empty: nothing is known
     bool Exists = false;
-    QDateTime Modified;
+    TJournalFileState File;
     TJournalChecksum Bytes;
+    // The file changed so short a time before it was stamped that a change made just after could keep all of
+    // its times (file-system clocks are coarse): until its bytes are seen again, only they can tell.
+    bool Settled = false;
 
     bool Knows(const QString &fileName) const;
 };
 
-// Reads the journal in blocks and hands every line to `handler`; returns the stamp of what it read. Raises
-// EInOutError when the file cannot be opened or read.
-TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler);
+// How far a read is: called after each block with the bytes read of the whole file.
+using TReadProgress = std::function<void(qint64 done, qint64 total)>;
+
+// Reads the journal in blocks and hands every line to `handler`; returns the stamp of what it read, whose
+// checksum is taken in the same pass. `progress` hears of the bytes read. Raises EInOutError when the file
+// cannot be opened or read.
+TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler,
+                               const TReadProgress &progress = {});
 
 // The stamp of a journal that does not exist.
 TJournalStamp MissingJournal(const QString &fileName);
 
 // Whether the file is still as `stamp` knew it. A file that is gone is taken as unchanged: writing it again
-// loses nothing. Raises EInOutError when the file cannot be read.
-bool JournalUnchanged(const TJournalStamp &stamp);
+// loses nothing. The file's bytes are read only when its status cannot tell; once they were seen unchanged,
+// its status tells from then on. Raises EInOutError when the file cannot be read.
+bool JournalUnchanged(TJournalStamp &stamp);
 
 // Adds lines (each with its line end) at the end of the journal, creating it when missing; a last line without
 // line end is ended first. A failed write takes the file back to its length before and raises EInOutError.
@@ -89,7 +115,10 @@ private:
 };
 
 // Replaces the journal as a whole by the lines that `writeLines` adds to its output. The lines go, block by
-// block, to a temporary file beside the journal that takes its place only when complete, so a failed rewrite
-// (a write error, or an exception from `writeLines`) leaves the old journal as it was. Returns the stamp of
-// the new journal. Raises EInOutError.
-TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(TJournalOutput &)> &writeLines);
+// block, to a new file beside the journal that takes its place only when complete, synced to the disk, and
+// when `mayReplace` (called just before) raises nothing; so a failed rewrite (a write error, an exception from
+// `writeLines` or `mayReplace`) leaves the old journal as it was, and so does a program ended half-way. The
+// folder is synced after the replacement, so the new journal outlasts a power cut. Returns the stamp of the
+// new journal. Raises EInOutError.
+TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(TJournalOutput &)> &writeLines,
+                             const std::function<void()> &mayReplace = {});

@@ -1,5 +1,6 @@
 #include "JournalParser.h"
 
+#include "HexDigits.h"
 #include "JournalText.h"
 #include "JournalTokens.h"
 #include "common_u.h"
@@ -13,9 +14,15 @@ public:
 
     TLineText Rest;
 
-    void Drop() { Rest = DropFirstToken(Rest); }
-    qint32 Hex() { return Next(HexToken(Rest)); }
-    qint32 Dec() { return Next(DecToken(Rest)); }
+    // The first token, and Rest what follows it. Rest is always trimmed at both ends when a token is taken.
+    TLineText Take()
+    {
+        const TTokenSplit split = SplitFirstToken(Rest);
+        Rest = split.Rest;
+        return split.Token;
+    }
+    qint32 Hex() { return HexValue(Take()); }
+    qint32 Dec() { return DecValue(Take()); }
     quint8 HexByte() { return CheckedByte(Hex()); }
     quint16 HexWord() { return CheckedWord(Hex()); }
     quint8 DecByte() { return CheckedByte(Dec()); }
@@ -34,13 +41,6 @@ public:
         return Trim(name).Text();
     }
 
-private:
-    template <typename T>
-    T Next(T value)
-    {
-        Drop();
-        return value;
-    }
 };
 
 [[noreturn]] void RangeError() { throw ERangeError("Range check error"); }
@@ -77,13 +77,13 @@ ZeltMessageRecord ReadZelt(TLineCursor &line)
     const int last = int(std::size(ZeltLineFields)) - 1;
     for (int i = 0; i <= last; ++i) {
         const ZeltLineField &field = ZeltLineFields[i];
+        // The texts are found after the last number, so its token stays in Rest.
+        const TLineText token = i < last ? line.Take() : FirstToken(line.Rest);
         // A value made up for a token that is no number would be written back in its place.
         if (field.IsInt)
-            record.Ints[field.Index] = DecNumber(line.Rest);
+            record.Ints[field.Index] = DecNumber(token);
         else
-            record.Reals[field.Index] = FloatNumber(line.Rest);
-        if (i < last)
-            line.Drop();
+            record.Reals[field.Index] = FloatNumber(token);
     }
     // Two right-aligned texts of 20 bytes at fixed places after the last number.
     const TLineText texts = AfterFirstBlank(line.Rest);
@@ -111,9 +111,13 @@ RimMessageRecord ReadRim(TLineCursor &line)
     record.T18 = line.DecByte();
     record.T19 = line.DecByte();
     record.T20 = line.HexByte();
+    // The whole pairs at once; from a pair that is none (or a last single digit) on, one at a time.
     TLineText block = line.Rest;
-    for (quint8 &byte : record.Block.Data) {
-        byte = HexPair(block.Left(2));
+    const qsizetype pairs = qMin<qsizetype>(RimBlockSize, block.Size() / 2);
+    const qsizetype whole = DecodeHexPairs(block.Begin, pairs, record.Block.Data);
+    block = block.Mid(2 * whole);
+    for (qsizetype k = whole; k < RimBlockSize; ++k) {
+        record.Block.Data[k] = HexPair(block.Left(2));
         block = block.Mid(2);
     }
     RequireEnd(block);
@@ -222,10 +226,9 @@ TParsedLine Verdict(TLineVerdict verdict) { return {verdict, {}}; }
 
 TParsedLine ParseZeltDevice(TLineCursor &line)
 {
-    const qint32 kind = HexToken(line.Rest);
+    const qint32 kind = line.Hex();
     if (kind != MessageKinds[0] && kind != MessageKinds[1] && kind != MessageKinds[2])
         return Verdict(TLineVerdict::Unknown);
-    line.Drop();
     if (kind == MessageKinds[0])
         return RecordLine(ReadZelt(line));
     if (kind == MessageKinds[1])

@@ -10,29 +10,6 @@
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-const char *FindBlank(TLineText s)
-{
-    return s.IsEmpty() ? nullptr : static_cast<const char *>(std::memchr(s.Begin, ' ', size_t(s.Size())));
-}
-
-// Hexadecimal digits only, at most 32 bits of value.
-bool ParseHexDigits(const char *p, const char *end, quint32 &value)
-{
-    if (p == end)
-        return false;
-    quint64 v = 0;
-    for (; p != end; ++p) {
-        const quint8 digit = HexDigitValue(*p);
-        if (digit == NotAHexDigit)
-            return false;
-        v = v << 4 | digit;
-        if (v > 0xFFFFFFFFu)
-            return false;
-    }
-    value = quint32(v);
-    return true;
-}
-
 bool ParseInteger(TLineText token, qint32 &value)
 {
     const char *p = token.Begin;
@@ -41,7 +18,7 @@ bool ParseInteger(TLineText token, qint32 &value)
         ++p;
     if (p != token.End && *p == '$') {
         quint32 bits = 0;
-        if (!ParseHexDigits(p + 1, token.End, bits))
+        if (!ParseHexDigits(TLineText(p + 1, token.End), bits))
             return false;
         value = negative ? qint32(0u - bits) : qint32(bits);
         return true;
@@ -101,15 +78,6 @@ bool ParseFloat(TLineText token, double &value)
 
 QString TLineText::Text() const { return FromCp1251(Begin, Size()); }
 
-TLineText Trim(TLineText s)
-{
-    while (s.Begin != s.End && quint8(*s.Begin) < 33)
-        ++s.Begin;
-    while (s.End != s.Begin && quint8(s.End[-1]) < 33)
-        --s.End;
-    return s;
-}
-
 TLineText DropFirstToken(TLineText s)
 {
     s = Trim(s);
@@ -136,18 +104,15 @@ TLineText AfterToken(TLineText s, TLineText firstToken)
 
 TLineText TakeChars(TLineText s, qsizetype n) { return s.Size() > n ? Trim(s.Left(n)) : s; }
 
-qint32 HexToken(TLineText s)
-{
-    const TLineText token = FirstToken(s);
-    quint32 value = 0;
-    return ParseHexDigits(token.Begin, token.End, value) ? qint32(value) : -1;
-}
-
-qint32 DecToken(TLineText s)
+qint32 DecValue(TLineText token)
 {
     qint32 value = 0;
-    return ParseInteger(FirstToken(s), value) ? value : -1;
+    return ParseInteger(token, value) ? value : -1;
 }
+
+qint32 HexToken(TLineText s) { return HexValue(FirstToken(s)); }
+
+qint32 DecToken(TLineText s) { return DecValue(FirstToken(s)); }
 
 double FloatToken(TLineText s)
 {
@@ -155,19 +120,19 @@ double FloatToken(TLineText s)
     return ParseFloat(FirstToken(s), value) ? value : 0;
 }
 
-qint32 DecNumber(TLineText s)
+qint32 DecNumber(TLineText token)
 {
     qint32 value = 0;
-    if (!ParseInteger(FirstToken(s), value))
-        throw EConvertError(QString("'%1' is not a valid integer value").arg(FirstToken(s).Text()));
+    if (!ParseInteger(token, value))
+        throw EConvertError(QString("'%1' is not a valid integer value").arg(token.Text()));
     return value;
 }
 
-double FloatNumber(TLineText s)
+double FloatNumber(TLineText token)
 {
     double value = 0;
-    if (!ParseFloat(FirstToken(s), value))
-        throw EConvertError(QString("'%1' is not a valid floating point value").arg(FirstToken(s).Text()));
+    if (!ParseFloat(token, value))
+        throw EConvertError(QString("'%1' is not a valid floating point value").arg(token.Text()));
     return value;
 }
 
@@ -181,7 +146,7 @@ TLineText FixedField(TLineText s, qsizetype width)
 quint8 HexPair(TLineText pair)
 {
     quint32 value = 0;
-    if (!ParseHexDigits(pair.Begin, pair.End, value))
+    if (!ParseHexDigits(pair, value))
         throw EConvertError(QString("'$%1' is not a valid integer value").arg(pair.Text()));
     return quint8(value);
 }

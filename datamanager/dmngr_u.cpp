@@ -2,6 +2,7 @@
 
 #include "JournalFile.h"
 #include "JournalParser.h"
+#include "JournalProgress.h"
 #include "_jdtypes.h"
 #include "_udtypes.h"
 #include "forms/MessageBox.h"
@@ -38,18 +39,75 @@ std::array<qint32, 5> ZeltKey(const TCheckedArray<qint32, 0, 7> &ints)
     return {ints[0], ints[5], ints[4], ints[1], ints[3]};
 }
 
-// Stores the message that `make` builds as the list's new last entry, unless a record of the same key is held.
-template <class Keys, class Message, class Make>
-bool AddNew(Keys &keys, const typename Keys::key_type &key, TDynArray<Message *> &list, qint32 &count, Make make)
+// The message held under `key`, or nil when there was none: then the message that `make` builds is stored as
+// the list's new last entry and under the key. One look-up does both.
+template <class Held, class Key, class Make>
+Held *AddNew(QHash<Key, Held *> &keys, const Key &key, TDynArray<Held *> &list, qint32 &count, Make make)
 {
-    if (keys.contains(key))
-        return false;
-    std::unique_ptr<Message> message(make());
-    list.SetLength(count + 1);
-    list[count] = message.release();
+    Held *&entry = keys[key];
+    if (entry)
+        return entry;
+    try {
+        std::unique_ptr<Held> message(make());
+        list.SetLength(count + 1);
+        list[count] = message.get();
+        entry = message.release();
+    } catch (...) {
+        keys.remove(key);
+        throw;
+    }
     ++count;
-    keys.insert(key);
-    return true;
+    return nullptr;
+}
+
+// The record's journal line, added to `out`. Records of the classes the journal knows are written straight as
+// bytes; a class of its own (derived from one of them) is written as its own FormatLine says.
+template <class Known, class Message>
+void AppendKnownLine(QByteArray &out, const Message *message)
+{
+    if (typeid(*message) == typeid(Known))
+        static_cast<const Known *>(message)->WriteLine(out);
+    else
+        out.append(ToCp1251(message->FormatLine()));
+}
+
+void AppendLine(QByteArray &out, const TLumbraTuningMessage *message)
+{
+    AppendKnownLine<TLumbraTuningMessage>(out, message);
+}
+
+void AppendLine(QByteArray &out, const TLumbraImageMessage *message)
+{
+    AppendKnownLine<TLumbraImageMessage>(out, message);
+}
+
+void AppendLine(QByteArray &out, const TZeltMessage *message) { AppendKnownLine<TZeltMessage>(out, message); }
+
+void AppendLine(QByteArray &out, const TCustomUDJDMessage *message)
+{
+    if (typeid(*message) == typeid(TShaftMessage))
+        AppendKnownLine<TShaftMessage>(out, message);
+    else
+        AppendKnownLine<TObodMessage>(out, message);
+}
+
+// Whether a line whose record has the keys of `held` brings nothing else: it is the held record's own line,
+// or it reads as the same record. One that cannot even be made a record brings something else.
+template <class Held, class Make>
+bool SameRecord(const Held *held, QByteArrayView line, Make make)
+{
+    QByteArray heldLine;
+    AppendLine(heldLine, held);
+    if (line == QByteArrayView(heldLine))
+        return true;
+    try {
+        const std::unique_ptr<Held> other(make());
+        QByteArray otherLine;
+        AppendLine(otherLine, other.get());
+        return otherLine == heldLine;
+    } catch (const Exception &) {
+        return false;
+    }
 }
 
 // A record whose picture is shorter than the one it is drawn from is no record: mostly its picture was cut by
@@ -83,14 +141,6 @@ Message *FindFirst(TDynArray<Message *> &list, qint32 count, Predicate matches)
 
 } // namespace
 
-size_t TOrmelDataManager::TZeltKeyHash::operator()(const TZeltKey &key) const
-{
-    quint64 hash = 0xcbf29ce484222325u;
-    for (const qint32 value : key)
-        hash = (hash ^ quint32(value)) * 0x100000001b3u;
-    return size_t(hash ^ hash >> 32);
-}
-
 quint32 TOrmelDataManager::KeyOf(const TLumbraTuningMessage *message)
 {
     return NumberKey(message->DeviceNumber, message->TuningID);
@@ -101,7 +151,10 @@ quint32 TOrmelDataManager::KeyOf(const TLumbraImageMessage *message)
     return NumberKey(message->DeviceNumber, message->ImageID);
 }
 
-TOrmelDataManager::TZeltKey TOrmelDataManager::KeyOf(const TZeltMessage *message) { return ZeltKey(message->Ints); }
+TOrmelDataManager::TZeltKey TOrmelDataManager::KeyOf(const TZeltMessage *message)
+{
+    return {ZeltKey(message->Ints)};
+}
 
 quint64 TOrmelDataManager::KeyOf(const TCustomUDJDMessage *message)
 {
@@ -112,11 +165,20 @@ TOrmelDataManager::~TOrmelDataManager()
 {
     if (!Modified && !rewriteFailed_ && pendingLines_.isEmpty())
         return;
-    try {
-        SaveDataFile();
-    } catch (const std::exception &error) {
-        KeepUnsavedJournal(QString::fromLocal8Bit(error.what()));
+    // The program's window has gone by now, and a large journal takes seconds.
+    QString unsaved;
+    {
+        TJournalProgress saving(TJournalProgress::TTask::Saving);
+        progress_ = &saving;
+        try {
+            SaveDataFile();
+        } catch (const std::exception &error) {
+            unsaved = KeepUnsavedJournal(QString::fromLocal8Bit(error.what()));
+        }
+        progress_ = nullptr;
     }
+    if (!unsaved.isEmpty())
+        TellUnsaved(unsaved);
 }
 
 void TOrmelDataManager::Create()
@@ -148,11 +210,14 @@ void TOrmelDataManager::ReadJournal()
     const QFileInfo journal(DataFileName);
     if (!journal.exists() || journal.isDir())
         return;
+    TJournalProgress reading(TJournalProgress::TTask::Reading);
     try {
         journal_ = ReadJournalLines(DataFileName, [this](QByteArrayView line) {
             const qint64 held = HeldRecords();
             try {
-                if (ParseLine(line) == TLineOutcome::Unknown)
+                if (const TLineOutcome outcome = ParseLine(line); outcome == TLineOutcome::Unknown
+                                                                  || outcome == TLineOutcome::SameKeys
+                                                                  || outcome == TLineOutcome::Ignored)
                     unreadLines_.append(line.toByteArray());
             } catch (const Exception &) {
                 ++ErrorCount;
@@ -160,7 +225,7 @@ void TOrmelDataManager::ReadJournal()
                 if (HeldRecords() == held)
                     unreadLines_.append(line.toByteArray());
             }
-        });
+        }, [&reading](qint64 done, qint64 total) { reading.Advance(done, total); });
     } catch (...) {
         journal_ = {};
         incompleteJournal_ = journal.absoluteFilePath();
@@ -217,41 +282,47 @@ TOrmelDataManager::TLineOutcome TOrmelDataManager::ParseLine(QByteArrayView line
     case TLineVerdict::Record:
         break;
     }
-    const bool added = std::visit(
+    // A record whose keys are held already is stored no more.
+    const auto store = [line](auto &keys, const auto &key, auto &list, qint32 &count, auto make) {
+        const auto *held = AddNew(keys, key, list, count, make);
+        if (!held)
+            return TLineOutcome::Added;
+        return SameRecord(held, line, make) ? TLineOutcome::Duplicate : TLineOutcome::SameKeys;
+    };
+    const TLineOutcome outcome = std::visit(
         Overloaded{
-            [](std::monostate) { return false; },
-            [this](const ZeltMessageRecord &record) {
-                return AddNew(zeltKeys_, ZeltKey(record.Ints), ZeltMessages, ZeltCount,
-                              [&] { return new TZeltMessage(record); });
+            [](std::monostate) { return TLineOutcome::Empty; },
+            [&](const ZeltMessageRecord &record) {
+                return store(zeltsByKey_, TZeltKey{ZeltKey(record.Ints)}, ZeltMessages, ZeltCount,
+                             [&] { return new TZeltMessage(record); });
             },
-            [this](const RimMessageRecord &record) {
-                return AddNew(jdKeys_, JDKey(record.Header), JDMessages, JDCount,
-                              [&] { return new TObodMessage(record); });
+            [&](const RimMessageRecord &record) {
+                return store(jdsByKey_, JDKey(record.Header), JDMessages, JDCount,
+                             [&]() -> TCustomUDJDMessage * { return new TObodMessage(record); });
             },
-            [this](const ShaftMessageRecord &record) {
-                return AddNew(jdKeys_, JDKey(record.Header), JDMessages, JDCount,
-                              [&] { return new TShaftMessage(record); });
+            [&](const ShaftMessageRecord &record) {
+                return store(jdsByKey_, JDKey(record.Header), JDMessages, JDCount,
+                             [&]() -> TCustomUDJDMessage * { return new TShaftMessage(record); });
             },
-            [this](const TuningMessageRecord &record) {
-                return AddNew(tuningKeys_, NumberKey(record.DeviceNumber, record.TuningID), TuningMessages,
-                              TuningCount, [&] {
-                                  return WholePicture(NewObject<TLumbraTuningMessage>(
-                                      &TLumbraTuningMessage::CreateFromRecord, record));
-                              });
+            [&](const TuningMessageRecord &record) {
+                return store(tuningsByKey_, NumberKey(record.DeviceNumber, record.TuningID), TuningMessages,
+                             TuningCount, [&] {
+                                 return WholePicture(NewObject<TLumbraTuningMessage>(
+                                     &TLumbraTuningMessage::CreateFromRecord, record));
+                             });
             },
-            [this](const ImageMessageRecord &record) {
-                return AddNew(imageKeys_, NumberKey(record.DeviceNumber, record.ImageID), ImageMessages,
-                              ImageCount, [&] {
-                                  return WholePicture(NewObject<TLumbraImageMessage>(
-                                      &TLumbraImageMessage::CreateFromRecord, record));
-                              });
+            [&](const ImageMessageRecord &record) {
+                return store(imagesByKey_, NumberKey(record.DeviceNumber, record.ImageID), ImageMessages,
+                             ImageCount, [&] {
+                                 return WholePicture(NewObject<TLumbraImageMessage>(
+                                     &TLumbraImageMessage::CreateFromRecord, record));
+                             });
             },
         },
         parsed.Record);
-    if (!added)
-        return TLineOutcome::Duplicate;
-    NotifyChange();
-    return TLineOutcome::Added;
+    if (outcome == TLineOutcome::Added)
+        NotifyChange();
+    return outcome;
 }
 
 qint64 TOrmelDataManager::HeldRecords() const
@@ -318,7 +389,7 @@ TLumbraImageMessage *TOrmelDataManager::FindImage(qint32 DeviceNumber, qint32 Im
 
 TZeltMessage *TOrmelDataManager::FindZeltMessage(qint32 K1, qint32 K2, qint32 K3, qint32 K4, qint32 K5)
 {
-    const TZeltKey key{K1, K2, K3, K4, K5};
+    const TZeltKey key{{K1, K2, K3, K4, K5}};
     return FindFirst(ZeltMessages, ZeltCount, [&](const TZeltMessage &m) { return KeyOf(&m) == key; });
 }
 
@@ -352,13 +423,13 @@ void TOrmelDataManager::SetMessageDeviceType(TCustomLumbraMessage *Message, cons
 void TOrmelDataManager::ClearTunings()
 {
     FreeAll(TuningMessages, TuningCount);
-    tuningKeys_.clear();
+    tuningsByKey_.clear();
 }
 
 void TOrmelDataManager::ClearImages()
 {
     FreeAll(ImageMessages, ImageCount);
-    imageKeys_.clear();
+    imagesByKey_.clear();
 }
 
 void TOrmelDataManager::ClearAll()
@@ -366,13 +437,13 @@ void TOrmelDataManager::ClearAll()
     ClearTunings();
     ClearImages();
     FreeAll(ZeltMessages, ZeltCount);
-    zeltKeys_.clear();
+    zeltsByKey_.clear();
     FreeAll(JDMessages, JDCount);
-    jdKeys_.clear();
+    jdsByKey_.clear();
     unreadLines_.clear();
 }
 
-void TOrmelDataManager::CheckReplaceable() const
+void TOrmelDataManager::CheckReplaceable()
 {
     const QString journal = QDir::toNativeSeparators(DataFileName);
     if (JournalReadIncomplete())
@@ -385,37 +456,29 @@ void TOrmelDataManager::CheckReplaceable() const
                               .arg(journal));
 }
 
-namespace {
-// Records of the classes the journal knows are written straight as bytes; a class of its own (derived from
-// one of them) is written as its own FormatLine says.
-template <class Known, class Message>
-void WriteRecord(TJournalOutput &output, const Message *message)
-{
-    if (typeid(*message) == typeid(Known))
-        static_cast<const Known *>(message)->WriteLine(output.Bytes());
-    else
-        output.Bytes().append(ToCp1251(message->FormatLine()));
-    output.EndLine();
-}
-} // namespace
-
 void TOrmelDataManager::WriteJournal(TJournalOutput &output) const
 {
+    const qint64 lines = HeldRecords() + unreadLines_.size();
+    qint64 written = 0;
+    const auto write = [&](const auto *message) {
+        AppendLine(output.Bytes(), message);
+        output.EndLine();
+        if (progress_)
+            progress_->Advance(++written, lines);
+    };
     for (qint32 i = 0; i < TuningCount; ++i)
-        WriteRecord<TLumbraTuningMessage>(output, TuningMessages[i]);
+        write(TuningMessages[i]);
     for (qint32 i = 0; i < ImageCount; ++i)
-        WriteRecord<TLumbraImageMessage>(output, ImageMessages[i]);
+        write(ImageMessages[i]);
     for (qint32 i = 0; i < ZeltCount; ++i)
-        WriteRecord<TZeltMessage>(output, ZeltMessages[i]);
-    for (qint32 i = 0; i < JDCount; ++i) {
-        const TCustomUDJDMessage *message = JDMessages[i];
-        if (typeid(*message) == typeid(TShaftMessage))
-            WriteRecord<TShaftMessage>(output, message);
-        else
-            WriteRecord<TObodMessage>(output, message);
-    }
-    for (const QByteArray &line : unreadLines_)
+        write(ZeltMessages[i]);
+    for (qint32 i = 0; i < JDCount; ++i)
+        write(JDMessages[i]);
+    for (const QByteArray &line : unreadLines_) {
         output.AddLine(line);
+        if (progress_)
+            progress_->Advance(++written, lines);
+    }
 }
 
 void TOrmelDataManager::SaveDataFile()
@@ -423,16 +486,28 @@ void TOrmelDataManager::SaveDataFile()
     TDataManager::SaveDataFile();
     rewriteFailed_ = true;
     CheckReplaceable();
-    journal_ = RewriteJournal(DataFileName, [this](TJournalOutput &output) { WriteJournal(output); });
+    // Once more just before the replacement: a line another program appended meanwhile would be lost with it.
+    journal_ = RewriteJournal(
+        DataFileName, [this](TJournalOutput &output) { WriteJournal(output); }, [this] { CheckReplaceable(); });
     rewriteFailed_ = false;
     pendingLines_.clear();
 }
 
 namespace {
-// A new file beside the settings store, named after the moment, that no earlier one uses.
-QString UnsavedJournalPath()
+// Where a journal that could not be saved is kept, the first folder that takes it: beside the settings store,
+// with the program's other files; else the user's home folder; else the temporary folder.
+// (A temporary folder that does not exist comes as no name at all, which would mean the current folder.)
+QStringList UnsavedJournalFolders()
 {
-    const QDir folder = QFileInfo(RegistryStorePath()).absoluteDir();
+    QStringList folders{QFileInfo(RegistryStorePath()).absolutePath(), QDir::homePath(), QDir::tempPath()};
+    folders.removeAll(QString());
+    return folders;
+}
+
+// A new file in the folder, named after the moment, that no earlier one uses.
+QString UnsavedJournalPath(const QString &folderPath)
+{
+    const QDir folder(folderPath);
     folder.mkpath(QLatin1String("."));
     const QString stem = QLatin1String("ormeldata-unsaved-")
                          + QDateTime::currentDateTime().toString(QLatin1String("yyyyMMdd-HHmmss"));
@@ -443,19 +518,33 @@ QString UnsavedJournalPath()
 }
 } // namespace
 
-void TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
+QString TOrmelDataManager::KeepUnsavedJournal(const QString &cause) const
 {
     QString text = QString("The data journal %1 could not be saved.\n\n%2\n\n")
                        .arg(QDir::toNativeSeparators(DataFileName), cause);
-    try {
-        const QString kept = UnsavedJournalPath();
-        RewriteJournal(kept, [this](TJournalOutput &output) { WriteJournal(output); });
+    QString kept;
+    QStringList failures;
+    for (const QString &folder : UnsavedJournalFolders()) {
+        try {
+            const QString path = UnsavedJournalPath(folder);
+            RewriteJournal(path, [this](TJournalOutput &output) { WriteJournal(output); });
+            kept = path;
+            break;
+        } catch (const std::exception &error) {
+            failures << QString::fromLocal8Bit(error.what());
+        }
+    }
+    if (!kept.isEmpty())
         text += QString("The records as they should be are kept in %1.").arg(QDir::toNativeSeparators(kept));
-    } catch (const std::exception &error) {
+    else
         text += QString("Nor could the records be kept elsewhere: %1\nThe changes since the journal was last "
                         "saved are lost.")
-                    .arg(QString::fromLocal8Bit(error.what()));
-    }
+                    .arg(failures.join(QLatin1String("; ")));
+    return text;
+}
+
+void TOrmelDataManager::TellUnsaved(const QString &text)
+{
     std::fprintf(stderr, "korvath: %s\n", qPrintable(QString(text).replace("\n\n", " ")));
     // At the very end of a program the window system may be gone already.
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))

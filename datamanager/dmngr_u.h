@@ -4,14 +4,15 @@
 // written back when records were deleted or edited.
 
 #include "JournalFile.h"
+#include "JournalProgress.h"
 #include "PluginContract.h"
 #include "types_u.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
+#include <QHash>
 #include <array>
-#include <unordered_set>
 
 class TOrmelDataManager : public TDataManager {
 public:
@@ -45,12 +46,15 @@ public:
     // Create on the journal FileName, whose records are read when it exists.
     virtual void CreateFromFile(const QString &FileName);
 
-    enum class TLineOutcome { Added, Duplicate, Empty, Unknown, Ignored };
-    // Reads one journal line (without line end) and stores its record unless the manager holds it already.
-    // A broken line raises.
+    // Duplicate: the keys and the content of a record held; SameKeys: the keys of a record held, with other
+    // content.
+    enum class TLineOutcome { Added, Duplicate, SameKeys, Empty, Unknown, Ignored };
+    // Reads one journal line (without line end) and stores its record unless the manager holds one of its keys
+    // already. A broken line raises.
     TLineOutcome ParseLine(QByteArrayView line);
-    // Journal lines that held no record the reader could understand (broken, or of an unknown device or
-    // kind). A rewrite puts them back after the records, unchanged.
+    // Journal lines that held no record the reader could take: broken, of an unknown device or kind, a
+    // tuning or image numbered 0, or another record under the keys of one held. A rewrite puts them back after
+    // the records, unchanged.
     const QList<QByteArray> &UnreadLines() const { return unreadLines_; }
     // Whether the last read of the journal stopped part way or could not open it. Such a journal is never
     // replaced: a rewrite would drop whatever was not read.
@@ -59,37 +63,45 @@ public:
     void WriteJournal(TJournalOutput &output) const;
 
 private:
-    using TZeltKey = std::array<qint32, 5>;
-    struct TZeltKeyHash {
-        size_t operator()(const TZeltKey &key) const;
+    // The five integers a ZELT-T message is found by, in the order the finder takes them.
+    struct TZeltKey {
+        std::array<qint32, 5> Ints;
+        bool operator==(const TZeltKey &) const = default;
+        friend size_t qHash(const TZeltKey &key, size_t seed)
+        {
+            return qHashRange(key.Ints.begin(), key.Ints.end(), seed);
+        }
     };
 
     void ReadJournal();
     void AppendLines(QByteArray lines);
     // Raises EInOutError when rewriting the journal would lose what this program did not read.
-    void CheckReplaceable() const;
-    // Keeps the journal that could not be written in a new file beside the settings store and tells the user.
-    void KeepUnsavedJournal(const QString &cause) const;
+    void CheckReplaceable();
+    // Keeps the journal that could not be written in a new file beside the settings store (else in the home
+    // or the temporary folder); returns what to tell the user: why, and where it went.
+    QString KeepUnsavedJournal(const QString &cause) const;
+    static void TellUnsaved(const QString &text);
     qint64 HeldRecords() const;
     void NotifyChange();
     template <class Message>
     bool DeleteByIdentity(TDynArray<Message *> &list, qint32 &count, Message *message);
     TCustomLumbraMessage *FindHeld(const TCustomLumbraMessage *message);
-    void Forget(const TLumbraTuningMessage *message) { tuningKeys_.erase(KeyOf(message)); }
-    void Forget(const TLumbraImageMessage *message) { imageKeys_.erase(KeyOf(message)); }
-    void Forget(const TZeltMessage *message) { zeltKeys_.erase(KeyOf(message)); }
-    void Forget(const TCustomUDJDMessage *message) { jdKeys_.erase(KeyOf(message)); }
+    void Forget(const TLumbraTuningMessage *message) { tuningsByKey_.remove(KeyOf(message)); }
+    void Forget(const TLumbraImageMessage *message) { imagesByKey_.remove(KeyOf(message)); }
+    void Forget(const TZeltMessage *message) { zeltsByKey_.remove(KeyOf(message)); }
+    void Forget(const TCustomUDJDMessage *message) { jdsByKey_.remove(KeyOf(message)); }
     static quint32 KeyOf(const TLumbraTuningMessage *message);
     static quint32 KeyOf(const TLumbraImageMessage *message);
     static TZeltKey KeyOf(const TZeltMessage *message);
     static quint64 KeyOf(const TCustomUDJDMessage *message);
 
-    // The keys of the records held, so that telling a new record from a duplicate does not walk the lists.
-    // No operation changes the key fields of a record once it is held.
-    std::unordered_set<quint32> tuningKeys_;
-    std::unordered_set<quint32> imageKeys_;
-    std::unordered_set<TZeltKey, TZeltKeyHash> zeltKeys_;
-    std::unordered_set<quint64> jdKeys_;
+    // The records held by their keys, so that telling a new record from a duplicate does not walk the lists.
+    // No operation changes the key fields of a record once it is held. (Qt's tables keep their entries in
+    // blocks, not each in a node of its own: a look-up costs one trip to memory, not three.)
+    QHash<quint32, TLumbraTuningMessage *> tuningsByKey_;
+    QHash<quint32, TLumbraImageMessage *> imagesByKey_;
+    QHash<TZeltKey, TZeltMessage *> zeltsByKey_;
+    QHash<quint64, TCustomUDJDMessage *> jdsByKey_;
     QList<QByteArray> unreadLines_;
     // Lines of records whose append failed; the next append or rewrite writes them.
     QList<QByteArray> pendingLines_;
@@ -97,4 +109,6 @@ private:
     bool rewriteFailed_ = false;
     TJournalStamp journal_;
     QString incompleteJournal_;
+    // Hears how far the rewrite at the end is.
+    TJournalProgress *progress_ = nullptr;
 };

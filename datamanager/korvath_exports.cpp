@@ -1,16 +1,21 @@
 // The plug-in entries of korvath: no menu, one data manager for the whole process, loaded from the journal
 // beside the host program at registration and handed to the host.
 
+#include "JournalProgress.h"
 #include "PluginContract.h"
 #include "dmngr_u.h"
 #include "dynlib/DynLib.h"
+#include "mlLangDispatcher.h"
 #include "rtl/Codec1251.h"
 
+#include <QPointer>
 #include <cstring>
 #include <utility>
 
 namespace {
 TOrmelDataManager *Manager = nullptr;
+// The host's, read for the language of the journal's progress texts; it may go before this library.
+QPointer<TmlLangDispatcher> Dispatcher;
 constexpr char EmptyText[] = "";
 
 // Frees the manager when the library is unloaded, which rewrites a modified journal. Made at the first
@@ -32,9 +37,11 @@ void DataLineProc(const char *line, std::int32_t length)
 ORMEL_EXPORT std::int32_t GetPluginOrder() { return -1; }
 
 ORMEL_EXPORT std::int32_t RegisterPlugin(HWND, TDataLineProc *dataLineEntry, std::uint8_t *isDataManager,
-                                         TDataManager **dataManager, TmlLangDispatcher *)
+                                         TDataManager **dataManager, TmlLangDispatcher *dispatcher)
 {
     static TManagerFinalization finalization;
+    Dispatcher = dispatcher;
+    TJournalProgress::SetLanguage([] { return Dispatcher ? Dispatcher->ActiveLanguage : 1; });
     *isDataManager = 1;
     Manager = NewObject<TOrmelDataManager>(&TOrmelDataManager::CreateFromFile, ProgramFolder() + "ormeldata.txt");
     *dataManager = Manager;

@@ -11,10 +11,14 @@
 
 
 namespace {
+[[noreturn]] void BadHexPair(QChar high, QChar low)
+{
+    throw EConvertError(QString("'$%1%2' is not a valid integer value").arg(high).arg(low));
+}
+
 // Sets the length of BitImage to the number of pairs (keeping its leading bytes), then stores the pairs one by
 // one and raises at the first fault; the bytes from a bad pair on keep what they held.
-template <typename Char>
-void HexPairsToBytes(const Char *text, qsizetype length, TDynArray<quint8> &bytes)
+void HexPairsToBytes(const QChar *text, qsizetype length, TDynArray<quint8> &bytes)
 {
     const qsizetype pairs = length / 2;
     bytes.SetLength(int(pairs));
@@ -22,14 +26,21 @@ void HexPairsToBytes(const Char *text, qsizetype length, TDynArray<quint8> &byte
     for (qsizetype k = 0; k < pairs; ++k) {
         const quint8 high = HexDigitValue(text[2 * k]);
         const quint8 low = HexDigitValue(text[2 * k + 1]);
-        if ((high | low) & NotAHexDigit) {
-            QString pair;
-            pair += QChar(text[2 * k]);
-            pair += QChar(text[2 * k + 1]);
-            throw EConvertError(QString("'$%1' is not a valid integer value").arg(pair));
-        }
+        if ((high | low) & NotAHexDigit)
+            BadHexPair(text[2 * k], text[2 * k + 1]);
         out[k] = quint8(high << 4 | low);
     }
+    if (length % 2)
+        throw ERangeError("Range check error");
+}
+
+void HexPairsToBytes(const char *text, qsizetype length, TDynArray<quint8> &bytes)
+{
+    const qsizetype pairs = length / 2;
+    bytes.SetLength(int(pairs));
+    const qsizetype read = DecodeHexPairs(text, pairs, bytes.Data());
+    if (read < pairs)
+        BadHexPair(QLatin1Char(text[2 * read]), QLatin1Char(text[2 * read + 1]));
     if (length % 2)
         throw ERangeError("Range check error");
 }

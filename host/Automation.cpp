@@ -19,6 +19,7 @@
 #include "platform/Help.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
+#include "progress.h"
 #include "splash.h"
 
 #include <QAbstractButton>
@@ -176,9 +177,10 @@ public:
     Q_INVOKABLE void OpenFile(const QUrl &url) { Report(QStringLiteral("file"), {{"path", url.toLocalFile()}}); }
 
 protected:
-    // The splash window's progress line, each time the splash is painted with a new one. And the modal windows
-    // of the plug-ins: each module has its own modal hook, so the host's never hears of theirs; a modal window
-    // that is still up once the host's hook had its turn runs a modal loop of its own and is answered here.
+    // The splash window's progress line, each time the splash is painted with a new one, and so the progress a
+    // plug-in tells. And the modal windows of the plug-ins: each module has its own modal hook, so the host's
+    // never hears of theirs; a modal window that is still up once the host's hook had its turn runs a modal
+    // loop of its own and is answered here.
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (watchingCursor_ && ShownCursor() == QLatin1String("busy"))
@@ -188,6 +190,8 @@ protected:
             splashText_ = frmSplash->Label1->Caption();
             Report(QStringLiteral("splash"), {{"text", splashText_}});
         }
+        if (event->type() == QEvent::Paint)
+            ReportPluginProgress(watched);
         if (event->type() == QEvent::Show && watched->isWidgetType()) {
             auto *widget = static_cast<QWidget *>(watched);
             if (widget->isWindow() && widget->windowModality() != Qt::NonModal)
@@ -200,6 +204,23 @@ protected:
     }
 
 private:
+    // A "progress" line: the window that shows it, the text, and whether the busy cursor is on.
+    void ReportPluginProgress(QObject *painted)
+    {
+        const TControl *shown = nullptr;
+        if (frmSplash && painted == frmSplash->ProgressLabel->Widget())
+            shown = frmSplash->ProgressLabel;
+        else if (frmProgress && painted == frmProgress->Panel1->Widget())
+            shown = frmProgress->Panel1;
+        if (!shown || shown->Caption() == progressText_)
+            return;
+        progressText_ = shown->Caption();
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        Report(QStringLiteral("progress"), {{"window", shown->Owner()->Name()},
+                                            {"text", progressText_},
+                                            {"busy", cursor && cursor->shape() == Qt::WaitCursor ? "1" : "0"}});
+    }
+
     void WaitForMainWindow()
     {
         QTimer::singleShot(10, this, [this] {
@@ -446,6 +467,7 @@ private:
     bool showHelp_ = false;
     bool watchingCursor_ = false;
     bool sawBusyCursor_ = false;
+    QString progressText_;
 };
 } // namespace
 

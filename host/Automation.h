@@ -58,6 +58,7 @@
 //                             screen (PNG), modal or not
 // Every modal window, help request, shell request, file opened on the desktop (a help page, any module's) and
 // progress line of the splash window is reported too, and what a print dialog, print preview or colour dialog
-// shows.
+// shows, and each progress text a plug-in tells ("progress": the window it shows in, the text, whether the busy
+// cursor is on).
 // Report lines are a kind and TAB-separated name=value pairs; TABs and line breaks in values are escaped.
 void StartAutomation();

@@ -47,6 +47,11 @@ ORMEL_EXPORT void LoadDataFromFile(const char *fileName);
 ORMEL_EXPORT void RegisterChangeDataEvent(TChangeDataProc proc);
 ORMEL_EXPORT TDataManager *GetDataManager();
 
+// No entry: a plug-in that works for long while the host starts or ends tells how far it is by setting this
+// dynamic property of the application object to a line of text in the active language (an empty text when it
+// is done); the host shows it on its splash, or in a small window of its own.
+inline constexpr char PluginProgressProperty[] = "ormelPluginProgress";
+
 using TRegisterPluginProc = decltype(&RegisterPlugin);
 using TGetPluginOrderProc = decltype(&GetPluginOrder);
 using TGetMainNameProc = decltype(&GetMainName);

@@ -4,6 +4,7 @@
 #include "forms/MessageBox.h"
 #include "main.h"
 #include "mlLang.h"
+#include "progress.h"
 #include "registry/RegistryStore.h"
 #include "splash.h"
 
@@ -47,6 +48,8 @@ int main(int argc, char **argv)
     RegistryStorePath();
     StartAutomation();
     Application->Initialize();
+    // From the splash to the plug-ins' unloading at the end.
+    TProgressDisplay progress;
     try {
         CreateMainWindow();
     } catch (const std::exception &error) {

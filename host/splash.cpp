@@ -55,5 +55,22 @@ TfrmSplash::TfrmSplash(TComponent *owner) : TForm(owner)
 
     mlLabel1 = NewTitleLabel(this, QStringLiteral("mlLabel1"), QStringLiteral("Ormel Software"), 4, 6, 216);
     mlLabel2 = NewTitleLabel(this, QStringLiteral("mlLabel2"), QStringLiteral("Environment"), 3, 39, 195);
+
+    // At the right end of Label1's line, so a long text grows to the left.
+    ProgressLabel = new TLabel(this);
+    ProgressLabel->SetName(QStringLiteral("ProgressLabel"));
+    ProgressLabel->SetParent(this);
+    ProgressLabel->SetAutoSize(false);
+    ProgressLabel->SetAlignment(taRightJustify);
+    ProgressLabel->SetBounds(120, 248, 174, 16);
+    ProgressLabel->SetTransparent(true);
+    ProgressLabel->SetVisible(false);
     EndLoading();
+}
+
+void TfrmSplash::ShowProgress(const QString &text)
+{
+    ProgressLabel->SetCaption(text);
+    ProgressLabel->SetVisible(!text.isEmpty());
+    Repaint();
 }

@@ -1,6 +1,6 @@
 # Shared by run.sh and test.sh: the packages a fresh machine needs, and the build.
 ORMEL_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
-                fonts-dejavu-core libgl1-mesa-dev xvfb xauth poppler-utils)
+                fonts-dejavu-core libgl1-mesa-dev xvfb xauth poppler-utils libxxhash-dev pkg-config)
 
 ormel_install_packages() {
   local missing=()

@@ -70,7 +70,7 @@ TEST_F(JournalFile, ReadingKeepsWhatItCannotUnderstand)
     EXPECT_EQ(Manager->ZeltCount, 1);
     EXPECT_EQ(Manager->JDCount, 1);
     EXPECT_EQ(Manager->ErrorCount, 1);
-    EXPECT_EQ(Manager->UnreadLines(), (QList<QByteArray>{broken, "7 7 unknown"}));
+    EXPECT_EQ(Manager->UnreadLines(), (QList<QByteArray>{broken, "7 7 unknown", TuningLine{.Id = 0}.Line()}));
     EXPECT_FALSE(Manager->Modified);
 
     // Loading more does not clear what is there; errors add up.
@@ -168,13 +168,28 @@ TEST_F(JournalFile, RewritingKeepsUnreadLinesAndOneLinePerRecord)
     image.Comments = "one two";
     image.Conclusion = "line 1 line 2 ";
     EXPECT_EQ(JournalBytes(), CrLfLines({second.Line(), image.Line(), ZeltLine().Line(), RimLine().Line(),
-                                     "1 7 strange kind", broken}));
+                                     "1 7 strange kind", broken, TuningLine{.Id = 0}.Line()}));
     EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files), QStringList{"ormeldata.txt"});
 
     auto reread = Load(JournalBytes());
     EXPECT_EQ(reread->ImageMessages[0]->Conclusion, "line 1 line 2");
     EXPECT_EQ(reread->TuningCount, 1);
     EXPECT_EQ(reread->ErrorCount, 1);
+
+    // A journal that is a symbolic link stays one; the file it names is rewritten, with its permissions.
+    QDir(Dir.Path()).mkdir("elsewhere");
+    Dir.Write("elsewhere/journal.txt", CrLfLines({first.Line(), second.Line()}));
+    QFile::setPermissions(Dir.File("elsewhere/journal.txt"), QFile::ReadOwner | QFile::WriteOwner);
+    const QFileDevice::Permissions permissions = QFile::permissions(Dir.File("elsewhere/journal.txt"));
+    ASSERT_TRUE(QFile::link(Dir.File("elsewhere/journal.txt"), Dir.File("link.txt")));
+    Manager->ClearAll();
+    Manager->LoadDataFile(Dir.File("link.txt"));
+    Manager->DeleteTuning(Manager->TuningMessages[0]);
+    Manager->SaveDataFile();
+    EXPECT_TRUE(QFileInfo(Dir.File("link.txt")).isSymLink());
+    EXPECT_EQ(Dir.Read("elsewhere/journal.txt"), CrLfLines({second.Line()}));
+    EXPECT_EQ(QFile::permissions(Dir.File("elsewhere/journal.txt")), permissions);
+    EXPECT_EQ(QDir(Dir.File("elsewhere")).entryList(QDir::Files), QStringList{"journal.txt"});
 }
 
 TEST_F(JournalFile, FailedRewriteLeavesTheOldJournal)

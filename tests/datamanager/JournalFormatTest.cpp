@@ -192,37 +192,46 @@ TEST_F(JournalFormat, BrokenLinesRaise)
     EXPECT_EQ(Manager->TuningCount + Manager->ImageCount + Manager->ZeltCount + Manager->JDCount, 0);
 }
 
-TEST_F(JournalFormat, DuplicatesAreSkipped)
+TEST_F(JournalFormat, ALineUnderTheKeysOfARecordHeldIsSkippedAndToldApartByItsContent)
 {
     TuningLine tuning;
     ASSERT_EQ(Manager->ParseLine(tuning.Line()), Outcome::Added);
+    EXPECT_EQ(Manager->ParseLine(tuning.Line()), Outcome::Duplicate);
+    // Written otherwise, the same record: lower-case digits, no blanks at the end.
+    EXPECT_EQ(Manager->ParseLine(tuning.Line().toLower().trimmed()), Outcome::Duplicate);
     tuning.Name = "Another name";
-    EXPECT_EQ(Manager->ParseLine(tuning.Line()), Outcome::Duplicate);
-    tuning.PictureHex = "bad"; // a duplicate's picture is never read
-    EXPECT_EQ(Manager->ParseLine(tuning.Line()), Outcome::Duplicate);
+    EXPECT_EQ(Manager->ParseLine(tuning.Line()), Outcome::SameKeys);
+    tuning.PictureHex = "bad"; // no record at all, but under keys held
+    EXPECT_EQ(Manager->ParseLine(tuning.Line()), Outcome::SameKeys);
     EXPECT_EQ(Manager->ParseLine(TuningLine{.Device = 6}.Line()), Outcome::Added);
 
     // Rim and shaft messages share one key space.
     ASSERT_EQ(Manager->ParseLine(RimLine().Line()), Outcome::Added);
-    EXPECT_EQ(Manager->ParseLine(ShaftLine().Line()), Outcome::Duplicate);
+    EXPECT_EQ(Manager->ParseLine(ShaftLine().Line()), Outcome::SameKeys);
     ShaftLine otherShaft;
     otherShaft.Number = 5;
     EXPECT_EQ(Manager->ParseLine(otherShaft.Line()), Outcome::Added);
 
     ZeltLine zelt;
     ASSERT_EQ(Manager->ParseLine(zelt.Line()), Outcome::Added);
-    zelt.Ints[2] = 99; // not one of the five keys
     EXPECT_EQ(Manager->ParseLine(zelt.Line()), Outcome::Duplicate);
+    zelt.Ints[2] = 99; // not one of the five keys
+    EXPECT_EQ(Manager->ParseLine(zelt.Line()), Outcome::SameKeys);
     zelt.Ints[3] = 99;
     EXPECT_EQ(Manager->ParseLine(zelt.Line()), Outcome::Added);
 
-    ImageLine image;
+    // A kind 2 line is the kind 1 record with tuning number 0.
+    ImageLine image{.Tuning = 0};
     ASSERT_EQ(Manager->ParseLine(image.Line()), Outcome::Added);
     image.Kind = 2;
     EXPECT_EQ(Manager->ParseLine(image.Line()), Outcome::Duplicate);
+    image.Kind = 1;
+    image.Tuning = 7;
+    EXPECT_EQ(Manager->ParseLine(image.Line()), Outcome::SameKeys);
 
     EXPECT_EQ(Manager->TuningCount, 2);
     EXPECT_EQ(Manager->JDCount, 2);
     EXPECT_EQ(Manager->ZeltCount, 2);
     EXPECT_EQ(Manager->ImageCount, 1);
+    EXPECT_EQ(Manager->ErrorCount, 0);
 }

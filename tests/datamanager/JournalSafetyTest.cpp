@@ -8,9 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <atomic>
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <thread>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -29,10 +33,67 @@ qint64 Records(const TOrmelDataManager &manager)
     return qint64(manager.TuningCount) + manager.ImageCount + manager.ZeltCount + manager.JDCount;
 }
 
+// Sets an environment variable while it lives.
+class TEnvironmentScope {
+public:
+    TEnvironmentScope(const char *name, const QString &value) : name_(name), previous_(qgetenv(name))
+    {
+        qputenv(name, QFile::encodeName(value));
+    }
+    ~TEnvironmentScope() { qputenv(name_, previous_); }
+    TEnvironmentScope(const TEnvironmentScope &) = delete;
+    TEnvironmentScope &operator=(const TEnvironmentScope &) = delete;
+
+private:
+    const char *name_;
+    QByteArray previous_;
+};
+
+// Every rewrite of a journal waits just before it replaces the journal, until `atPause` has run there (on
+// another thread, as another program would).
+class TRewritePause {
+public:
+    TRewritePause(const QString &flag, std::function<void()> atPause)
+        : scope_("ORMEL_TEST_JOURNAL_PAUSE", flag), watcher_([this, flag, atPause = std::move(atPause)] {
+              while (!stop_) {
+                  if (QFile::exists(flag)) {
+                      atPause();
+                      ++Pauses;
+                      QFile::remove(flag);
+                  }
+                  QThread::msleep(5);
+              }
+          })
+    {
+    }
+    ~TRewritePause()
+    {
+        stop_ = true;
+        watcher_.join();
+    }
+    TRewritePause(const TRewritePause &) = delete;
+    TRewritePause &operator=(const TRewritePause &) = delete;
+
+    std::atomic<int> Pauses = 0;
+
+private:
+    TEnvironmentScope scope_;
+    std::atomic<bool> stop_ = false;
+    std::thread watcher_;
+};
+
 class JournalSafety : public testing::Test, public ManagerFixture {
 protected:
-    JournalSafety() { RemoveKeptJournals(); }
+    JournalSafety()
+    {
+        RemoveKeptJournals();
+        QDir().mkpath(Dir.File("tmp"));
+    }
     ~JournalSafety() override { RemoveKeptJournals(); }
+
+    // Where a journal would be kept when the settings store's folder takes none: folders of this test's own.
+    TEnvironmentScope Home{"HOME", Dir.File("home")};
+    TEnvironmentScope Temporary{"TMPDIR", Dir.File("tmp")};
 
     // The journals kept beside the settings store, oldest first.
     static QStringList KeptJournals()
@@ -298,4 +359,81 @@ TEST_F(JournalSafety, AJournalChangedByAnotherProgramIsNotReplaced)
     Manager->DeleteTuning(Manager->TuningMessages[0]);
     EXPECT_THROW(Manager->SaveDataFile(), EInOutError);
     EXPECT_EQ(JournalBytes(), changed);
+}
+
+TEST_F(JournalSafety, ALineAppendedWhileTheNewJournalIsWrittenKeepsTheJournalAndTheRecordsGoToTheKeptCopy)
+{
+    const QByteArray journal =
+        CrLfLines({TuningLine{.Id = 1}.Line(), TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line()});
+    const QByteArray appended = TuningLine{.Id = 9}.Line() + "\r\n";
+    Manager = Load(journal);
+    Manager->DeleteTuning(Manager->TuningMessages[0]);
+    {
+        TRewritePause pause(Dir.File("pause"), [&] {
+            QFile file(Journal);
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write(appended);
+        });
+        Manager.reset();
+        EXPECT_EQ(pause.Pauses, 1);
+    }
+    EXPECT_EQ(JournalBytes(), journal + appended);
+    const QStringList kept = KeptJournals();
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(Read(kept[0]), CrLfLines({TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line()}));
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_TRUE(Messages[0].contains("changed by another program")) << Messages[0].toStdString();
+    EXPECT_TRUE(Messages[0].contains(QDir::toNativeSeparators(kept[0]))) << Messages[0].toStdString();
+    // Nothing of the new journal is left beside the old one.
+    EXPECT_EQ(QDir(Dir.Path()).entryList({"ormeldata*"}, QDir::Files), QStringList{"ormeldata.txt"});
+
+    // Its own append is no other program's change, however soon the rewrite follows it.
+    Manager = Load(journal);
+    Add(*Manager, appended.chopped(2));
+    Manager->DeleteTuning(Manager->TuningMessages[0]);
+    Manager.reset();
+    EXPECT_EQ(JournalBytes(), CrLfLines({TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line(),
+                                         TuningLine{.Id = 9}.Line()}));
+    EXPECT_EQ(Messages.size(), 1);
+}
+
+TEST_F(JournalSafety, AJournalTheSettingsFolderCannotTakeIsKeptInTheHomeFolderElseInTheTemporaryFolder)
+{
+    const QByteArray journal = CrLfLines({TuningLine{.Id = 1}.Line(), TuningLine{.Id = 2}.Line()});
+    const QByteArray kept = CrLfLines({TuningLine{.Id = 2}.Line()});
+    Dir.Write("file", "a file, not a folder");
+    TEnvironmentScope store("ORMEL_REGISTRY", Dir.File("file/registry.txt"));
+    const auto keepOnce = [&] {
+        Manager = Load(journal);
+        Manager->DataFileName = Dir.File("file/ormeldata.txt");
+        Manager->DeleteTuning(Manager->TuningMessages[0]);
+        Manager.reset();
+    };
+    const auto keptIn = [](const QString &folder) {
+        return QDir(folder).entryList({"ormeldata-unsaved-*.txt"}, QDir::Files);
+    };
+
+    keepOnce();
+    ASSERT_EQ(keptIn(Dir.File("home")).size(), 1);
+    const QString home = Dir.File("home/" + keptIn(Dir.File("home"))[0]);
+    EXPECT_EQ(Read(home), kept);
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_TRUE(Messages[0].contains(QDir::toNativeSeparators(home))) << Messages[0].toStdString();
+
+    {
+        TEnvironmentScope noHome("HOME", Dir.File("file/home"));
+        keepOnce();
+        ASSERT_EQ(keptIn(Dir.File("tmp")).size(), 1);
+        const QString temporary = Dir.File("tmp/" + keptIn(Dir.File("tmp"))[0]);
+        EXPECT_EQ(Read(temporary), kept);
+        ASSERT_EQ(Messages.size(), 2);
+        EXPECT_TRUE(Messages[1].contains(QDir::toNativeSeparators(temporary))) << Messages[1].toStdString();
+
+        TEnvironmentScope noTemporary("TMPDIR", Dir.File("file/tmp"));
+        keepOnce();
+        ASSERT_EQ(Messages.size(), 3);
+        EXPECT_TRUE(Messages[2].contains("are lost")) << Messages[2].toStdString();
+    }
+    EXPECT_EQ(keptIn(Dir.File("home")).size() + keptIn(Dir.File("tmp")).size(), 2);
+    EXPECT_EQ(JournalBytes(), journal);
 }

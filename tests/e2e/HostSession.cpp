@@ -3,6 +3,7 @@
 #include "registry/Registry.h"
 #include "rtl/Exceptions.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -149,7 +150,9 @@ std::optional<int> THostSession::Integer(const QString &name, const QString &key
     }
 }
 
-TRunResult THostSession::Run(const QStringList &script) const
+TRunResult THostSession::Run(const QStringList &script) const { return Run(script, {}); }
+
+TRunResult THostSession::Run(const QStringList &script, const std::function<void(QProcess &program)> &atPause) const
 {
     Write(QStringLiteral("script.txt"), (script.join(u'\n') + u'\n').toUtf8());
     QFile::remove(File(QStringLiteral("plugins.log")));
@@ -161,12 +164,26 @@ TRunResult THostSession::Run(const QStringList &script) const
     environment.insert(QStringLiteral("ORMEL_AUTOMATION"), File(QStringLiteral("script.txt")));
     environment.insert(QStringLiteral("ORMEL_TEST_PLUGIN_LOG"), File(QStringLiteral("plugins.log")));
     environment.insert(QStringLiteral("ORMEL_TEST_DATA_LINE"), File(QStringLiteral("line.txt")));
+    const QString pause = File(QStringLiteral("journal-pause"));
+    if (atPause)
+        environment.insert(QStringLiteral("ORMEL_TEST_JOURNAL_PAUSE"), pause);
     QProcess program;
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(Folder());
     program.start(File(QStringLiteral("rostrel")), {});
+    // The program makes the pause file where it waits, and goes on once it is gone.
+    const QDeadlineTimer deadline(60000);
+    while (atPause && program.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        if (QFile::exists(pause)) {
+            atPause(program);
+            QFile::remove(pause);
+        }
+        program.waitForFinished(10);
+    }
     TRunResult result;
-    if (!program.waitForFinished(60000)) {
+    const bool ended = program.state() == QProcess::NotRunning ? program.error() != QProcess::FailedToStart
+                                                                : program.waitForFinished(60000);
+    if (!ended) {
         program.kill();
         program.waitForFinished();
         ADD_FAILURE() << "rostrel did not end";

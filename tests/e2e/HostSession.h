@@ -6,8 +6,11 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
 #include <optional>
+
+class QProcess;
 
 // One line of the program's report: its kind and its fields.
 struct TRecord {
@@ -54,6 +57,9 @@ public:
 
     // Starts the program with the script's lines (fields separated by TABs) and waits until it ends.
     TRunResult Run(const QStringList &script) const;
+    // Runs it the same way, but each rewrite of the journal waits just before it replaces the journal until
+    // `atPause` has run there; `atPause` may change the journal or end the program.
+    TRunResult Run(const QStringList &script, const std::function<void(QProcess &program)> &atPause) const;
 
 private:
     TempDir dir_;
