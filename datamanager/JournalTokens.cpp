@@ -78,12 +78,7 @@ bool ParseFloat(TLineText token, double &value)
 
 QString TLineText::Text() const { return FromCp1251(Begin, Size()); }
 
-TLineText DropFirstToken(TLineText s)
-{
-    s = Trim(s);
-    const char *blank = FindBlank(s);
-    return blank ? Trim(TLineText(blank + 1, s.End)) : TLineText();
-}
+TLineText DropFirstToken(TLineText s) { return SplitFirstToken(Trim(s)).Rest; }
 
 TLineText FirstToken(TLineText s)
 {
