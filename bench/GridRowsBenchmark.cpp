@@ -5,7 +5,7 @@
 // criteria, and a find that only the last row answers.
 
 #include "BenchTiming.h"
-#include "GridRows.h"
+#include "tables/GridRows.h"
 
 #include "controls/StringGrid.h"
 #include "rtl/SysUtils.h"

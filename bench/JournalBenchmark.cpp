@@ -6,11 +6,11 @@
 // the repeated runs find it there. A rewrite is set against a plain write of the same bytes, once in memory
 // and once to a file that is flushed and renamed into place.
 
+#include "DataManager.h"
 #include "HexDigits.h"
 #include "JournalFile.h"
 #include "SampleJournal.h"
 #include "classes/SaveFile.h"
-#include "dmngr_u.h"
 
 #include <QCoreApplication>
 #include <QDir>

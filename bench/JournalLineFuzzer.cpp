@@ -6,9 +6,9 @@
 // left as it is: an instrument message whose values need more than the journal's four decimals is written
 // rounded, and a divisor rounded to 0 (or a quotient grown past 32 bits) makes the written line unreadable.
 
-#include "dmngr_u.h"
-#include "_jdtypes.h"
-#include "_udtypes.h"
+#include "DataManager.h"
+#include "RimShaftMessages.h"
+#include "ZeltMessage.h"
 #include "rtl/Codec1251.h"
 
 #include <cstdint>

@@ -7,15 +7,15 @@
 // Each figure stands beside the time it takes merely to format the cells of the rows the operation works on,
 // measured in the same run. The settings store is a temporary file.
 
-#include "GridRows.h"
+#include "DataManager.h"
 #include "SampleJournal.h"
 #include "controls/ComboBox.h"
 #include "controls/Edit.h"
 #include "controls/SpeedButton.h"
-#include "dmngr_u.h"
-#include "lumbra_cells.h"
-#include "lumbra_u.h"
+#include "mainwindow/LumbraWindow.h"
 #include "mlLang.h"
+#include "tables/GridRows.h"
+#include "tables/TableCells.h"
 
 #include <QAbstractButton>
 #include <QApplication>

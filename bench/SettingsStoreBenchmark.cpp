@@ -8,15 +8,15 @@
 // FOLDER holds the store and the journal (a temporary folder unless given): put it on a slow disk to see what
 // each rewrite, synced to the disk, costs there.
 
+#include "DataManager.h"
 #include "SampleJournal.h"
 #include "controls/Edit.h"
 #include "controls/PageControl.h"
-#include "crit_u.h"
-#include "dmngr_u.h"
 #include "forms/ModalHook.h"
-#include "lumbra_u.h"
+#include "mainwindow/LumbraWindow.h"
 #include "mlLangDispatcher.h"
 #include "registry/Registry.h"
+#include "tables/CriteriaDialog.h"
 
 #include "BenchTiming.h"
 

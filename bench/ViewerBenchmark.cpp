@@ -6,9 +6,9 @@
 // 1000 x 1000 values. Each figure is the median of N runs (3 unless given).
 
 #include "BenchTiming.h"
-#include "_edrecd.h"
+#include "Records.h"
 #include "forms/ModalHook.h"
-#include "types_u.h"
+#include "viewer/RecordViewer.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "JournalParser.h"
 
+#include "DeviceKinds.h"
 #include "HexDigits.h"
 #include "JournalText.h"
 #include "JournalTokens.h"
-#include "common_u.h"
 #include "rtl/Exceptions.h"
 
 namespace {

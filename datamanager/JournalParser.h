@@ -2,9 +2,9 @@
 
 // Reading one journal line into the record it carries. Pure: the data manager decides what to do with it.
 
-#include "_jdtypes.h"
-#include "_udtypes.h"
-#include "types_u.h"
+#include "Records.h"
+#include "RimShaftMessages.h"
+#include "ZeltMessage.h"
 
 #include <QByteArrayView>
 #include <variant>

@@ -4,6 +4,9 @@
 #include "AutomationReport.h"
 #include "AutomationWindows.h"
 
+#include "MainWindow.h"
+#include "ProgressWindow.h"
+#include "SplashWindow.h"
 #include "controls/ImageList.h"
 #include "controls/Label.h"
 #include "controls/Panel.h"
@@ -13,14 +16,11 @@
 #include "forms/Application.h"
 #include "forms/MessageBox.h"
 #include "forms/ModalHook.h"
-#include "main.h"
 #include "menus/Menus.h"
 #include "mlLang.h"
 #include "platform/Help.h"
 #include "platform/MemoryStatus.h"
 #include "platform/Shell.h"
-#include "progress.h"
-#include "splash.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "Automation.h"
+#include "MainWindow.h"
+#include "ProgressWindow.h"
+#include "SplashWindow.h"
 #include "classes/MetaTypes.h"
 #include "forms/Application.h"
 #include "forms/MessageBox.h"
-#include "main.h"
 #include "mlLang.h"
-#include "progress.h"
 #include "registry/RegistryStore.h"
-#include "splash.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,13 +1,13 @@
 #include "SampleJournal.h"
 
+#include "DeviceKinds.h"
 #include "JournalText.h"
+#include "Records.h"
+#include "RimShaftMessages.h"
 #include "SamplePictures.h"
 #include "SampleRandom.h"
-#include "_jdtypes.h"
-#include "_udtypes.h"
-#include "common_u.h"
+#include "ZeltMessage.h"
 #include "rtl/Codec1251.h"
-#include "types_u.h"
 
 #include <QStringList>
 #include <algorithm>

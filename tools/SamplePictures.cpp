@@ -1,6 +1,6 @@
 #include "SamplePictures.h"
 
-#include "types_u.h"
+#include "Records.h"
 
 #include <QList>
 #include <algorithm>

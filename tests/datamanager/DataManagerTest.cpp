@@ -1,7 +1,7 @@
 #include "JournalSamples.h"
 #include "ManagerFixture.h"
-#include "_jdtypes.h"
-#include "_udtypes.h"
+#include "RimShaftMessages.h"
+#include "ZeltMessage.h"
 
 #include "QtPrint.h"
 

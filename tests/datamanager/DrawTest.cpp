@@ -1,6 +1,6 @@
+#include "Records.h"
 #include "graphics/Bitmap.h"
 #include "graphics/Canvas.h"
-#include "types_u.h"
 
 #include "QtPrint.h"
 #include "TempDir.h"

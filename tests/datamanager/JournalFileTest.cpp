@@ -2,8 +2,8 @@
 #include "FileSizeLimit.h"
 #include "JournalSamples.h"
 #include "ManagerFixture.h"
-#include "_jdtypes.h"
-#include "_udtypes.h"
+#include "RimShaftMessages.h"
+#include "ZeltMessage.h"
 #include "rtl/Codec1251.h"
 
 #include "QtPrint.h"

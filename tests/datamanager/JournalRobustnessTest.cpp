@@ -1,9 +1,9 @@
 #include "JournalSamples.h"
 #include "ManagerFixture.h"
+#include "RimShaftMessages.h"
 #include "SampleJournal.h"
 #include "SampleRandom.h"
-#include "_jdtypes.h"
-#include "_udtypes.h"
+#include "ZeltMessage.h"
 #include "rtl/Codec1251.h"
 #include "rtl/SysUtils.h"
 

@@ -1,8 +1,8 @@
+#include "DataManager.h"
 #include "JournalSamples.h"
 #include "LoadedModule.h"
 #include "PluginContract.h"
 #include "TempDir.h"
-#include "dmngr_u.h"
 #include "dynlib/DynLib.h"
 
 #include "QtPrint.h"

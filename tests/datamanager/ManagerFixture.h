@@ -1,7 +1,7 @@
 #pragma once
 
+#include "DataManager.h"
 #include "TempDir.h"
-#include "dmngr_u.h"
 #include "forms/MessageBox.h"
 #include "forms/ModalHook.h"
 

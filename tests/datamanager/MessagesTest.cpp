@@ -1,7 +1,7 @@
-#include "_jdtypes.h"
-#include "_udtypes.h"
+#include "Records.h"
+#include "RimShaftMessages.h"
+#include "ZeltMessage.h"
 #include "rtl/FormatSettings.h"
-#include "types_u.h"
 
 #include "QtPrint.h"
 

@@ -1,8 +1,8 @@
+#include "DeviceKinds.h"
 #include "ManagerFixture.h"
+#include "RimShaftMessages.h"
 #include "SampleJournal.h"
-#include "_jdtypes.h"
-#include "_udtypes.h"
-#include "common_u.h"
+#include "ZeltMessage.h"
 #include "rtl/Codec1251.h"
 
 #include "QtPrint.h"

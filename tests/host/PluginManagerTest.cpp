@@ -1,4 +1,4 @@
-#include "mlPluginManager.h"
+#include "PluginManager.h"
 
 #include "forms/MessageBox.h"
 #include "forms/ModalHook.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ManagerFixture.h"
-#include "_edrecd.h"
-#include "types_u.h"
+#include "Records.h"
+#include "viewer/RecordViewer.h"
 
 #include <QByteArray>
 #include <QEvent>

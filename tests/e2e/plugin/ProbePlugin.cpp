@@ -12,7 +12,7 @@
 #include "rtl/Codec1251.h"
 #include "rtl/Exceptions.h"
 #ifdef PROBE_DATA
-#include "types_u.h"
+#include "Records.h"
 #endif
 
 #include <QFile>

@@ -1,11 +1,12 @@
 // A plug-in for the host's tests, built several times with different definitions:
 // PLUGIN_NAME, PLUGIN_ORDER, PLUGIN_DATA_UPDATE (exports OnDataUpdate), PLUGIN_NO_ITEM_HINT (lacks a required
-// entry), PLUGIN_NOT_A_PLUGIN (every entry but RegisterPlugin), PLUGIN_ORDER_RAISES (GetPluginOrder raises). It links the framework and common_u as the
-// real plug-ins do, and writes its load, unload and data updates to the file named by ORMEL_TEST_PLUGIN_LOG.
+// entry), PLUGIN_NOT_A_PLUGIN (every entry but RegisterPlugin), PLUGIN_ORDER_RAISES (GetPluginOrder raises). It
+// links the framework and the contract as the real plug-ins do, and writes its load, unload and data updates to
+// the file named by ORMEL_TEST_PLUGIN_LOG.
 
+#include "DeviceKinds.h"
 #include "PluginContract.h"
 #include "classes/Strings.h"
-#include "common_u.h"
 #include "rtl/Codec1251.h"
 #include "rtl/Exceptions.h"
 

@@ -1,0 +1,322 @@
+// Printing one or all records of a table, a page each, as the table shows them.
+
+#include "reports/DirectPrinting.h"
+
+#include "mainwindow/LumbraTexts.h"
+#include "mainwindow/LumbraWindow.h"
+#include "reports/PartialPicture.h"
+#include "reports/PrintFailure.h"
+#include "tables/TableCells.h"
+
+#include "LangEntry.h"
+#include "Records.h"
+#include "controls/StatusBar.h"
+#include "forms/Cursors.h"
+#include "graphics/Bitmap.h"
+#include "graphics/Canvas.h"
+#include "graphics/DrawText.h"
+#include "menus/Menus.h"
+#include "mlLngLnk.h"
+#include "printing/PrintDialog.h"
+#include "printing/Printer.h"
+#include "rtl/SysUtils.h"
+
+#include <QPicture>
+#include <QScopeGuard>
+#include <algorithm>
+
+namespace {
+QString ImageCaption(TmlCustomLang *lang) { return lang->LookupString(QStringLiteral("strImage")); }
+
+// Puts the picture's top-left corner at (left, top) of the page. The record's drawing centres its picture in the
+// canvas and adds the offsets to that, so the offsets given take the centring back out; an impact surface is
+// drawn from the canvas's corner whatever the offsets, so it gets a bitmap of its own placed there.
+void DrawPicture(const TCustomLumbraMessage *record, TCanvas *canvas, int left, int top)
+{
+    const auto *image = dynamic_cast<const TLumbraImageMessage *>(record);
+    if (image && image->ImageType == 2) {
+        // No larger than the page, which would cut it anyway.
+        TBitmap surface;
+        surface.SetSize(std::clamp(8 * (image->SizeX - 1), 1, PrintPageWidth),
+                        std::clamp(8 * (image->SizeY - 1) + 1, 1, PrintPageHeight));
+        DrawAsFarAsItGoes([&] { record->Draw(surface.Canvas(), 0, 0); });
+        canvas->Draw(left, top, &surface);
+        return;
+    }
+    const TRect clip = canvas->ClipRect();
+    DrawAsFarAsItGoes([&] {
+        record->Draw(canvas, left - ((clip.Right - clip.Left) - record->Width) / 2,
+                     top - ((clip.Bottom - clip.Top) - record->Height) / 2);
+    });
+}
+
+constexpr int PrintFontSize = 10;
+// A tab moves the text on to the next of these stops that leaves this gap after the text before it.
+constexpr int PrintTabStep = 56;
+constexpr int PrintTabGap = 12;
+
+// Moves on from a column to the next tab stop that leaves the gap after it.
+int NextTabStop(int left)
+{
+    return PrintTextOrigin + (left - PrintTextOrigin + PrintTabGap + PrintTabStep - 1) / PrintTabStep * PrintTabStep;
+}
+
+// Writes the lines from the text origin down, a line every step, each column of a line from its tab stop; a
+// text too long for the page's width goes on in lines under it, and the lines after it move down as far.
+// Answers where the picture goes. Record texts are written as they are: an "&" in a comment is no accelerator.
+TPoint WriteLines(TCanvas *canvas, const QStringList &lines)
+{
+    const int lineHeight = canvas->TextExtent(QStringLiteral("Ag")).cy;
+    int top = PrintTextOrigin;
+    for (const QString &line : lines) {
+        int height = lineHeight;
+        if (line.contains(u'\t')) {
+            int left = PrintTextOrigin;
+            for (const QString &column : line.split(u'\t')) {
+                if (left > PrintTextOrigin)
+                    left = NextTabStop(left);
+                canvas->TextOut(left, top, column);
+                left += canvas->TextWidth(column);
+            }
+        } else {
+            TRect r{PrintTextOrigin, top, PrintPageWidth - PrintTextOrigin, PrintPageHeight};
+            height = std::max(height, DrawText(canvas, line, r, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX));
+        }
+        top += PrintLineStep + height - lineHeight;
+    }
+    return {PrintTextOrigin, top};
+}
+
+// The white page bitmap, its font the text's.
+std::unique_ptr<TBitmap> BlankPage()
+{
+    auto page = std::make_unique<TBitmap>();
+    page->SetSize(PrintPageWidth, PrintPageHeight);
+    TCanvas *canvas = page->Canvas();
+    canvas->Font()->SetSize(PrintFontSize);
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(clWhite);
+    canvas->FillRect(canvas->ClipRect());
+    canvas->Brush()->SetStyle(bsClear);
+    return page;
+}
+
+// Which page of how many the job prints, in the status line, drawn at once: the job leaves the window no time
+// to draw it otherwise. The first and the last page are shown, and at most some two hundred between them, so
+// that a long job does not spend its time on the status line.
+void ShowPrintProgress(TfrmLumbra *form, const QString &title, int page, int pages)
+{
+    if (page != 1 && page != pages && page % std::max(1, pages / 200) != 0)
+        return;
+    TStatusPanels *panels = form->StatusBar1->Panels();
+    panels->Items(0)->SetText(PrintProgressText(form->mlLangLinked1, page, pages));
+    panels->Items(1)->SetText(title);
+    form->StatusBar1->Repaint();
+}
+
+// Prints the records of the rows that hold one, a page each, as one job under the title; rows without a record
+// are skipped, and a job without a record is not started. A job that cannot be written is told to the user.
+template <class Compose>
+void PrintRows(TfrmLumbra *form, TStringGrid *grid, int firstRow, int lastRow, const QString &titleName,
+               Compose compose)
+{
+    QList<int> rows;
+    for (int row = firstRow; row <= lastRow; ++row)
+        if (grid->Objects(0, row))
+            rows << row;
+    if (rows.isEmpty())
+        return;
+    TPrinter *printer = Printer();
+    const QString title = form->mlLangLinked1->LookupString(titleName);
+    printer->SetTitle(title);
+    try {
+        const auto restoreStatus = qScopeGuard([form] { form->UpdateStatusBar(); });
+        printer->BeginDoc();
+        auto abort = qScopeGuard([printer] { printer->Abort(); });
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (i > 0)
+                printer->NewPage();
+            ShowPrintProgress(form, title, int(i + 1), int(rows.size()));
+            compose(printer->Canvas(), rows[i]);
+        }
+        abort.dismiss();
+        printer->EndDoc();
+    } catch (const EPrintFailed &failure) {
+        ShowPrintFailure(form->mlLangLinked1, failure);
+    }
+}
+} // namespace
+
+QStringList TuningPrintLines(const TLumbraTuningMessage *t, TmlCustomLang *lang)
+{
+    const auto text = [](TLumbraText name) { return LumbraText(name); };
+    return {
+        Format("%s: %s", {text(strSDEVICETYPE), t->GetDeviceType()}),
+        Format("%s: %d", {text(strSDEVICENUMBER), int(t->DeviceNumber)}),
+        Format("%s: %d", {text(strSTUNINGID), int(t->TuningID)}),
+        Format("%s: %s",
+               {text(strSDATE), DateTimeText(t->Day, t->Month, t->Year, t->Hour, t->Minute, t->Second, false)}),
+        Format("%s: %s", {text(strSNAME), t->GetRecordName()}),
+        Format("%s: %s\t%s: %d\t%s: %d",
+               {text(strSFREQUENCY), FrequencyText(t->Frequency), text(strSAMPLITUDE), int(t->Amplitude),
+                text(strSPERIOD), int(t->Period)}),
+        Format("%s: %s", {text(strSCOMMENTS), t->GetComments()}),
+        ImageCaption(lang),
+    };
+}
+
+QStringList ImagePrintLines(const TLumbraImageMessage *i, TmlCustomLang *lang)
+{
+    const auto text = [](TLumbraText name) { return LumbraText(name); };
+    return {
+        Format("%s: %s", {text(strSDEVICETYPE), i->GetDeviceType()}),
+        Format("%s: %d", {text(strSDEVICENUMBER), int(i->DeviceNumber)}),
+        Format("%s: %d\t%s: %d", {text(strSIMAGEID), int(i->ImageID), text(strSTUNINGID), int(i->TuningID)}),
+        Format("%s: %s", {text(strSBEGINDATE), DateTimeText(i->BeginDay, i->BeginMonth, i->BeginYear, i->BeginHour,
+                                                            i->BeginMinute, i->BeginSecond, false)}),
+        Format("%s: %s", {text(strSENDDATE), DateTimeText(i->EndDay, i->EndMonth, i->EndYear, i->EndHour, i->EndMinute,
+                                                          i->EndSecond, false)}),
+        Format("%s: %s", {text(strSNAME), i->GetRecordName()}),
+        Format("%s: %d\t%s: %d", {text(strSSIZEX), int(i->SizeX), text(strSSIZEY), int(i->SizeY)}),
+        Format("%s: %d\t%s: %d\t", {text(strSSTEPX), int(i->StepX), text(strSSTEPY), int(i->StepY)}),
+        Format("%s: %s", {text(strSCOMMENTS), i->GetComments()}),
+        ImageCaption(lang),
+    };
+}
+
+std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, const QStringList &lines)
+{
+    std::unique_ptr<TBitmap> page = BlankPage();
+    const TPoint at = WriteLines(page->Canvas(), lines);
+    DrawPicture(record, page->Canvas(), at.X, at.Y);
+    return page;
+}
+
+void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
+                     const TRect &target)
+{
+    // The picture goes as pixels and the text as text, both stretched alike, so that the printed text stays
+    // sharp and can be searched.
+    QPicture text;
+    TPoint at;
+    {
+        TCanvas recorder;
+        recorder.SetDevice(&text);
+        recorder.Font()->SetSize(PrintFontSize);
+        recorder.Brush()->SetStyle(bsClear);
+        at = WriteLines(&recorder, lines);
+        recorder.Release();
+    }
+    const std::unique_ptr<TBitmap> page = BlankPage();
+    DrawPicture(record, page->Canvas(), at.X, at.Y);
+    canvas->StretchDraw(target, page.get());
+    TCanvas::TDrawScope painter(*canvas);
+    if (!painter)
+        return;
+    // A picture replays itself scaled from its own resolution to the device's; page units are wanted instead.
+    const QPaintDevice *device = painter->device();
+    painter->translate(target.Left, target.Top);
+    painter->scale(double(target.Right - target.Left) / PrintPageWidth * text.logicalDpiX() / device->logicalDpiX(),
+                   double(target.Bottom - target.Top) / PrintPageHeight * text.logicalDpiY() / device->logicalDpiY());
+    painter->drawPicture(0, 0, text);
+}
+
+TRect PrintTargetRect(int pageWidth, int pageHeight)
+{
+    // As wide as the page, unless that makes it higher than the page.
+    qint64 width = pageWidth;
+    qint64 height = width * PrintPageHeight / PrintPageWidth;
+    if (height > pageHeight) {
+        height = pageHeight;
+        width = height * PrintPageWidth / PrintPageHeight;
+    }
+    const int left = int((pageWidth - width) / 2);
+    return {left, 0, left + int(width), int(height)};
+}
+
+QString PrintProgressText(TmlCustomLang *lang, int page, int pages)
+{
+    return Format(lang->LookupString(QStringLiteral("strPrintProgress")), {page, pages});
+}
+
+void AddPrintStrings(TmlCustomLang *lang)
+{
+    const char *const entries[][3] = {
+        {"strPrinterTitleForTuning", "LUMBRA's tuning record", "Параметры настройки ЛУМБРА"},
+        {"strPrinterTitleForTunings", "LUMBRA's tuning records report", "Отчет по параметрам настроек ЛУМБРА"},
+        {"strPrinterTitleForImage", "LUMBRA's C-image parameters", "Параметры С-изображения ЛУМБРА"},
+        {"strPrinterTitleForImages", "LUMBRA's C-image records report", "Отчет по параметрам С-изображений ЛУМБРА"},
+        {"strImage", "Image:", "Изображение:"},
+        {"strPrintProgress", "Printing page %d of %d", "Печать: страница %d из %d"},
+    };
+    for (const auto &[name, english, russian] : entries)
+        AddLangEntry(lang, lang->Strings(), QString::fromUtf8(name), QString::fromUtf8(english),
+                     QString::fromUtf8(russian));
+}
+
+void TfrmLumbra::BuildPrinting()
+{
+    PrintDialog1 = new TPrintDialog(this);
+    PrintDialog1->SetName(QStringLiteral("PrintDialog1"));
+    TunPrint1->SetOnClick(MakeEvent<&TfrmLumbra::Print1Click>(this));
+    TunPrintAll1->SetOnClick(MakeEvent<&TfrmLumbra::PrintAll1Click>(this));
+    ImgPrint1->SetOnClick(MakeEvent<&TfrmLumbra::Print2Click>(this));
+    ImgPrintAll1->SetOnClick(MakeEvent<&TfrmLumbra::PrintAll2Click>(this));
+    AddPrintStrings(mlLangLinked1);
+}
+
+namespace {
+TRect PrinterTarget()
+{
+    const TPrinter *printer = Printer();
+    return PrintTargetRect(printer->PageWidth(), printer->PageHeight());
+}
+} // namespace
+
+void TfrmLumbra::PrintTunings(TCanvas *canvas, int row)
+{
+    const auto *tuning = dynamic_cast<const TLumbraTuningMessage *>(sgTunings->Objects(0, row));
+    if (!tuning)
+        return;
+    PrintRecordPage(canvas, tuning, TuningPrintLines(tuning, mlLangLinked1), PrinterTarget());
+}
+
+void TfrmLumbra::PrintImages(TCanvas *canvas, int row)
+{
+    const auto *image = dynamic_cast<const TLumbraImageMessage *>(sgImages->Objects(0, row));
+    if (!image)
+        return;
+    PrintRecordPage(canvas, image, ImagePrintLines(image, mlLangLinked1), PrinterTarget());
+}
+
+void TfrmLumbra::Print1Click(TObject *)
+{
+    const TBusyCursor busy;
+    if (PrintDialog1->Execute())
+        PrintRows(this, sgTunings, sgTunings->Row(), sgTunings->Row(), QStringLiteral("strPrinterTitleForTuning"),
+                  [this](TCanvas *canvas, int row) { PrintTunings(canvas, row); });
+}
+
+void TfrmLumbra::PrintAll1Click(TObject *)
+{
+    const TBusyCursor busy;
+    if (PrintDialog1->Execute())
+        PrintRows(this, sgTunings, 1, sgTunings->RowCount() - 1, QStringLiteral("strPrinterTitleForTunings"),
+                  [this](TCanvas *canvas, int row) { PrintTunings(canvas, row); });
+}
+
+void TfrmLumbra::Print2Click(TObject *)
+{
+    const TBusyCursor busy;
+    if (PrintDialog1->Execute())
+        PrintRows(this, sgImages, sgImages->Row(), sgImages->Row(), QStringLiteral("strPrinterTitleForImage"),
+                  [this](TCanvas *canvas, int row) { PrintImages(canvas, row); });
+}
+
+void TfrmLumbra::PrintAll2Click(TObject *)
+{
+    const TBusyCursor busy;
+    if (PrintDialog1->Execute())
+        PrintRows(this, sgImages, 1, sgImages->RowCount() - 1, QStringLiteral("strPrinterTitleForImages"),
+                  [this](TCanvas *canvas, int row) { PrintImages(canvas, row); });
+}
