@@ -10,8 +10,8 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QList>
 #include <QHash>
+#include <QList>
 #include <array>
 
 class TOrmelDataManager : public TDataManager {

@@ -71,7 +71,7 @@ void DockToolBar(TForm *toolBar, int width, TPanel *panel)
 // journal's reader wait for ever.
 QString DataFileProblem(const QString &fileName)
 {
-    if (FromCp1251(ToCp1251(fileName)) != fileName)
+    if (!CharactersOutsideCp1251(fileName).isEmpty())
         return QStringLiteral("The data file name \"%1\" holds characters outside the Windows-1251 code page, "
                               "which the data manager cannot take")
             .arg(fileName);
