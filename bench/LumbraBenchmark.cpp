@@ -83,11 +83,10 @@ qsizetype FormatRows(const TStringGrid *grid, int first, int last)
     qsizetype length = 0;
     for (int row = first; row <= last; ++row) {
         TObject *record = grid->Objects(0, row);
-        const std::vector<QString> texts = grid->Tag() == 1
-                                               ? TuningRowTexts(*static_cast<TLumbraTuningMessage *>(record))
-                                               : ImageRowTexts(*static_cast<TLumbraImageMessage *>(record));
-        for (const QString &text : texts)
-            length += text.size();
+        const TRowTexts texts = grid->Tag() == 1 ? TuningRowTexts(*static_cast<TLumbraTuningMessage *>(record))
+                                                 : ImageRowTexts(*static_cast<TLumbraImageMessage *>(record));
+        for (int col = 0; col < texts.Count(); ++col)
+            length += texts.At(col).size();
     }
     return length;
 }

@@ -346,6 +346,8 @@ TObject *TStringGrid::Objects(int col, int row) const
     return model_->Object(col, row);
 }
 
+int TStringGrid::DataRowsWithObject() const { return model_->DataRowsWithObject(); }
+
 void TStringGrid::SetObjects(int col, int row, TObject *object)
 {
     CheckCell(col, row);
@@ -356,6 +358,12 @@ void TStringGrid::SetRowTexts(int row, const std::vector<QString> &texts)
 {
     CheckCell(0, row);
     model_->SetRowTexts(row, texts);
+}
+
+void TStringGrid::SetRowTexts(int row, TRowTexts texts)
+{
+    CheckCell(0, row);
+    model_->SetRowTexts(row, std::move(texts));
 }
 
 int TStringGrid::ColWidths(int col) const
@@ -475,13 +483,14 @@ void TStringGrid::DeleteRows(const std::vector<int> &rows)
     std::vector<int> sorted = rows;
     for (int row : sorted)
         CheckCell(0, row);
-    std::sort(sorted.begin(), sorted.end());
+    if (!std::is_sorted(sorted.begin(), sorted.end()))
+        std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     if (sorted.empty())
         return;
     if (int(sorted.size()) == RowCount()) {
         // A grid keeps one row: the last one left is emptied instead.
-        model_->SetRowTexts(sorted.back(), {});
+        model_->SetRowTexts(sorted.back(), TRowTexts());
         for (int col = 0; col < ColCount(); ++col)
             model_->SetObject(col, sorted.back(), nullptr);
         sorted.pop_back();
@@ -513,6 +522,15 @@ void TStringGrid::MoveRow(int from, int to)
     else if (to <= row_ && row_ < from)
         ++row_;
     row_ = std::max(row_, FixedRows());
+    ShowCurrent();
+}
+
+void TStringGrid::SetDataRows(TSharedGridRows rows)
+{
+    const QScopedValueRollback changing(changingRows_, true);
+    const int count = FixedRows() + std::max(int(rows->size()), 1);
+    model_->SetDataRows(std::move(rows));
+    row_ = std::clamp(row_, FixedRows(), count - 1);
     ShowCurrent();
 }
 

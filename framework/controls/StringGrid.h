@@ -2,6 +2,7 @@
 
 #include "classes/Events.h"
 #include "classes/Types.h"
+#include "controls/RowTexts.h"
 #include "controls/WinControl.h"
 #include "graphics/Canvas.h"
 
@@ -39,6 +40,14 @@ enum TGridDrawStateItem : unsigned {
     gdFixed = 1u << 2,
 };
 using TGridDrawState = unsigned;
+
+// A row for TStringGrid::SetDataRows: its texts and the object of its first cell.
+struct TGridRow {
+    TRowTexts Texts;
+    TObject *Object = nullptr;
+};
+// Rows made once, which grids show without a copy; they do not change while shared.
+using TSharedGridRows = std::shared_ptr<const std::vector<TGridRow>>;
 
 using TDrawCellEvent = TMethod<TObject *, int, int, TRect, TGridDrawState>;
 using TSelectCellEvent = TMethod<TObject *, int, int, bool &>;
@@ -85,8 +94,12 @@ public:
     QStringView CellView(int col, int row) const;
     TObject *Objects(int col, int row) const;
     void SetObjects(int col, int row, TObject *object);
-    // Every text of one row at once (as many as there are columns; missing ones empty).
+    // The number of data rows whose first cell holds an object.
+    int DataRowsWithObject() const;
+    // Every text of one row at once (as many as there are columns; missing ones empty); the shared texts are
+    // taken without a copy.
     void SetRowTexts(int row, const std::vector<QString> &texts);
+    void SetRowTexts(int row, TRowTexts texts);
     int ColWidths(int col) const;
     void SetColWidths(int col, int width);
 
@@ -106,6 +119,10 @@ public:
     void DeleteRows(const std::vector<int> &rows);
     // Moves row from to position to; the rows between shift by one. The current row follows its row.
     void MoveRow(int from, int to);
+    // Shows these rows, in their order, in place of every row below the fixed one, in one step, and keeps them
+    // until they are replaced; a row whose cells are written gets texts of its own. Without rows one empty row
+    // stays. The current row keeps its number within the table.
+    void SetDataRows(TSharedGridRows rows);
     // Reorders the data rows in one step: new row FixedRows + i is old row order[i], and order names every data
     // row once. The current row follows its row.
     void PermuteRows(const std::vector<int> &order);

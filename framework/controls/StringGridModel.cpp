@@ -1,80 +1,106 @@
 #include "controls/StringGridModel.h"
 
+#include "controls/StringGrid.h"
+
 #include <algorithm>
 
 TStringGridModel::TStringGridModel(QObject *parent, int colCount, int rowCount, int fixedRows)
-    : QAbstractTableModel(parent), rows_(size_t(rowCount)), colCount_(colCount), fixedRows_(fixedRows)
+    : QAbstractTableModel(parent), colCount_(colCount), fixedRows_(fixedRows)
 {
+    order_.reserve(size_t(rowCount));
+    for (int i = 0; i < rowCount; ++i)
+        order_.push_back(NewOwnRow({}));
 }
 
-QStringView TStringGridModel::TRowTexts::At(int col) const
+QStringView TStringGridModel::TextView(int col, int row) const
 {
-    const int count = Count();
-    if (col >= count)
-        return {};
-    const quint32 start = col == 0 ? 0 : Number(col);
-    return QStringView(block_.get() + 2 * (count + 1) + start, qsizetype(Number(col + 1) - start));
+    const quint32 number = order_[size_t(row)];
+    if (number & OwnRow)
+        return own_[number & ~OwnRow].Texts.At(col);
+    // Passes over many rows read them one after another: the texts of a row further on are asked for now.
+    if (const size_t ahead = size_t(row) + PrefetchDistance; ahead < order_.size() && !(order_[ahead] & OwnRow))
+        (*shared_)[order_[ahead]].Texts.Prefetch();
+    return col < sharedCols_ ? (*shared_)[number].Texts.At(col) : QStringView();
 }
 
-void TStringGridModel::TRowTexts::SetNumber(int at, quint32 value)
+quint32 TStringGridModel::NewOwnRow(TRow row)
 {
-    block_[2 * at] = char16_t(value >> 16);
-    block_[2 * at + 1] = char16_t(value & 0xFFFF);
+    own_.push_back(std::move(row));
+    return quint32(own_.size() - 1) | OwnRow;
 }
 
-template <typename TextAt>
-TStringGridModel::TRowTexts TStringGridModel::TRowTexts::Packed(int count, TextAt textAt)
+TStringGridModel::TRow &TStringGridModel::Own(int row)
 {
-    while (count > 0 && QStringView(textAt(count - 1)).isEmpty())
-        --count;
-    TRowTexts packed;
-    if (count == 0)
-        return packed;
-    size_t chars = 0;
-    for (int col = 0; col < count; ++col)
-        chars += size_t(QStringView(textAt(col)).size());
-    const size_t head = 2 * (size_t(count) + 1);
-    packed.block_.reset(new char16_t[head + chars]);
-    packed.SetNumber(0, quint32(count));
-    char16_t *out = packed.block_.get() + head;
-    quint32 end = 0;
-    for (int col = 0; col < count; ++col) {
-        const QStringView text = textAt(col);
-        std::copy(text.utf16(), text.utf16() + text.size(), out + end);
-        end += quint32(text.size());
-        packed.SetNumber(col + 1, end);
+    quint32 &number = order_[size_t(row)];
+    if (!(number & OwnRow)) {
+        const TGridRow &shared = (*shared_)[number];
+        number = NewOwnRow({TRowTexts::Packed(std::min(shared.Texts.Count(), sharedCols_),
+                                              [&](int col) { return shared.Texts.At(col); }),
+                            shared.Object,
+                            {}});
     }
-    return packed;
+    return own_[number & ~OwnRow];
 }
 
 void TStringGridModel::SetText(int col, int row, const QString &text)
 {
-    const TRowTexts &own = rows_[size_t(row)].Texts;
-    rows_[size_t(row)].Texts = TRowTexts::Packed(std::max(own.Count(), col + 1), [&](int c) {
-        return c == col ? QStringView(text) : own.At(c);
+    TRow &own = Own(row);
+    own.Texts = TRowTexts::Packed(std::max(own.Texts.Count(), col + 1), [&](int c) {
+        return c == col ? QStringView(text) : own.Texts.At(c);
     });
     Changed(row, col, col);
 }
 
 void TStringGridModel::SetRowTexts(int row, const std::vector<QString> &texts)
 {
-    rows_[size_t(row)].Texts = TRowTexts::Packed(int(std::min(texts.size(), size_t(colCount_))),
-                                                 [&](int col) { return QStringView(texts[size_t(col)]); });
+    Own(row).Texts = TRowTexts::Packed(texts, colCount_);
     Changed(row, 0, colCount_ - 1);
+}
+
+void TStringGridModel::SetRowTexts(int row, TRowTexts texts)
+{
+    Own(row).Texts = Fitted(std::move(texts));
+    Changed(row, 0, colCount_ - 1);
+}
+
+TRowTexts TStringGridModel::Fitted(TRowTexts texts) const
+{
+    if (texts.Count() <= colCount_)
+        return texts;
+    return TRowTexts::Packed(colCount_, [&](int col) { return texts.At(col); });
 }
 
 TObject *TStringGridModel::Object(int col, int row) const
 {
-    const std::vector<TObject *> &objects = rows_[size_t(row)].Objects;
-    return size_t(col) < objects.size() ? objects[size_t(col)] : nullptr;
+    const quint32 number = order_[size_t(row)];
+    if (!(number & OwnRow))
+        return col == 0 ? (*shared_)[number].Object : nullptr;
+    const TRow &own = own_[number & ~OwnRow];
+    if (col == 0)
+        return own.Object;
+    return size_t(col) <= own.Others.size() ? own.Others[size_t(col) - 1] : nullptr;
+}
+
+int TStringGridModel::DataRowsWithObject() const
+{
+    int count = 0;
+    for (size_t row = size_t(fixedRows_); row < order_.size(); ++row) {
+        const quint32 number = order_[row];
+        count += (number & OwnRow ? own_[number & ~OwnRow].Object : (*shared_)[number].Object) != nullptr;
+    }
+    return count;
 }
 
 void TStringGridModel::SetObject(int col, int row, TObject *object)
 {
-    std::vector<TObject *> &objects = rows_[size_t(row)].Objects;
-    if (objects.size() <= size_t(col))
-        objects.resize(size_t(col) + 1);
-    objects[size_t(col)] = object;
+    TRow &own = Own(row);
+    if (col == 0) {
+        own.Object = object;
+        return;
+    }
+    if (own.Others.size() < size_t(col))
+        own.Others.resize(size_t(col));
+    own.Others[size_t(col) - 1] = object;
 }
 
 void TStringGridModel::Changed(int row, int firstCol, int lastCol)
@@ -89,6 +115,19 @@ void TStringGridModel::Changed(int row, int firstCol, int lastCol)
     emit dataChanged(index(row - fixedRows_, firstCol), index(row - fixedRows_, lastCol), {Qt::DisplayRole});
 }
 
+void TStringGridModel::DropUnusedOwnRows()
+{
+    if (own_.size() <= order_.size())
+        return;
+    std::vector<TRow> used;
+    for (quint32 &number : order_)
+        if (number & OwnRow) {
+            used.push_back(std::move(own_[number & ~OwnRow]));
+            number = quint32(used.size() - 1) | OwnRow;
+        }
+    own_ = std::move(used);
+}
+
 void TStringGridModel::SetRowCount(int count)
 {
     const int old = GridRowCount();
@@ -96,11 +135,13 @@ void TStringGridModel::SetRowCount(int count)
         return;
     if (count > old) {
         beginInsertRows({}, old - fixedRows_, count - fixedRows_ - 1);
-        rows_.resize(size_t(count));
+        for (int i = old; i < count; ++i)
+            order_.push_back(NewOwnRow({}));
         endInsertRows();
     } else {
         beginRemoveRows({}, count - fixedRows_, old - fixedRows_ - 1);
-        rows_.resize(size_t(count));
+        order_.resize(size_t(count));
+        DropUnusedOwnRows();
         endRemoveRows();
     }
 }
@@ -117,11 +158,12 @@ void TStringGridModel::SetColCount(int count)
     }
     beginRemoveColumns({}, count, colCount_ - 1);
     colCount_ = count;
-    for (TRow &row : rows_) {
+    sharedCols_ = std::min(sharedCols_, count);
+    for (TRow &row : own_) {
         if (row.Texts.Count() > count)
             row.Texts = TRowTexts::Packed(count, [&](int col) { return row.Texts.At(col); });
-        if (row.Objects.size() > size_t(count))
-            row.Objects.resize(size_t(count));
+        if (row.Others.size() >= size_t(count))
+            row.Others.resize(size_t(count) - 1);
     }
     endRemoveColumns();
     if (fixedRows_ > 0)
@@ -141,7 +183,7 @@ void TStringGridModel::MoveRow(int from, int to)
 {
     if (from == to)
         return;
-    const auto first = rows_.begin();
+    const auto first = order_.begin();
     const bool dataRows = from >= fixedRows_ && to >= fixedRows_;
     if (dataRows)
         beginMoveRows({}, from - fixedRows_, from - fixedRows_, {}, (to > from ? to + 1 : to) - fixedRows_);
@@ -164,35 +206,74 @@ void TStringGridModel::DeleteRows(const std::vector<int> &rows)
     if (rows.size() == 1 && rows.front() >= fixedRows_) {
         const int row = rows.front();
         beginRemoveRows({}, row - fixedRows_, row - fixedRows_);
-        rows_.erase(rows_.begin() + row);
+        order_.erase(order_.begin() + row);
+        DropUnusedOwnRows();
         endRemoveRows();
         return;
     }
     beginResetModel();
-    std::vector<TRow> kept;
-    kept.reserve(rows_.size() - rows.size());
     auto next = rows.begin();
-    for (size_t i = 0; i < rows_.size(); ++i) {
+    size_t kept = 0;
+    for (size_t i = 0; i < order_.size(); ++i) {
         if (next != rows.end() && size_t(*next) == i)
             ++next;
         else
-            kept.push_back(std::move(rows_[i]));
+            order_[kept++] = order_[i];
     }
-    rows_ = std::move(kept);
+    order_.resize(kept);
+    DropUnusedOwnRows();
     endResetModel();
 }
 
 void TStringGridModel::PermuteRows(const std::vector<int> &order)
 {
     beginResetModel();
-    std::vector<TRow> sorted;
-    sorted.reserve(rows_.size());
-    for (int i = 0; i < fixedRows_; ++i)
-        sorted.push_back(std::move(rows_[size_t(i)]));
+    std::vector<quint32> sorted(order_.begin(), order_.begin() + fixedRows_);
+    sorted.reserve(order_.size());
     for (int row : order)
-        sorted.push_back(std::move(rows_[size_t(row)]));
-    rows_ = std::move(sorted);
+        sorted.push_back(order_[size_t(row)]);
+    order_ = std::move(sorted);
     endResetModel();
+}
+
+void TStringGridModel::SetDataRows(TSharedGridRows rows)
+{
+    // The same number of rows shown in their order only need their cells drawn anew, if they changed at all.
+    if (ShowsSharedRowsInOrder() && rows->size() == shared_->size() && sharedCols_ == colCount_) {
+        if (rows == shared_)
+            return;
+        shared_ = std::move(rows);
+        emit dataChanged(index(0, 0), index(rowCount() - 1, colCount_ - 1), {Qt::DisplayRole});
+        return;
+    }
+    std::vector<quint32> order(size_t(fixedRows_) + std::max(rows->size(), size_t(1)));
+    std::vector<TRow> own;
+    for (int i = 0; i < fixedRows_; ++i) {
+        own.push_back(std::move(Own(i)));
+        order[size_t(i)] = quint32(i) | OwnRow;
+    }
+    for (size_t i = 0; i < rows->size(); ++i)
+        order[size_t(fixedRows_) + i] = quint32(i);
+    if (rows->empty()) {
+        own.emplace_back();
+        order.back() = quint32(own.size() - 1) | OwnRow;
+    }
+    beginResetModel();
+    order_ = std::move(order);
+    own_ = std::move(own);
+    shared_ = std::move(rows);
+    sharedCols_ = colCount_;
+    endResetModel();
+}
+
+bool TStringGridModel::ShowsSharedRowsInOrder() const
+{
+    if (!shared_ || shared_->empty() || order_.size() != size_t(fixedRows_) + shared_->size())
+        return false;
+    for (size_t i = 0; i < shared_->size(); ++i)
+        if (order_[size_t(fixedRows_) + i] != quint32(i))
+            return false;
+    return true;
 }
 
 int TStringGridModel::rowCount(const QModelIndex &parent) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/RowTexts.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringView>
@@ -7,26 +9,31 @@
 #include <vector>
 
 class TObject;
+struct TGridRow;
+using TSharedGridRows = std::shared_ptr<const std::vector<TGridRow>>;
 
 // The cells of a string grid: every row of the grid, fixed ones included, each with its texts and objects. The
 // view sees the rows below the fixed ones as its rows and row 0 as its column titles. A row keeps its texts in one
-// block that holds no more than its last non-empty text, so wide empty tables cost little, and a large table is
-// filled, reordered and cut down with one allocation per row rather than one per cell.
+// block (TRowTexts), so wide empty tables cost little. A grid row is a number standing for a row of its own or for
+// one of shared rows made elsewhere, which it shows without a copy until a cell of it is written: a large table is
+// filled from shared rows, reordered and cut down by moving numbers, not texts.
 class TStringGridModel : public QAbstractTableModel {
 public:
     TStringGridModel(QObject *parent, int colCount, int rowCount, int fixedRows);
 
-    int GridRowCount() const { return int(rows_.size()); }
+    int GridRowCount() const { return int(order_.size()); }
     int GridColCount() const { return colCount_; }
     int FixedRows() const { return fixedRows_; }
 
     QString Text(int col, int row) const { return TextView(col, row).toString(); }
     // Valid until the row is next changed.
-    QStringView TextView(int col, int row) const { return rows_[size_t(row)].Texts.At(col); }
+    QStringView TextView(int col, int row) const;
     void SetText(int col, int row, const QString &text);
     void SetRowTexts(int row, const std::vector<QString> &texts);
+    void SetRowTexts(int row, TRowTexts texts);
     TObject *Object(int col, int row) const;
     void SetObject(int col, int row, TObject *object);
+    int DataRowsWithObject() const;
 
     void SetRowCount(int count);
     void SetColCount(int count);
@@ -36,6 +43,8 @@ public:
     void DeleteRows(const std::vector<int> &rows);
     // order: the old grid row of each new data row, a permutation of the data rows.
     void PermuteRows(const std::vector<int> &order);
+    // The data rows become the shared rows in their order; without any, one empty row of its own.
+    void SetDataRows(TSharedGridRows rows);
 
     // The view's row of a grid row and back.
     QModelIndex IndexOf(int col, int row) const { return index(row - fixedRows_, col); }
@@ -48,27 +57,32 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 private:
-    // The number of texts and where each one ends, each as two 16-bit halves, then the characters of all of them.
-    class TRowTexts {
-    public:
-        int Count() const { return block_ ? int(Number(0)) : 0; }
-        QStringView At(int col) const;
-        // The texts textAt(0 .. count - 1), without the empty ones at the end.
-        template <typename TextAt> static TRowTexts Packed(int count, TextAt textAt);
-
-    private:
-        quint32 Number(int at) const { return quint32(block_[2 * at]) << 16 | block_[2 * at + 1]; }
-        void SetNumber(int at, quint32 value);
-
-        std::unique_ptr<char16_t[]> block_;
-    };
     struct TRow {
         TRowTexts Texts;
-        std::vector<TObject *> Objects;
+        TObject *Object = nullptr;
+        // The objects of the cells after the first, when any was set.
+        std::vector<TObject *> Others;
     };
+    // A grid row's number with this bit stands for own_[number without it], else for shared_[number].
+    static constexpr quint32 OwnRow = 0x80000000u;
+    static constexpr size_t PrefetchDistance = 16;
+
+    // The row's own copy, made when a shared row is first written.
+    TRow &Own(int row);
+    quint32 NewOwnRow(TRow row);
+    // The data rows are the shared rows, all of them, in their order.
+    bool ShowsSharedRowsInOrder() const;
+    // Drops the own rows no grid row stands for any more, once they outnumber the grid's rows.
+    void DropUnusedOwnRows();
+    // The texts cut to the columns there are.
+    TRowTexts Fitted(TRowTexts texts) const;
     void Changed(int row, int firstCol, int lastCol);
 
-    std::vector<TRow> rows_;
+    std::vector<quint32> order_;
+    std::vector<TRow> own_;
+    TSharedGridRows shared_;
+    // The shared rows' texts beyond this column were dropped with their columns.
+    int sharedCols_ = 0;
     int colCount_;
     int fixedRows_;
 };

@@ -175,9 +175,13 @@ struct TStoreCache {
     QString UpdatePath;                  // the store the open update changes
     std::vector<TRegistryChange> Pending; // its changes, in order
 
+    int ReadDepth = 0;
+    bool LookedInRead = false; // the open read looked at the file of Path
+
     // The tree read from the file goes; the open update's changes stay, to be made again on the next one.
     void Forget()
     {
+        LookedInRead = false;
         Path.clear();
         Stamp.reset();
         VerifiedAtMs = 0;
@@ -365,7 +369,12 @@ const TRegistryKey &ReadRegistryStore()
 {
     const QString path = RegistryStorePath();
     CheckNoFailureInAction(path);
-    return SharedText(path).Tree;
+    TStoreCache &cache = Cache();
+    if (cache.ReadDepth > 0 && cache.LookedInRead && cache.Path == path)
+        return cache.Text.Tree;
+    const TRegistryKey &tree = SharedText(path).Tree;
+    cache.LookedInRead = cache.ReadDepth > 0;
+    return tree;
 }
 
 bool UpdateRegistryStore(const TRegistryChange &change)
@@ -414,4 +423,13 @@ TRegistryUpdate::~TRegistryUpdate() noexcept(false)
     } catch (const ERegistryException &) {
         // The exception that ends the action is the one reported.
     }
+}
+
+TRegistryRead::TRegistryRead() { ++Cache().ReadDepth; }
+
+TRegistryRead::~TRegistryRead()
+{
+    TStoreCache &cache = Cache();
+    if (--cache.ReadDepth == 0)
+        cache.LookedInRead = false;
 }

@@ -48,3 +48,14 @@ public:
 private:
     int exceptions_;
 };
+
+// One user action's reads of the store: while a read is open in this module, the file is looked at by the first
+// read only, and the module's copy of the store answers the others, as the file was then. Reads nest. A local of
+// the action's code.
+class TRegistryRead {
+public:
+    TRegistryRead();
+    ~TRegistryRead();
+    TRegistryRead(const TRegistryRead &) = delete;
+    TRegistryRead &operator=(const TRegistryRead &) = delete;
+};

@@ -90,4 +90,4 @@ ORMEL_EXPORT void GetItemCommand(TNotifyEvent *command, std::int32_t item)
         *command = {};
 }
 
-ORMEL_EXPORT void OnDataUpdate() { lumbra_u::OnDataUpdate(); }
+ORMEL_EXPORT void OnDataUpdate() { lumbra_u::OnDataChanged(); }

@@ -4,7 +4,6 @@
 #include "images/ImagesSetWindow.h"
 #include "mlLangDispatcher.h"
 #include "tables/GridRows.h"
-#include "tables/TableCells.h"
 
 #include "forms/Application.h"
 #include "forms/Cursors.h"
@@ -31,20 +30,17 @@ struct TLumbraFinalization {
 
 // One row a record, in the manager's list order. Without records a single blank row stays, holding none.
 template <class Message>
-void FillTable(TStringGrid *grid, int count, TDynArray<Message *> *list, TTableFlags &flags)
+void FillTable(TStringGrid *grid, int count, const TDynArray<Message *> *list, TRecordRows &rows,
+               TTableFlags &flags)
 {
     if (count <= 0) {
         grid->SetRowCount(2);
         grid->SetObjects(0, 1, nullptr);
-        grid->SetRowTexts(1, {});
+        grid->SetRowTexts(1, TRowTexts());
         return;
     }
-    grid->SetRowCount(count + 1);
+    grid->SetDataRows(rows.Rows(*list, count));
     flags = {};
-    for (int row = 1; row <= count; ++row) {
-        grid->SetObjects(0, row, (*list)[row - 1]);
-        FillGridRow(grid, row);
-    }
 }
 } // namespace
 
@@ -92,10 +88,13 @@ void lumbra_u::OnDataUpdate()
     TDataManager *manager = form->DataManager;
     // Filling and filtering the tables takes its time on a large journal, whoever asked for it.
     const TBusyCursor busy;
+    // The column settings are read as the store holds them now, with one look at it.
+    const TRegistryRead reading;
     try {
         form->SetColumnTitles();
-        FillTable(form->sgTunings, manager->GetTuningCount(), manager->GetTuningList(), TuningsFlags);
-        FillTable(form->sgImages, manager->GetImageCount(), manager->GetImageList(), ImagesFlags);
+        FillTable(form->sgTunings, manager->GetTuningCount(), manager->GetTuningList(), form->TuningRows,
+                  TuningsFlags);
+        FillTable(form->sgImages, manager->GetImageCount(), manager->GetImageList(), form->ImageRows, ImagesFlags);
         form->LoadAllFieldSettings();
         ApplyCriteria(form->sgTunings, TuningSettings);
         ApplyCriteria(form->sgImages, ImageSettings);
@@ -103,6 +102,15 @@ void lumbra_u::OnDataUpdate()
     } catch (const Exception &error) {
         Application->MessageBox(QStringLiteral("From LUMBRA-C:") + error.Message(), Application->Title(), MB_OK);
     }
+}
+
+void lumbra_u::OnDataChanged()
+{
+    if (frmLumbra) {
+        frmLumbra->TuningRows.Clear();
+        frmLumbra->ImageRows.Clear();
+    }
+    OnDataUpdate();
 }
 
 int RegisterLumbra(HWND appHandle, std::uint8_t *isDataManager, TDataManager **dataManager,

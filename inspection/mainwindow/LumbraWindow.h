@@ -8,6 +8,7 @@
 #include "forms/Form.h"
 #include "rtl/Exceptions.h"
 #include "tables/FieldSettings.h"
+#include "tables/RecordRows.h"
 
 #include <QString>
 #include <array>
@@ -138,6 +139,9 @@ public:
     bool TuningsAscending = true;
     bool DoWarnings = true;
     TPaletteEntry Palette[PaletteSize] = {};
+    // Each table's row texts, made once for each record and kept for the next rebuild.
+    TRecordRows TuningRows;
+    TRecordRows ImageRows;
 
     void SetColumnTitles();
     void UpdateStrings();
@@ -245,6 +249,9 @@ extern TCompositeSlots CompositeSlots;
 namespace lumbra_u {
 // Rebuilds both tables from the window's data manager; a failure is shown as "From LUMBRA-C:" and its message.
 void OnDataUpdate();
+// The same after the data manager added records, which may stand where records it freed stood: the rows kept
+// for the records are made anew.
+void OnDataChanged();
 } // namespace lumbra_u
 
 // The registration steps of the plug-in; answers the number of its menu items.

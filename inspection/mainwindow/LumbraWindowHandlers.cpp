@@ -48,10 +48,7 @@ std::vector<QString> Titles(std::span<const TLumbraText> titles)
 QString StatusText(const TStringGrid *grid, int total, TLumbraText format)
 {
     total = qMax(total, 0);
-    int shown = 0;
-    for (int row = 1; row < grid->RowCount(); ++row)
-        if (grid->Objects(0, row))
-            ++shown;
+    const int shown = grid->DataRowsWithObject();
     return Format(LumbraText(format), {total, total > 0 ? total - shown : 0});
 }
 

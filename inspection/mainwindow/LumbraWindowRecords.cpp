@@ -9,7 +9,6 @@
 #include "mlLngLnk.h"
 #include "mlMessageDialog.h"
 #include "platform/CursorPos.h"
-#include "tables/TableCells.h"
 #include "viewer/RecordViewer.h"
 
 #include <QScopeGuard>
@@ -57,6 +56,7 @@ void TfrmLumbra::sbTunDeleteClick(TObject *sender)
         DataManager->DeleteTuning(dynamic_cast<TLumbraTuningMessage *>(record));
     else
         DataManager->DeleteImage(dynamic_cast<TLumbraImageMessage *>(record));
+    (tunings ? TuningRows : ImageRows).Forget(record);
     grid->DeleteRow(row);
     if (grid->RowCount() > 1)
         return;
@@ -136,7 +136,7 @@ void TfrmLumbra::ViewTuning(TForm *caller)
 {
     TLumbraTuningMessage *tuning = CurrentTuningRecord();
     if (tuning && ViewTuningRecord(ViewerContext(), tuning, caller))
-        FillGridRow(sgTunings, sgTunings->Row());
+        sgTunings->SetRowTexts(sgTunings->Row(), TuningRows.Refresh(*tuning));
 }
 
 void TfrmLumbra::ViewImage()
@@ -146,7 +146,7 @@ void TfrmLumbra::ViewImage()
         return;
     const auto view = image->ImageType > 1 ? ViewImpactImageRecord : ViewImageRecord;
     if (view(ViewerContext(), image))
-        FillGridRow(sgImages, sgImages->Row());
+        sgImages->SetRowTexts(sgImages->Row(), ImageRows.Refresh(*image));
 }
 
 bool TfrmLumbra::SelectTuningByIds(int deviceNumber, int tuningId)

@@ -7,45 +7,97 @@
 #include "rtl/SysUtils.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
 enum : int { opAlways, opLess, opEqual, opMore, opLessOrEqual, opMoreOrEqual, opNotEqual, opContains };
 
 // One visible column's criterion. A column is compared as numbers while every row still in the table holds an
-// integer there, so the count of the other cells follows the rows as they are deleted.
-struct TCriterion {
-    int Col = 0;
-    int Operation = opAlways;
-    QString Value;
-    QByteArray ValueBytes;
-    bool ValueIsInteger = false;
-    int IntValue = 0;
-    // Per grid row: the cell against the value as texts (contained or not for opContains, else the sign of
-    // their byte order), whether the cell converts to an integer, and its value.
-    std::vector<signed char> TextOrders;
-    std::vector<char> CellIsInteger;
-    std::vector<int> Ints;
-    int NonIntegers = 0;
-};
-
-bool Holds(int operation, int order)
-{
-    switch (operation) {
-    case opLess:
-        return order < 0;
-    case opEqual:
-        return order == 0;
-    case opMore:
-        return order > 0;
-    case opLessOrEqual:
-        return order <= 0;
-    case opMoreOrEqual:
-        return order >= 0;
-    default:
-        return order != 0;
+// integer there, so the count of the other cells follows the rows as they are deleted; the cells are compared as
+// texts only when it is not.
+class TCriterion {
+public:
+    TCriterion(const TStringGrid *grid, int col, const TFieldSetting &setting)
+        : grid_(grid), col_(col), contains_(setting.DataOperation == opContains), value_(setting.DataValue)
+    {
+        // Whether a cell that is less than, equal to or more than the value stays.
+        for (int order = -1; order <= 1; ++order)
+            keeps_[size_t(order + 1)] = Holds(setting.DataOperation, order);
+        if (contains_)
+            return;
+        valueBytes_ = ToCp1251(value_);
+        valueIsInteger_ = TryStrToInt(value_, intValue_);
+        const int rows = grid->RowCount();
+        ints_.resize(size_t(rows));
+        cellIsInteger_.resize(size_t(rows));
+        for (int row = 1; row < rows; ++row) {
+            cellIsInteger_[size_t(row)] = CellToInt(grid->CellView(col, row), ints_[size_t(row)]);
+            nonIntegers_ += !cellIsInteger_[size_t(row)];
+        }
     }
-}
+
+    bool Keeps(int row)
+    {
+        if (contains_)
+            return grid_->CellView(col_, row).contains(value_);
+        if (nonIntegers_ > 0)
+            return KeepsOrder(TextOrder(row));
+        if (!valueIsInteger_)
+            return true;
+        const int cell = ints_[size_t(row)];
+        return KeepsOrder((cell > intValue_) - (cell < intValue_));
+    }
+    // The row is gone from the table.
+    void Deleted(int row)
+    {
+        if (!contains_)
+            nonIntegers_ -= !cellIsInteger_[size_t(row)];
+    }
+
+private:
+    static bool Holds(int operation, int order)
+    {
+        switch (operation) {
+        case opLess:
+            return order < 0;
+        case opEqual:
+            return order == 0;
+        case opMore:
+            return order > 0;
+        case opLessOrEqual:
+            return order <= 0;
+        case opMoreOrEqual:
+            return order >= 0;
+        case opNotEqual:
+            return order != 0;
+        default:
+            return true;
+        }
+    }
+    bool KeepsOrder(int order) const { return keeps_[size_t((order > 0) - (order < 0) + 1)]; }
+    // The sign of the byte order of the cell's and the value's code-page texts.
+    int TextOrder(int row)
+    {
+        bytes_.truncate(0);
+        AppendCp1251(grid_->CellView(col_, row), bytes_);
+        return CompareBytes(bytes_, valueBytes_);
+    }
+
+    const TStringGrid *grid_;
+    int col_;
+    bool contains_;
+    QString value_;
+    std::array<bool, 3> keeps_{};
+    QByteArray valueBytes_;
+    bool valueIsInteger_ = false;
+    int intValue_ = 0;
+    // Per grid row: whether the cell converts to an integer, and its value.
+    std::vector<char> cellIsInteger_;
+    std::vector<int> ints_;
+    int nonIntegers_ = 0;
+    QByteArray bytes_;
+};
 
 std::vector<TCriterion> ActiveCriteria(const TStringGrid *grid, const TFieldSettings &settings)
 {
@@ -53,51 +105,11 @@ std::vector<TCriterion> ActiveCriteria(const TStringGrid *grid, const TFieldSett
     const int cols = std::min(grid->ColCount(), int(settings.size()));
     for (int c = 0; c < cols; ++c) {
         const TFieldSetting &setting = settings[c];
-        if (!setting.IsVisible || setting.DataValue.isEmpty() || setting.DataOperation == opAlways ||
-            setting.DataOperation > opContains)
-            continue;
-        TCriterion criterion;
-        criterion.Col = c;
-        criterion.Operation = setting.DataOperation;
-        criterion.Value = setting.DataValue;
-        criterion.TextOrders.resize(grid->RowCount());
-        if (criterion.Operation != opContains) {
-            criterion.ValueBytes = ToCp1251(criterion.Value);
-            criterion.ValueIsInteger = TryStrToInt(criterion.Value, criterion.IntValue);
-            criterion.Ints.resize(grid->RowCount());
-            criterion.CellIsInteger.resize(grid->RowCount());
-        }
-        criteria.push_back(std::move(criterion));
+        if (setting.IsVisible && !setting.DataValue.isEmpty() && setting.DataOperation != opAlways &&
+            setting.DataOperation <= opContains)
+            criteria.emplace_back(grid, c, setting);
     }
-    // Every cell a criterion needs is judged in one pass, row by row, so that each row's texts are read once.
-    QByteArray bytes;
-    for (int row = 1; row < grid->RowCount(); ++row)
-        for (TCriterion &criterion : criteria) {
-            const QStringView cell = grid->CellView(criterion.Col, row);
-            if (criterion.Operation == opContains) {
-                criterion.TextOrders[row] = cell.contains(criterion.Value);
-                continue;
-            }
-            bytes.truncate(0);
-            AppendCp1251(cell, bytes);
-            const int order = CompareBytes(bytes, criterion.ValueBytes);
-            criterion.TextOrders[row] = static_cast<signed char>((order > 0) - (order < 0));
-            criterion.CellIsInteger[row] = CellToInt(cell, criterion.Ints[row]);
-            criterion.NonIntegers += !criterion.CellIsInteger[row];
-        }
     return criteria;
-}
-
-bool Keeps(const TCriterion &criterion, int row)
-{
-    if (criterion.Operation == opContains)
-        return criterion.TextOrders[row] != 0;
-    if (criterion.NonIntegers > 0)
-        return Holds(criterion.Operation, criterion.TextOrders[row]);
-    if (!criterion.ValueIsInteger)
-        return true;
-    const int value = criterion.Ints[row];
-    return Holds(criterion.Operation, (value > criterion.IntValue) - (value < criterion.IntValue));
 }
 
 } // namespace
@@ -113,20 +125,17 @@ void ApplyCriteria(TStringGrid *grid, const TFieldSettings &settings)
     }
 
     std::vector<TCriterion> criteria = ActiveCriteria(grid, settings);
+    // From the last row up, each row tested against the table as it stands then.
     std::vector<int> rejected;
     for (int row = grid->RowCount() - 1; row >= 1 && !criteria.empty(); --row) {
-        const auto failing = std::find_if(criteria.begin(), criteria.end(), [&](const TCriterion &criterion) {
-            return !Keeps(criterion, row);
-        });
-        if (failing == criteria.end())
+        if (std::all_of(criteria.begin(), criteria.end(), [row](TCriterion &criterion) { return criterion.Keeps(row); }))
             continue;
         rejected.push_back(row);
         for (TCriterion &criterion : criteria)
-            if (criterion.Operation != opContains)
-                criterion.NonIntegers -= !criterion.CellIsInteger[row];
+            criterion.Deleted(row);
     }
-    if (!rejected.empty())
-        grid->DeleteRows(rejected);
+    std::reverse(rejected.begin(), rejected.end());
+    grid->DeleteRows(rejected);
 
     // A table with every row filtered out still shows one blank row under its titles.
     if (grid->RowCount() <= 1) {

@@ -1,54 +1,102 @@
 #include "tables/TableCells.h"
 
 #include "Records.h"
-#include "controls/StringGrid.h"
 #include "rtl/FormatSettings.h"
 #include "rtl/SysUtils.h"
 
 #include <array>
 
 namespace {
-// Tables of tens of thousands of rows repeat the same small numbers: their texts are made once and shared.
-constexpr unsigned SharedNumbers = 1024;
+constexpr int MaxColumns = 15;
 
-QString Decimal(unsigned value)
+// The number and date texts of one row, written one after the other into one buffer that the row's texts are
+// then copied from, so that a row costs one allocation, its own block.
+class TCellWriter {
+public:
+    QStringView Decimal(unsigned value)
+    {
+        const int start = used_;
+        Digits(value, false);
+        return View(start);
+    }
+    // See DateTimeText.
+    QStringView DateTime(unsigned day, unsigned month, unsigned year, unsigned hour, unsigned minute,
+                         unsigned second, bool padded)
+    {
+        const char16_t date = FormatSettings.DateSeparator.unicode();
+        const char16_t time = FormatSettings.TimeSeparator.unicode();
+        const int start = used_;
+        Digits(day, padded);
+        Put(date);
+        Digits(month, padded);
+        Put(date);
+        Digits(year, false);
+        Put(u' ');
+        Digits(hour, padded);
+        Put(time);
+        Digits(minute, padded);
+        Put(time);
+        Digits(second, padded);
+        return View(start);
+    }
+
+private:
+    void Put(char16_t c) { buffer_[size_t(used_++)] = c; }
+    void Digits(unsigned value, bool padded)
+    {
+        char16_t digits[10];
+        int count = 0;
+        do {
+            digits[count++] = char16_t(u'0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        if (padded && count < 2)
+            Put(u'0');
+        while (count > 0)
+            Put(digits[--count]);
+    }
+    QStringView View(int start) const { return QStringView(buffer_.data() + start, used_ - start); }
+
+    // Room for the twelve numbers and two dates of the widest row.
+    std::array<char16_t, 256> buffer_;
+    int used_ = 0;
+};
+
+using TCells = std::array<QStringView, MaxColumns>;
+
+TRowTexts Packed(const TCells &cells, int count)
 {
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> numbers(SharedNumbers);
-        for (unsigned i = 0; i < SharedNumbers; ++i)
-            numbers[i] = QString::number(i);
-        return numbers;
-    }();
-    return value < SharedNumbers ? texts[value] : QString::number(value);
+    return TRowTexts::Packed(count, [&](int col) { return cells[size_t(col)]; });
 }
 
-void AppendDecimal(QString &text, unsigned value, bool padded)
+// The texts that follow the separators. A row made anew writes every text; one kept has the others already.
+void TuningFormatted(const TLumbraTuningMessage &t, TCellWriter &writer, const QString &frequency, TCells &cells)
 {
-    if (padded && value < 10)
-        text += QLatin1Char('0');
-    text += Decimal(value);
+    cells[5] = writer.DateTime(t.Day, t.Month, t.Year, t.Hour, t.Minute, t.Second, true);
+    cells[6] = frequency;
+}
+
+void ImageFormatted(const TLumbraImageMessage &i, TCellWriter &writer, TCells &cells)
+{
+    cells[5] = writer.DateTime(i.BeginDay, i.BeginMonth, i.BeginYear, i.BeginHour, i.BeginMinute, i.BeginSecond,
+                               false);
+    cells[6] = writer.DateTime(i.EndDay, i.EndMonth, i.EndYear, i.EndHour, i.EndMinute, i.EndSecond, false);
+}
+
+TCells Kept(const TRowTexts &row, int count)
+{
+    TCells cells;
+    for (int col = 0; col < count; ++col)
+        cells[size_t(col)] = row.At(col);
+    return cells;
 }
 } // namespace
 
 QString DateTimeText(unsigned day, unsigned month, unsigned year, unsigned hour, unsigned minute, unsigned second,
                      bool padded)
 {
-    const QChar date = FormatSettings.DateSeparator;
-    const QChar time = FormatSettings.TimeSeparator;
-    QString text;
-    text.reserve(20);
-    AppendDecimal(text, day, padded);
-    text += date;
-    AppendDecimal(text, month, padded);
-    text += date;
-    text += Decimal(year);
-    text += QLatin1Char(' ');
-    AppendDecimal(text, hour, padded);
-    text += time;
-    AppendDecimal(text, minute, padded);
-    text += time;
-    AppendDecimal(text, second, padded);
-    return text;
+    TCellWriter writer;
+    return writer.DateTime(day, month, year, hour, minute, second, padded).toString();
 }
 
 // The 256 texts are made once for each decimal separator.
@@ -65,51 +113,68 @@ QString FrequencyText(quint8 code)
     return texts[code];
 }
 
-std::vector<QString> TuningRowTexts(const TLumbraTuningMessage &tuning)
+TRowTexts TuningRowTexts(const TLumbraTuningMessage &tuning)
 {
-    return {tuning.GetDeviceType(),
-            Decimal(tuning.DeviceNumber),
-            Decimal(tuning.TuningID),
-            Trim(tuning.GetRecordName()),
-            Decimal(tuning.TransducerID),
-            DateTimeText(tuning.Day, tuning.Month, tuning.Year, tuning.Hour, tuning.Minute, tuning.Second, true),
-            FrequencyText(tuning.Frequency),
-            Decimal(tuning.Amplitude),
-            Decimal(tuning.Period),
-            Decimal(tuning.StartPoint),
-            Decimal(tuning.EndPoint),
-            Decimal(tuning.Attenuation),
-            tuning.GetComments()};
+    const QString deviceType = tuning.GetDeviceType();
+    const QString name = Trim(tuning.GetRecordName());
+    const QString comments = tuning.GetComments();
+    const QString frequency = FrequencyText(tuning.Frequency);
+    TCellWriter writer;
+    TCells cells;
+    cells[0] = deviceType;
+    cells[1] = writer.Decimal(tuning.DeviceNumber);
+    cells[2] = writer.Decimal(tuning.TuningID);
+    cells[3] = name;
+    cells[4] = writer.Decimal(tuning.TransducerID);
+    TuningFormatted(tuning, writer, frequency, cells);
+    cells[7] = writer.Decimal(tuning.Amplitude);
+    cells[8] = writer.Decimal(tuning.Period);
+    cells[9] = writer.Decimal(tuning.StartPoint);
+    cells[10] = writer.Decimal(tuning.EndPoint);
+    cells[11] = writer.Decimal(tuning.Attenuation);
+    cells[12] = comments;
+    return Packed(cells, 13);
 }
 
-std::vector<QString> ImageRowTexts(const TLumbraImageMessage &image)
+TRowTexts ImageRowTexts(const TLumbraImageMessage &image)
 {
-    return {image.GetDeviceType(),
-            Decimal(image.DeviceNumber),
-            Decimal(image.ImageID),
-            Decimal(image.TuningID),
-            Trim(image.GetRecordName()),
-            DateTimeText(image.BeginDay, image.BeginMonth, image.BeginYear, image.BeginHour, image.BeginMinute,
-                         image.BeginSecond, false),
-            DateTimeText(image.EndDay, image.EndMonth, image.EndYear, image.EndHour, image.EndMinute,
-                         image.EndSecond, false),
-            Decimal(image.SizeX),
-            Decimal(image.SizeY),
-            Decimal(image.StepX),
-            Decimal(image.StepY),
-            Decimal(image.ImageType),
-            image.GetComments(),
-            image.GetControlMade(),
-            image.GetConclusion()};
+    const QString deviceType = image.GetDeviceType();
+    const QString name = Trim(image.GetRecordName());
+    const QString comments = image.GetComments();
+    const QString controlMade = image.GetControlMade();
+    const QString conclusion = image.GetConclusion();
+    TCellWriter writer;
+    TCells cells;
+    cells[0] = deviceType;
+    cells[1] = writer.Decimal(image.DeviceNumber);
+    cells[2] = writer.Decimal(image.ImageID);
+    cells[3] = writer.Decimal(image.TuningID);
+    cells[4] = name;
+    ImageFormatted(image, writer, cells);
+    cells[7] = writer.Decimal(image.SizeX);
+    cells[8] = writer.Decimal(image.SizeY);
+    cells[9] = writer.Decimal(image.StepX);
+    cells[10] = writer.Decimal(image.StepY);
+    cells[11] = writer.Decimal(image.ImageType);
+    cells[12] = comments;
+    cells[13] = controlMade;
+    cells[14] = conclusion;
+    return Packed(cells, 15);
 }
 
-void FillGridRow(TStringGrid *grid, int row)
+TRowTexts TuningRowTexts(const TLumbraTuningMessage &tuning, const TRowTexts &row)
 {
-    TObject *record = grid->Objects(0, row);
-    if (!record)
-        return;
-    if (grid->Tag() == 1)
-        grid->SetRowTexts(row, TuningRowTexts(*static_cast<const TLumbraTuningMessage *>(record)));
-    else
-        grid->SetRowTexts(row, ImageRowTexts(*static_cast<const TLumbraImageMessage *>(record)));
+    const QString frequency = FrequencyText(tuning.Frequency);
+    TCellWriter writer;
+    TCells cells = Kept(row, 13);
+    TuningFormatted(tuning, writer, frequency, cells);
+    return Packed(cells, 13);
+}
+
+TRowTexts ImageRowTexts(const TLumbraImageMessage &image, const TRowTexts &row)
+{
+    TCellWriter writer;
+    TCells cells = Kept(row, 15);
+    ImageFormatted(image, writer, cells);
+    return Packed(cells, 15);
 }

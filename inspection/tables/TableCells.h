@@ -1,11 +1,11 @@
 #pragma once
 
+#include "controls/RowTexts.h"
+
 #include <QString>
-#include <vector>
 
 class TLumbraImageMessage;
 class TLumbraTuningMessage;
-class TStringGrid;
 
 // Day, month, year, hour, minute, second in the locale's separators; the padded form writes every part but the
 // year with two digits.
@@ -17,9 +17,9 @@ QString FrequencyText(quint8 code);
 
 // The cell texts of one table row, a text a column, in the locale settings of the moment (the window's
 // language sets its date, time and decimal separators).
-std::vector<QString> TuningRowTexts(const TLumbraTuningMessage &tuning);
-std::vector<QString> ImageRowTexts(const TLumbraImageMessage &image);
-
-// Writes every cell of the row from the record in its first cell's object: the tunings' layout for a grid
-// tagged 1, the images' for any other. A row without a record is left as it is.
-void FillGridRow(TStringGrid *grid, int row);
+TRowTexts TuningRowTexts(const TLumbraTuningMessage &tuning);
+TRowTexts ImageRowTexts(const TLumbraImageMessage &image);
+// The record's row as `row` holds it, with only the texts that follow the locale's separators (dates, times and
+// the frequency) made anew.
+TRowTexts TuningRowTexts(const TLumbraTuningMessage &tuning, const TRowTexts &row);
+TRowTexts ImageRowTexts(const TLumbraImageMessage &image, const TRowTexts &row);

@@ -3,6 +3,8 @@
 #include "rtl/Exceptions.h"
 
 #include <QHeaderView>
+#include <array>
+#include <memory>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -192,6 +194,67 @@ TEST(StringGrid, RowsMoveDeleteAndReorderWithTheCurrentRowFollowing)
     grid->DeleteRow(0);
     EXPECT_EQ(grid->RowCount(), 1);
     EXPECT_EQ(grid->Cells(0, 0), "");
+}
+
+// Rows made elsewhere are shown as they are, by every grid given them, and stay the same for the others when one
+// grid writes, sorts or cuts its own; columns cut off drop their texts, shared or not. Rows of the same number in
+// their order take new texts in place; a block of texts longer than 16-bit ends reach reads back whole.
+TEST(StringGrid, SharedRowsAreShownUntilTheGridWritesOrReordersItsOwn)
+{
+    TForm form(nullptr);
+    TStringGrid *grid = TableGrid(form, 3, 2);
+    TStringGrid *other = TableGrid(form, 3, 2);
+    grid->SetCells(0, 0, "Title");
+    other->SetCells(0, 0, "Title");
+    const QString huge(70000, QChar(u'ж'));
+    auto objects = std::array<int, 3>{};
+    const auto object = [&](int i) { return reinterpret_cast<TObject *>(&objects[size_t(i)]); };
+    auto rows = std::make_shared<std::vector<TGridRow>>();
+    rows->push_back({TRowTexts::Packed({"a0", "b0"}, 3), object(0)});
+    rows->push_back({TRowTexts::Packed({"a1"}, 3), object(1)});
+    rows->push_back({TRowTexts::Packed({"a2", huge, "c2"}, 3), object(2)});
+    const TSharedGridRows shared = rows;
+    grid->SetDataRows(shared);
+    other->SetDataRows(shared);
+    EXPECT_EQ(Column(grid, 0), QStringList({"Title", "a0", "a1", "a2"}));
+    EXPECT_EQ(grid->Cells(1, 3), huge);
+    EXPECT_EQ(grid->Cells(2, 3), "c2");
+    EXPECT_EQ(grid->Objects(0, 3), object(2));
+    EXPECT_EQ(grid->DataRowsWithObject(), 3);
+
+    grid->SetCells(1, 2, "x");
+    grid->SetObjects(0, 1, nullptr);
+    EXPECT_EQ(QStringList({grid->Cells(0, 2), grid->Cells(1, 2)}), QStringList({"a1", "x"}));
+    EXPECT_EQ(grid->Objects(0, 2), object(1));
+    EXPECT_EQ(grid->DataRowsWithObject(), 2);
+    EXPECT_EQ(other->Cells(1, 2), "");
+    EXPECT_EQ(other->Objects(0, 1), object(0));
+    EXPECT_TRUE(shared->at(1).Texts.At(1).isEmpty());
+
+    grid->PermuteRows({3, 1, 2});
+    grid->DeleteRow(2);
+    EXPECT_EQ(Column(grid, 0), QStringList({"Title", "a2", "a1"}));
+    EXPECT_EQ(Column(grid, 1), QStringList({"", huge, "x"}));
+    EXPECT_EQ(Column(other, 0), QStringList({"Title", "a0", "a1", "a2"}));
+    other->SetColCount(2);
+    other->SetColCount(3);
+    EXPECT_EQ(Column(other, 2), QStringList({"", "", "", ""}));
+    EXPECT_EQ(other->Cells(1, 3), huge);
+
+    // Shown again in their order: texts of their own go; new rows of the same number replace the texts in place.
+    grid->SetDataRows(shared);
+    EXPECT_EQ(Column(grid, 1), QStringList({"", "b0", "", huge}));
+    auto renamed = std::make_shared<std::vector<TGridRow>>(*shared);
+    renamed->at(0).Texts = TRowTexts::Packed({"new"}, 3);
+    grid->SetRow(3);
+    grid->SetDataRows(renamed);
+    EXPECT_EQ(Column(grid, 0), QStringList({"Title", "new", "a1", "a2"}));
+    EXPECT_EQ(grid->Row(), 3);
+
+    grid->SetDataRows(std::make_shared<std::vector<TGridRow>>());
+    EXPECT_EQ(Column(grid, 0), QStringList({"Title", ""}));
+    EXPECT_EQ(grid->Objects(0, 1), nullptr);
+    EXPECT_EQ(grid->Row(), 1);
 }
 
 TEST(StringGrid, OnSelectCellRunsBeforeTheCurrentCellMovesAndCanRefuse)

@@ -4,11 +4,15 @@
 #include "mainwindow/LumbraWindow.h"
 #include "mainwindow/WarningBox.h"
 #include "mlMessageDialog.h"
+#include "mlLangDispatcher.h"
+#include "tables/CriteriaDialog.h"
 #include "viewer/RecordViewer.h"
 
 #include "FormatSettingsGuard.h"
 #include "RecordSamples.h"
 #include "controls/Button.h"
+#include "controls/ComboBox.h"
+#include "controls/PageControl.h"
 #include "controls/CheckBox.h"
 #include "controls/Edit.h"
 #include "controls/GroupBox.h"
@@ -165,6 +169,61 @@ TEST_F(LumbraRecords, ViewOpensThePageOfTheRowsRecordAndOkRewritesTheRow)
     EXPECT_EQ(Form->sgImages->Cells(12, 3), typed);
     EXPECT_EQ(Manager->ImageMessages[2]->Comments, typed);
     EXPECT_TRUE(Manager->Modified);
+}
+
+// A row shows its record's texts as they are: after the viewer's OK renamed and commented it, through a filter
+// that finds it by the new name and one that shows every row again, after another row's record was deleted,
+// through language switches, which rewrite only the dates, and when the data manager reports records changed.
+TEST_F(LumbraRecords, RowsShowTheRecordsTextsAfterEditsDeletesFiltersAndLanguageSwitches)
+{
+    TStringGrid *tunings = Form->sgTunings;
+    const auto view = [&](int row, const QString &name, const QString &comments) {
+        Select(tunings, row);
+        TModalHookScope scope([&](const TModalRequest &request) {
+            TfrmEditRecord *viewer = Viewer(request);
+            viewer->edTunName->SetText(name);
+            viewer->edComments->SetText(comments);
+            ClickWidget(viewer->btOK);
+            return int(mrNone);
+        });
+        Form->sbTunEdit->Click();
+    };
+    const auto nameCriterion = [&](int code, const QString &value) {
+        TModalHookScope scope([&](const TModalRequest &request) {
+            auto *dialog = dynamic_cast<TfrmGridCrit *>(request.Source);
+            dialog->pcFields->SetActivePageIndex(3);
+            dialog->pcFieldsChange(dialog->pcFields);
+            dialog->cbDataCrit->SetItemIndex(code);
+            dialog->edDataValue->SetText(value);
+            return int(mrOk);
+        });
+        Form->sbTunCrit->Click();
+    };
+    const QString seventh = QString::fromUtf8("Настройка 7");
+    view(2, "Pump", "Checked");
+    EXPECT_EQ(Column(tunings, 3) + Column(tunings, 12),
+              QStringList({seventh, "Pump", seventh, Tunings[0]->Comments, "Checked", Tunings[0]->Comments}));
+    nameCriterion(7, "Pump");
+    EXPECT_EQ(Column(tunings, 3) + Column(tunings, 12), QStringList({"Pump", "Checked"}));
+    nameCriterion(0, "");
+    EXPECT_EQ(Column(tunings, 3), QStringList({seventh, "Pump", seventh}));
+
+    {
+        TModalHookScope yes([](const TModalRequest &) { return int(mrYes); });
+        Select(tunings, 1);
+        Form->sbTunDelete->Click();
+    }
+    view(2, "Wheel", "");
+    Form->mlLangDispatcher1->SetActiveLanguage(2);
+    EXPECT_EQ(Column(tunings, 2) + Column(tunings, 3) + Column(tunings, 5) + Column(tunings, 12),
+              QStringList({"8", "7", "Pump", "Wheel", "05.03.2004 09:07:03", "05.03.2004 09:07:03", "Checked", ""}));
+    Form->mlLangDispatcher1->SetActiveLanguage(1);
+    EXPECT_EQ(Column(tunings, 3) + Column(tunings, 5),
+              QStringList({"Pump", "Wheel", "05/03/2004 09:07:03", "05/03/2004 09:07:03"}));
+
+    Manager->TuningMessages[1]->SetComments("Changed by another program");
+    lumbra_u::OnDataChanged();
+    EXPECT_EQ(Column(tunings, 12), QStringList({"Checked", "Changed by another program"}));
 }
 
 // ">>" finds the image's tuning among the shown rows by both keys and opens it right of the image viewer, which

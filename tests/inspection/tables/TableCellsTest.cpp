@@ -60,6 +60,14 @@ TLumbraImageMessage Image()
     return image;
 }
 
+std::vector<QString> Texts(const TRowTexts &row)
+{
+    std::vector<QString> texts;
+    for (int col = 0; col < row.Count(); ++col)
+        texts.push_back(row.At(col).toString());
+    return texts;
+}
+
 void SetSeparators(QChar date, QChar time, QChar decimal)
 {
     FormatSettings.DateSeparator = date;
@@ -75,10 +83,10 @@ TEST(LumbraCells, RowsFollowTheColumnLayoutsAndTheLocaleSeparators)
     FormatSettingsGuard guard;
     SetSeparators(u'/', u':', u',');
     const TLumbraTuningMessage tuning = Tuning();
-    EXPECT_EQ(TuningRowTexts(tuning), (std::vector<QString>{"LUMBRA-C", "12", "7", "Rail 5", "300",
+    EXPECT_EQ(Texts(TuningRowTexts(tuning)), (std::vector<QString>{"LUMBRA-C", "12", "7", "Rail 5", "300",
                                                             "07/03/2005 09:05:00", "8", "40", "3", "10", "900", "6",
                                                             "ok"}));
-    EXPECT_EQ(ImageRowTexts(Image()),
+    EXPECT_EQ(Texts(ImageRowTexts(Image())),
               (std::vector<QString>{"LUMBRA-C", "12", "4", "7", "Weld", "7/3/2005 9:5:0", "17/11/2006 23:59:58",
                                     "120", "100", "2", "3", "1", "c", "Ivanov", "fit"}));
 
@@ -87,11 +95,11 @@ TEST(LumbraCells, RowsFollowTheColumnLayoutsAndTheLocaleSeparators)
     later.Day = 10;
     later.Month = 12;
     later.Hour = 23;
-    EXPECT_EQ(TuningRowTexts(later)[6], "10,039");
-    EXPECT_EQ(TuningRowTexts(later)[5], "10/12/2005 23:05:00");
+    EXPECT_EQ(TuningRowTexts(later).At(6).toString(), "10,039");
+    EXPECT_EQ(TuningRowTexts(later).At(5).toString(), "10/12/2005 23:05:00");
 
     SetSeparators(u'.', u':', u'.');
-    EXPECT_EQ(TuningRowTexts(tuning)[5], "07.03.2005 09:05:00");
-    EXPECT_EQ(TuningRowTexts(later)[6], "10.039");
-    EXPECT_EQ(ImageRowTexts(Image())[5], "7.3.2005 9:5:0");
+    EXPECT_EQ(TuningRowTexts(tuning).At(5).toString(), "07.03.2005 09:05:00");
+    EXPECT_EQ(TuningRowTexts(later).At(6).toString(), "10.039");
+    EXPECT_EQ(ImageRowTexts(Image()).At(5).toString(), "7.3.2005 9:5:0");
 }
