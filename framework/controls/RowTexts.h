@@ -13,7 +13,7 @@
 // is never changed once made. Copies are counted without locking: make and drop them on one thread.
 class TRowTexts {
 public:
-    static constexpr int MaxCount = 0xFFFFFF;
+    static constexpr int MaxCount = 0x7FFF;
 
     TRowTexts() = default;
     TRowTexts(const TRowTexts &other) noexcept : block_(other.block_)
@@ -34,10 +34,10 @@ public:
         const quint32 uses = Number(block_) - 1;
         SetNumber(block_, uses);
         if (uses == 0)
-            delete[] (block_ - (Shape() >> OffsetShift & OffsetMask));
+            delete[] (block_ - block_[-1]);
     }
 
-    int Count() const { return block_ ? int(Shape() & MaxCount) : 0; }
+    int Count() const { return block_ ? int(block_[2] & MaxCount) : 0; }
     // Empty beyond the last text.
     QStringView At(int col) const
     {
@@ -45,7 +45,7 @@ public:
         if (col < 0 || col >= count)
             return {};
         const char16_t *ends = block_ + HeadSize;
-        if (Shape() & Wide) {
+        if (block_[2] & Wide) {
             const quint32 start = col == 0 ? 0 : Number(ends + 2 * (col - 1));
             return QStringView(ends + 2 * count + start, qsizetype(Number(ends + 2 * col) - start));
         }
@@ -53,7 +53,11 @@ public:
         return QStringView(ends + count + start, qsizetype(ends[col] - start));
     }
     // Asks the processor to fetch the row's numbers and first texts now: for passes over many rows.
-    void Prefetch() const { __builtin_prefetch(block_); }
+    void Prefetch() const
+    {
+        __builtin_prefetch(block_);
+        __builtin_prefetch(block_ + LineChars);
+    }
 
     // The texts textAt(0 .. count - 1) (anything a QStringView is made from), without the empty ones at the end.
     template <typename TextAt> static TRowTexts Packed(int count, TextAt textAt)
@@ -69,11 +73,12 @@ public:
             chars += size_t(QStringView(textAt(col)).size());
         const bool wide = chars > 0xFFFF;
         const size_t endsSize = size_t(count) * (wide ? 2 : 1);
-        char16_t *memory = new char16_t[LineChars - 1 + HeadSize + endsSize + chars];
-        const size_t offset = (LineBytes - reinterpret_cast<std::uintptr_t>(memory) % LineBytes) % LineBytes / 2;
+        char16_t *memory = new char16_t[LineChars + HeadSize + endsSize + chars];
+        const size_t offset = 1 + (LineBytes - reinterpret_cast<std::uintptr_t>(memory + 1) % LineBytes) % LineBytes / 2;
         packed.block_ = memory + offset;
+        packed.block_[-1] = char16_t(offset);
         SetNumber(packed.block_, 1);
-        SetNumber(packed.block_ + 2, quint32(count) | quint32(offset) << OffsetShift | (wide ? Wide : 0));
+        packed.block_[2] = char16_t(count | (wide ? Wide : 0));
         char16_t *ends = packed.block_ + HeadSize;
         char16_t *out = ends + endsSize;
         quint32 end = 0;
@@ -95,15 +100,13 @@ public:
 
 private:
     // The block, in characters' room, starts on a cache line, so that a row's numbers and its first texts come
-    // in one: the use count and the shape as 32-bit numbers, where each text ends (16-bit numbers, 32-bit ones
-    // when the block is wide), then the characters of all the texts. The shape holds the number of texts, how
-    // far the block lies into the memory it was made in, and whether it is wide.
+    // in one: the use count (32-bit), the number of texts, marked when the block is wide, where each text ends
+    // (16-bit numbers, 32-bit ones when the block is wide), then the characters of all the texts. The character
+    // before the block tells how far it lies into the memory it was made in.
     static constexpr size_t LineBytes = 64;
     static constexpr size_t LineChars = LineBytes / sizeof(char16_t);
-    static constexpr int HeadSize = 4;
-    static constexpr int OffsetShift = 24;
-    static constexpr quint32 OffsetMask = 0x3F;
-    static constexpr quint32 Wide = 0x80000000u;
+    static constexpr int HeadSize = 3;
+    static constexpr char16_t Wide = 0x8000;
 
     static quint32 Number(const char16_t *at)
     {
@@ -112,7 +115,6 @@ private:
         return value;
     }
     static void SetNumber(char16_t *at, quint32 value) { std::memcpy(at, &value, sizeof value); }
-    quint32 Shape() const { return Number(block_ + 2); }
 
     char16_t *block_ = nullptr;
 };

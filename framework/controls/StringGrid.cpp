@@ -481,13 +481,13 @@ void TStringGrid::DeleteRows(const std::vector<int> &rows)
 {
     const QScopedValueRollback changing(changingRows_, true);
     std::vector<int> sorted = rows;
-    for (int row : sorted)
-        CheckCell(0, row);
     if (!std::is_sorted(sorted.begin(), sorted.end()))
         std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     if (sorted.empty())
         return;
+    CheckCell(0, sorted.front());
+    CheckCell(0, sorted.back());
     if (int(sorted.size()) == RowCount()) {
         // A grid keeps one row: the last one left is emptied instead.
         model_->SetRowTexts(sorted.back(), TRowTexts());

@@ -27,13 +27,19 @@ public:
         if (contains_)
             return;
         valueBytes_ = ToCp1251(value_);
-        valueIsInteger_ = TryStrToInt(value_, intValue_);
+        int intValue = 0;
+        const bool valueIsInteger = TryStrToInt(value_, intValue);
         const int rows = grid->RowCount();
-        ints_.resize(size_t(rows));
-        cellIsInteger_.resize(size_t(rows));
+        cells_.resize(size_t(rows));
         for (int row = 1; row < rows; ++row) {
-            cellIsInteger_[size_t(row)] = CellToInt(grid->CellView(col, row), ints_[size_t(row)]);
-            nonIntegers_ += !cellIsInteger_[size_t(row)];
+            int cell = 0;
+            if (!CellToInt(grid->CellView(col, row), cell)) {
+                ++nonIntegers_;
+                continue;
+            }
+            // A value that is no integer disables the criterion while the column is compared as numbers.
+            const bool keeps = !valueIsInteger || KeepsOrder((cell > intValue) - (cell < intValue));
+            cells_[size_t(row)] = Integer | (keeps ? KeptAsInteger : 0);
         }
     }
 
@@ -43,16 +49,13 @@ public:
             return grid_->CellView(col_, row).contains(value_);
         if (nonIntegers_ > 0)
             return KeepsOrder(TextOrder(row));
-        if (!valueIsInteger_)
-            return true;
-        const int cell = ints_[size_t(row)];
-        return KeepsOrder((cell > intValue_) - (cell < intValue_));
+        return cells_[size_t(row)] & KeptAsInteger;
     }
-    // The row is gone from the table.
-    void Deleted(int row)
+    // The row is gone from the table when `gone` holds.
+    void Leaves(int row, bool gone)
     {
         if (!contains_)
-            nonIntegers_ -= !cellIsInteger_[size_t(row)];
+            nonIntegers_ -= gone & !(cells_[size_t(row)] & Integer);
     }
 
 private:
@@ -84,17 +87,16 @@ private:
         return CompareBytes(bytes_, valueBytes_);
     }
 
+    // Per grid row: the cell converts to an integer, and as a number the row stays.
+    enum : quint8 { Integer = 1, KeptAsInteger = 2 };
+
     const TStringGrid *grid_;
     int col_;
     bool contains_;
     QString value_;
     std::array<bool, 3> keeps_{};
     QByteArray valueBytes_;
-    bool valueIsInteger_ = false;
-    int intValue_ = 0;
-    // Per grid row: whether the cell converts to an integer, and its value.
-    std::vector<char> cellIsInteger_;
-    std::vector<int> ints_;
+    std::vector<quint8> cells_;
     int nonIntegers_ = 0;
     QByteArray bytes_;
 };
@@ -126,14 +128,19 @@ void ApplyCriteria(TStringGrid *grid, const TFieldSettings &settings)
 
     std::vector<TCriterion> criteria = ActiveCriteria(grid, settings);
     // From the last row up, each row tested against the table as it stands then.
-    std::vector<int> rejected;
+    // Half the rows may go, in no order: a row is written down whether it goes or not, and counted when it does.
+    std::vector<int> rejected(criteria.empty() ? 0 : size_t(std::max(grid->RowCount() - 1, 0)));
+    size_t goes = 0;
     for (int row = grid->RowCount() - 1; row >= 1 && !criteria.empty(); --row) {
-        if (std::all_of(criteria.begin(), criteria.end(), [row](TCriterion &criterion) { return criterion.Keeps(row); }))
-            continue;
-        rejected.push_back(row);
+        bool keep = true;
         for (TCriterion &criterion : criteria)
-            criterion.Deleted(row);
+            keep = keep && criterion.Keeps(row);
+        rejected[goes] = row;
+        goes += !keep;
+        for (TCriterion &criterion : criteria)
+            criterion.Leaves(row, !keep);
     }
+    rejected.resize(goes);
     std::reverse(rejected.begin(), rejected.end());
     grid->DeleteRows(rejected);
 

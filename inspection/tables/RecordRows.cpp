@@ -2,69 +2,88 @@
 
 #include "Records.h"
 #include "rtl/FormatSettings.h"
-#include "tables/TableCells.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
-TRowTexts Made(const TLumbraTuningMessage &record) { return TuningRowTexts(record); }
-TRowTexts Made(const TLumbraImageMessage &record) { return ImageRowTexts(record); }
-TRowTexts Reformatted(const TLumbraTuningMessage &record, const TRowTexts &row) { return TuningRowTexts(record, row); }
-TRowTexts Reformatted(const TLumbraImageMessage &record, const TRowTexts &row) { return ImageRowTexts(record, row); }
-} // namespace
+// The rows kept are read ahead of their turn by this many.
+constexpr size_t PrefetchDistance = 8;
 
-quint32 TRecordRows::CurrentFormat()
+template <class Message> constexpr bool IsTuning = std::is_same_v<Message, TLumbraTuningMessage>;
+
+template <class Message> TRowTexts Made(const Message &record)
 {
-    const std::array<QChar, 3> separators{FormatSettings.DateSeparator, FormatSettings.TimeSeparator,
-                                          FormatSettings.DecimalSeparator};
-    const auto known = std::find(separators_.begin(), separators_.end(), separators);
-    if (known != separators_.end())
-        return quint32(known - separators_.begin());
-    separators_.push_back(separators);
-    return quint32(separators_.size() - 1);
+    if constexpr (IsTuning<Message>)
+        return TuningRowTexts(record);
+    else
+        return ImageRowTexts(record);
 }
 
-template <class Message>
-bool TRecordRows::Unchanged(const TDynArray<Message *> &list, int count, quint32 format) const
+template <class Message> TLocaleValues LocaleValues(const Message &record)
 {
-    if (!rows_ || int(rows_->size()) != count)
+    if constexpr (IsTuning<Message>)
+        return TuningLocaleValues(record);
+    else
+        return ImageLocaleValues(record);
+}
+
+template <class Message> TRowTexts Reformatted(const TLocaleValues &values, const TRowTexts &row)
+{
+    if constexpr (IsTuning<Message>)
+        return TuningRowTexts(values, row);
+    else
+        return ImageRowTexts(values, row);
+}
+} // namespace
+
+template <class Message>
+bool TRecordRows::Unchanged(const TDynArray<Message *> &list, int count, const TSeparators &separators) const
+{
+    if (!rows_ || marked_ || separators != separators_ || int(rows_->size()) != count || count > list.Length())
         return false;
-    for (int i = 0; i < count; ++i)
-        if ((*rows_)[size_t(i)].Object != list[i] || made_[size_t(i)] != format)
+    Message *const *records = list.Data();
+    for (size_t i = 0; i < size_t(count); ++i)
+        if ((*rows_)[i].Object != records[i])
             return false;
     return true;
 }
 
 template <class Message> TSharedGridRows TRecordRows::RowsOf(const TDynArray<Message *> &list, int count)
 {
-    const quint32 format = CurrentFormat();
+    const TSeparators separators{FormatSettings.DateSeparator, FormatSettings.TimeSeparator,
+                                 FormatSettings.DecimalSeparator};
     count = std::max(count, 0);
-    if (Unchanged(list, count, format))
+    if (Unchanged(list, count, separators))
         return rows_;
     // The kept rows in order, the forgotten ones left out, stand beside the list's records.
-    auto rows = std::make_shared<std::vector<TGridRow>>(size_t(count));
-    std::vector<quint32> made(size_t(count), format);
+    auto rows = std::make_shared<std::vector<TGridRow>>(static_cast<size_t>(count));
+    std::vector<TLocaleValues> values(static_cast<size_t>(count));
     const size_t keptCount = rows_ ? rows_->size() : 0;
     size_t next = 0;
     for (int i = 0; i < count; ++i) {
         Message *record = list[i];
-        while (next < keptCount && made_[next] == Forgotten)
+        while (next < keptCount && states_[next] == TState::Forgotten)
             ++next;
-        const TGridRow *kept = next < keptCount && (*rows_)[next].Object == record ? &(*rows_)[next] : nullptr;
-        const quint32 keptMade = kept ? made_[next] : ToBeMade;
-        next = std::min(next + 1, keptCount);
+        if (next + PrefetchDistance < keptCount)
+            (*rows_)[next + PrefetchDistance].Texts.Prefetch();
+        const bool kept = next < keptCount && (*rows_)[next].Object == record && states_[next] == TState::Made;
         TGridRow &row = (*rows)[size_t(i)];
-        if (!record)
-            continue;
-        if (keptMade == format)
-            row = *kept;
-        else if (keptMade == ToBeMade)
+        if (record && !kept) {
             row = {Made(*record), record};
-        else
-            row = {Reformatted(*record, kept->Texts), record};
+            values[size_t(i)] = LocaleValues(*record);
+        } else if (record) {
+            values[size_t(i)] = values_[next];
+            const TRowTexts &texts = (*rows_)[next].Texts;
+            row = {separators == separators_ ? texts : Reformatted<Message>(values_[next], texts), record};
+        }
+        next = std::min(next + 1, keptCount);
     }
     rows_ = std::move(rows);
-    made_ = std::move(made);
+    states_.assign(size_t(count), TState::Made);
+    values_ = std::move(values);
+    separators_ = separators;
+    marked_ = false;
     return rows_;
 }
 
@@ -78,38 +97,36 @@ TSharedGridRows TRecordRows::Rows(const TDynArray<TLumbraImageMessage *> &list, 
     return RowsOf(list, count);
 }
 
-int TRecordRows::Find(const TObject *record) const
+void TRecordRows::Mark(const TObject *record, TState state)
 {
     if (!rows_)
-        return -1;
+        return;
     for (size_t i = 0; i < rows_->size(); ++i)
-        if ((*rows_)[i].Object == record && made_[i] != Forgotten)
-            return int(i);
-    return -1;
+        if ((*rows_)[i].Object == record && states_[i] != TState::Forgotten) {
+            states_[i] = state;
+            marked_ = true;
+            return;
+        }
 }
 
 TRowTexts TRecordRows::Refresh(const TLumbraTuningMessage &record)
 {
-    if (const int place = Find(&record); place >= 0)
-        made_[size_t(place)] = ToBeMade;
-    return Made(record);
+    Mark(&record, TState::ToBeMade);
+    return TuningRowTexts(record);
 }
 
 TRowTexts TRecordRows::Refresh(const TLumbraImageMessage &record)
 {
-    if (const int place = Find(&record); place >= 0)
-        made_[size_t(place)] = ToBeMade;
-    return Made(record);
+    Mark(&record, TState::ToBeMade);
+    return ImageRowTexts(record);
 }
 
-void TRecordRows::Forget(const TObject *record)
-{
-    if (const int place = Find(record); place >= 0)
-        made_[size_t(place)] = Forgotten;
-}
+void TRecordRows::Forget(const TObject *record) { Mark(record, TState::Forgotten); }
 
 void TRecordRows::Clear()
 {
     rows_.reset();
-    made_.clear();
+    states_.clear();
+    values_.clear();
+    marked_ = false;
 }

@@ -2,14 +2,12 @@
 
 #include "DynArray.h"
 #include "controls/StringGrid.h"
+#include "tables/TableCells.h"
 
 #include <QChar>
 #include <array>
 #include <memory>
 #include <vector>
-
-class TLumbraImageMessage;
-class TLumbraTuningMessage;
 
 // The rows of one table's records in the order of the data manager's list, each record's texts made once and
 // kept until the record changes or the locale's separators do; then only the texts that follow the separators
@@ -30,18 +28,19 @@ public:
     void Clear();
 
 private:
-    // Per row, how its texts were made: the number of their separators in separators_, or one of these.
-    static constexpr quint32 ToBeMade = 0xFFFFFFFE;
-    static constexpr quint32 Forgotten = 0xFFFFFFFF;
+    enum class TState : quint8 { Made, ToBeMade, Forgotten };
+    using TSeparators = std::array<QChar, 3>;
 
-    // The number of the separators of the moment.
-    quint32 CurrentFormat();
     template <class Message> TSharedGridRows RowsOf(const TDynArray<Message *> &list, int count);
-    template <class Message> bool Unchanged(const TDynArray<Message *> &list, int count, quint32 format) const;
-    // The place of the record's row, -1 when it has none.
-    int Find(const TObject *record) const;
+    template <class Message>
+    bool Unchanged(const TDynArray<Message *> &list, int count, const TSeparators &separators) const;
+    void Mark(const TObject *record, TState state);
 
     std::shared_ptr<std::vector<TGridRow>> rows_;
-    std::vector<quint32> made_;
-    std::vector<std::array<QChar, 3>> separators_;
+    std::vector<TState> states_;
+    // Per row, what its texts that follow the separators were made from: a language switch needs no record.
+    std::vector<TLocaleValues> values_;
+    // The separators the rows' texts were made with; rows were marked since.
+    TSeparators separators_{};
+    bool marked_ = false;
 };

@@ -70,17 +70,19 @@ TRowTexts Packed(const TCells &cells, int count)
 }
 
 // The texts that follow the separators. A row made anew writes every text; one kept has the others already.
-void TuningFormatted(const TLumbraTuningMessage &t, TCellWriter &writer, const QString &frequency, TCells &cells)
+void TuningFormatted(const TLocaleValues &values, TCellWriter &writer, const QString &frequency, TCells &cells)
 {
-    cells[5] = writer.DateTime(t.Day, t.Month, t.Year, t.Hour, t.Minute, t.Second, true);
+    const TMoment &m = values.First;
+    cells[5] = writer.DateTime(m.Day, m.Month, m.Year, m.Hour, m.Minute, m.Second, true);
     cells[6] = frequency;
 }
 
-void ImageFormatted(const TLumbraImageMessage &i, TCellWriter &writer, TCells &cells)
+void ImageFormatted(const TLocaleValues &values, TCellWriter &writer, TCells &cells)
 {
-    cells[5] = writer.DateTime(i.BeginDay, i.BeginMonth, i.BeginYear, i.BeginHour, i.BeginMinute, i.BeginSecond,
-                               false);
-    cells[6] = writer.DateTime(i.EndDay, i.EndMonth, i.EndYear, i.EndHour, i.EndMinute, i.EndSecond, false);
+    const TMoment &b = values.First;
+    const TMoment &e = values.Second;
+    cells[5] = writer.DateTime(b.Day, b.Month, b.Year, b.Hour, b.Minute, b.Second, false);
+    cells[6] = writer.DateTime(e.Day, e.Month, e.Year, e.Hour, e.Minute, e.Second, false);
 }
 
 TCells Kept(const TRowTexts &row, int count)
@@ -126,7 +128,7 @@ TRowTexts TuningRowTexts(const TLumbraTuningMessage &tuning)
     cells[2] = writer.Decimal(tuning.TuningID);
     cells[3] = name;
     cells[4] = writer.Decimal(tuning.TransducerID);
-    TuningFormatted(tuning, writer, frequency, cells);
+    TuningFormatted(TuningLocaleValues(tuning), writer, frequency, cells);
     cells[7] = writer.Decimal(tuning.Amplitude);
     cells[8] = writer.Decimal(tuning.Period);
     cells[9] = writer.Decimal(tuning.StartPoint);
@@ -150,7 +152,7 @@ TRowTexts ImageRowTexts(const TLumbraImageMessage &image)
     cells[2] = writer.Decimal(image.ImageID);
     cells[3] = writer.Decimal(image.TuningID);
     cells[4] = name;
-    ImageFormatted(image, writer, cells);
+    ImageFormatted(ImageLocaleValues(image), writer, cells);
     cells[7] = writer.Decimal(image.SizeX);
     cells[8] = writer.Decimal(image.SizeY);
     cells[9] = writer.Decimal(image.StepX);
@@ -162,19 +164,31 @@ TRowTexts ImageRowTexts(const TLumbraImageMessage &image)
     return Packed(cells, 15);
 }
 
-TRowTexts TuningRowTexts(const TLumbraTuningMessage &tuning, const TRowTexts &row)
+TLocaleValues TuningLocaleValues(const TLumbraTuningMessage &t)
 {
-    const QString frequency = FrequencyText(tuning.Frequency);
+    return {{t.Year, t.Day, t.Month, t.Hour, t.Minute, t.Second}, {}, t.Frequency};
+}
+
+TLocaleValues ImageLocaleValues(const TLumbraImageMessage &i)
+{
+    return {{i.BeginYear, i.BeginDay, i.BeginMonth, i.BeginHour, i.BeginMinute, i.BeginSecond},
+            {i.EndYear, i.EndDay, i.EndMonth, i.EndHour, i.EndMinute, i.EndSecond},
+            0};
+}
+
+TRowTexts TuningRowTexts(const TLocaleValues &values, const TRowTexts &row)
+{
+    const QString frequency = FrequencyText(values.Frequency);
     TCellWriter writer;
     TCells cells = Kept(row, 13);
-    TuningFormatted(tuning, writer, frequency, cells);
+    TuningFormatted(values, writer, frequency, cells);
     return Packed(cells, 13);
 }
 
-TRowTexts ImageRowTexts(const TLumbraImageMessage &image, const TRowTexts &row)
+TRowTexts ImageRowTexts(const TLocaleValues &values, const TRowTexts &row)
 {
     TCellWriter writer;
     TCells cells = Kept(row, 15);
-    ImageFormatted(image, writer, cells);
+    ImageFormatted(values, writer, cells);
     return Packed(cells, 15);
 }

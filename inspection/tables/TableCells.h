@@ -19,7 +19,19 @@ QString FrequencyText(quint8 code);
 // language sets its date, time and decimal separators).
 TRowTexts TuningRowTexts(const TLumbraTuningMessage &tuning);
 TRowTexts ImageRowTexts(const TLumbraImageMessage &image);
-// The record's row as `row` holds it, with only the texts that follow the locale's separators (dates, times and
-// the frequency) made anew.
-TRowTexts TuningRowTexts(const TLumbraTuningMessage &tuning, const TRowTexts &row);
-TRowTexts ImageRowTexts(const TLumbraImageMessage &image, const TRowTexts &row);
+
+// What the texts of a row that follow the locale's separators are made from: a tuning's date and frequency
+// code, an image's begin and end.
+struct TMoment {
+    quint16 Year = 0;
+    quint8 Day = 0, Month = 0, Hour = 0, Minute = 0, Second = 0;
+};
+struct TLocaleValues {
+    TMoment First, Second;
+    quint8 Frequency = 0;
+};
+TLocaleValues TuningLocaleValues(const TLumbraTuningMessage &tuning);
+TLocaleValues ImageLocaleValues(const TLumbraImageMessage &image);
+// The row as `row` holds it, with the texts that follow the locale's separators made anew from `values`.
+TRowTexts TuningRowTexts(const TLocaleValues &values, const TRowTexts &row);
+TRowTexts ImageRowTexts(const TLocaleValues &values, const TRowTexts &row);
