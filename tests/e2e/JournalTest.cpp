@@ -92,6 +92,44 @@ TEST(JournalInTheProgram, ALineAppendedWhileTheJournalIsSavedIsKeptAndAProgramEn
     }
 }
 
+// A program ended while it writes its new journal leaves that file beside the journal; the next start removes it,
+// but not the new journal of a program still writing it.
+TEST(JournalInTheProgram, TheNextStartRemovesTheNewJournalOfAProgramEndedWhileSavingButNotOneStillWritten)
+{
+    const QByteArray tuning = TuningLine{.Id = 7}.Line();
+    const QByteArray image = ImageLine{.Id = 9, .Tuning = 7}.Line();
+    const QByteArray journal = CrLfLines({tuning, image});
+    const QStringList script = DeleteFirstRow("sgTunings", "sbTunDelete");
+    TJournalSession session(journal);
+    const auto newJournals = [&session] {
+        return QDir(session.Folder()).entryList({"ormeldata.txt.*.new"}, QDir::Files);
+    };
+    TRunResult run = session.Run(script, [](QProcess &program) {
+        program.kill();
+        program.waitForFinished();
+    });
+    EXPECT_EQ(session.Journal(), journal);
+    const QStringList left = newJournals();
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(session.Read(left[0]), CrLfLines({image}));
+
+    // The next program's start has removed it by the time it writes a new journal of its own, which a third
+    // program's start leaves alone.
+    run = session.Run(script, [&](QProcess &) {
+        const QStringList written = newJournals();
+        ASSERT_EQ(written.size(), 1);
+        EXPECT_NE(written[0], left[0]);
+        const TRunResult other = session.Run({});
+        EXPECT_EQ(other.ExitCode, 0) << qPrintable(other.Errors);
+        EXPECT_TRUE(other.Of("modal").isEmpty());
+        EXPECT_EQ(newJournals(), written);
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_EQ(session.Journal(), CrLfLines({image}));
+    EXPECT_TRUE(newJournals().isEmpty());
+    EXPECT_TRUE(session.Kept().isEmpty());
+}
+
 TEST(JournalInTheProgram, LinesTheTablesDoNotShowSurviveTheSaveAfterADeletionByteForByte)
 {
     const QByteArray tuning = TuningLine{.Id = 7}.Line();
