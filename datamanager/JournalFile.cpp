@@ -1,5 +1,6 @@
 #include "JournalFile.h"
 
+#include "classes/SaveFile.h"
 #include "rtl/Exceptions.h"
 
 #include <QDateTime>
@@ -38,15 +39,6 @@ const char *Find(const char *from, const char *end, char c)
     return found ? static_cast<const char *>(found) : end;
 }
 
-// The cause as the system names it: a device reports "Unknown error" for some failures whose errno is set.
-QString Cause(const QFileDevice &file, int error)
-{
-    const QString reason = file.errorString();
-    if (error != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error")))
-        return QString::fromLocal8Bit(std::strerror(error));
-    return reason;
-}
-
 [[noreturn]] void FileError(const char *what, const QString &fileName, const QString &cause)
 {
     throw EInOutError(QString("%1 \"%2\": %3").arg(QLatin1String(what), QDir::toNativeSeparators(fileName), cause));
@@ -55,7 +47,7 @@ QString Cause(const QFileDevice &file, int error)
 [[noreturn]] void FileError(const char *what, const QString &fileName, const QFileDevice &file)
 {
     const int error = errno;
-    FileError(what, fileName, Cause(file, error));
+    FileError(what, fileName, FileErrorCause(file, error));
 }
 
 [[noreturn]] void SystemError(const char *what, const QString &fileName, int error)

@@ -28,6 +28,8 @@
 //                             until one closes it (its OK button, say) or "end-modal RESULT" ends it with that
 //                             modal result; the commands after that run once it is gone
 //   wait MS                   lets the program run on its own for MS milliseconds
+//   pause FILE                makes FILE and waits until it is gone (a minute at most): a test does what another
+//                             program would at that moment
 //   show-help                 from now on the host's help requests, still reported, are also shown as the program
 //                             shows them: the page, or the box that names the missing help file (the plug-ins'
 //                             help requests are always shown so)

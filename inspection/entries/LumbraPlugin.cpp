@@ -1,6 +1,7 @@
 #include "mainwindow/LumbraWindow.h"
 
 #include "images/CompositeSheet.h"
+#include "mainwindow/FailureReport.h"
 #include "images/ImagesSetWindow.h"
 #include "mlLangDispatcher.h"
 #include "tables/GridRows.h"
@@ -101,7 +102,7 @@ void lumbra_u::OnDataUpdate()
         ApplyCriteria(form->sgImages, ImageSettings);
         form->UpdateStatusBar();
     } catch (const Exception &error) {
-        Application->MessageBox(QStringLiteral("From LUMBRA-C:") + error.Message(), Application->Title(), MB_OK);
+        ReportLumbraFailure(error);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "LangEntry.h"
 #include "entries/SettingsKey.h"
 #include "images/PaletteStore.h"
+#include "mainwindow/FailureReport.h"
 #include "mainwindow/LumbraAboutBox.h"
 #include "mainwindow/LumbraTexts.h"
 #include "mainwindow/LumbraWindow.h"
@@ -26,7 +27,6 @@
 #include "mlLngLnk.h"
 #include "platform/Help.h"
 #include "registry/Registry.h"
-#include "registry/RegistryStore.h"
 #include "rtl/Codec1251.h"
 #include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
@@ -111,13 +111,17 @@ void TfrmLumbra::FormShow(TObject *)
     }
 }
 
+// The window closes even when the store cannot take its settings now; the user is told why.
 void TfrmLumbra::FormClose(TObject *, TCloseAction &)
 {
-    TRegistryUpdate update;
-    SaveFieldSettingsAtClose();
+    try {
+        SaveAllFieldSettings();
+        SavePaletteAtClose(Palette);
+    } catch (const Exception &error) {
+        ReportLumbraFailure(error);
+    }
     TuningSettings.clear();
     ImageSettings.clear();
-    SavePaletteAtClose(Palette);
 }
 
 void TfrmLumbra::mlLangLinked1ChangeLanguage(TObject *)
