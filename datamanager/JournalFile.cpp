@@ -183,32 +183,19 @@ bool AppendBytes(int fd, QByteArrayView bytes, std::vector<TWrittenPiece> &piece
     return true;
 }
 
-bool ReadAt(int fd, char *data, qint64 size, qint64 offset)
+// Reads or writes (`transfer`: pread or pwrite) all `size` bytes at the offset, however many calls that takes.
+template <class Data, class Transfer>
+bool TransferAt(Transfer transfer, int fd, Data *data, qint64 size, qint64 offset)
 {
     while (size > 0) {
-        const ssize_t read = ::pread(fd, data, size_t(size), off_t(offset));
-        if (read < 0 && errno == EINTR)
+        const ssize_t done = transfer(fd, data, size_t(size), off_t(offset));
+        if (done < 0 && errno == EINTR)
             continue;
-        if (read <= 0)
+        if (done <= 0)
             return false;
-        data += read;
-        size -= read;
-        offset += read;
-    }
-    return true;
-}
-
-bool WriteAt(int fd, const char *data, qint64 size, qint64 offset)
-{
-    while (size > 0) {
-        const ssize_t written = ::pwrite(fd, data, size_t(size), off_t(offset));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-        offset += written;
+        data += done;
+        size -= done;
+        offset += done;
     }
     return true;
 }
@@ -238,14 +225,14 @@ bool TakeBack(int fd, const std::vector<TWrittenPiece> &pieces)
         if (info.st_size > end) {
             const qsizetype read = after.size();
             after.resize(read + qsizetype(info.st_size - end));
-            if (!ReadAt(fd, after.data() + read, info.st_size - end, end))
+            if (!TransferAt(::pread, fd, after.data() + read, info.st_size - end, end))
                 return false;
             continue;
         }
         QByteArray theirs = after;
         for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
             theirs.remove(qsizetype(piece->Start - start), qsizetype(piece->Length));
-        if (!WriteAt(fd, theirs.constData(), theirs.size(), start))
+        if (!TransferAt(::pwrite, fd, theirs.constData(), theirs.size(), start))
             return false;
         // Bytes appended while this one moved lie beyond `end` still: they are moved too before the file is cut.
         if (::fstat(fd, &info) != 0)
@@ -547,7 +534,8 @@ void RemoveJournalLeftovers(const QString &fileName)
 {
     const QFileInfo target(ReplacedFile(fileName));
     const QDir folder = target.absoluteDir();
-    const QStringList names = folder.entryList({QStringLiteral("*.new")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.new")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &name : names) {
         if (!IsNewJournalName(name, target.fileName()))
             continue;

@@ -127,7 +127,7 @@ void RemoveJournalLeftovers(const QString &fileName);
 // block, to a new file beside the journal that takes its place only when complete, synced to the disk, and
 // when `mayReplace` (called just before) raises nothing; so a failed rewrite (a write error, an exception from
 // `writeLines` or `mayReplace`) leaves the old journal as it was, and so does a program ended half-way (its new
-// file is left for RemoveJournalLeftovers). The folder is synced after the replacement, so the new journal outlasts a power cut. Returns the stamp of the
-// new journal. Raises EInOutError.
+// file is left for RemoveJournalLeftovers). The folder is synced after the replacement, so the new journal
+// outlasts a power cut. Returns the stamp of the new journal. Raises EInOutError.
 TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(TJournalOutput &)> &writeLines,
                              const std::function<void()> &mayReplace = {});

@@ -16,13 +16,13 @@ QString RegistryStorePath();
 // and the cause. A store that failed once in a user action is not tried again in it: until control returns to
 // the event loop, every operation of every module on that file fails at once with the same cause.
 //
+// The stored tree, valid until the next operation on the store.
+const TRegistryKey &ReadRegistryStore();
+
 // Whether the caller is the first in the current user action to tell the user that the store failed: every
 // later caller in the action, of any module, hears false, so that a failure several windows meet is told once.
 // True when the store has not failed in the action (the failure at hand is of another kind).
 bool FirstToTellStoreFailure();
-
-// The stored tree, valid until the next operation on the store.
-const TRegistryKey &ReadRegistryStore();
 
 // Makes the module's copy of the store now. Statics go in the reverse order of their making, so a static made
 // after this call can still use the store while it is destroyed (a plug-in saving its window at unload).

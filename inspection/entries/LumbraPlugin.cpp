@@ -1,8 +1,8 @@
 #include "mainwindow/LumbraWindow.h"
 
 #include "images/CompositeSheet.h"
-#include "mainwindow/FailureReport.h"
 #include "images/ImagesSetWindow.h"
+#include "mainwindow/FailureReport.h"
 #include "mlLangDispatcher.h"
 #include "tables/GridRows.h"
 #include "tables/TableCells.h"

@@ -13,6 +13,6 @@ void LoadPalette(TPaletteEntry *palette);
 // stored, so that what another program stored meanwhile stays; a palette standing in for one the store lacks or
 // could not give is stored whole.
 void SavePalette(const TPaletteEntry *palette);
-// Stores the palette so as the window closes, unless it stands in for a stored one that the last load could not
-// read: that one stays until the user stores a palette.
+// The same as the window closes, unless the palette stands in for a stored one that the last load could not read:
+// that one stays until the user stores a palette.
 void SavePaletteAtClose(const TPaletteEntry *palette);

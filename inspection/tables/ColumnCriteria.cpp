@@ -33,8 +33,6 @@ void TfrmLumbra::LoadAllFieldSettings()
 {
     TFieldSettings tunings(TuningColumnCount);
     TFieldSettings images(ImageColumnCount);
-    ResetFieldSettings(tunings, TuningColumnCount - 1);
-    ResetFieldSettings(images, ImageColumnCount - 1);
     try {
         LoadFieldSettings(TuningsSection, tunings, TuningColumnCount - 1);
         LoadFieldSettings(ImagesSection, images, ImageColumnCount - 1);
@@ -42,6 +40,7 @@ void TfrmLumbra::LoadAllFieldSettings()
         ReportLumbraFailure(error);
         if (int(TuningSettings.size()) == TuningColumnCount && int(ImageSettings.size()) == ImageColumnCount)
             return;
+        // What was read before the failure is no whole setting either.
         ResetFieldSettings(tunings, TuningColumnCount - 1);
         ResetFieldSettings(images, ImageColumnCount - 1);
     }

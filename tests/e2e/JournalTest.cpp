@@ -43,7 +43,7 @@ void Append(const QString &path, const QByteArray &bytes)
 }
 } // namespace
 
-TEST(JournalInTheProgram, ALineAppendedWhileTheJournalIsSavedIsKeptAndAProgramEndedHalfWayLeavesTheOldJournal)
+TEST(JournalInTheProgram, ALineAppendedWhileTheJournalIsSavedIsKeptAndWhatAProgramEndedHalfWayLeavesGoesAtTheNextStart)
 {
     const QByteArray tuning = TuningLine{.Id = 7}.Line();
     const QByteArray image = ImageLine{.Id = 9, .Tuning = 7}.Line();
@@ -72,34 +72,9 @@ TEST(JournalInTheProgram, ALineAppendedWhileTheJournalIsSavedIsKeptAndAProgramEn
         EXPECT_TRUE((*message)["text"].contains(QDir::toNativeSeparators(session.File(kept[0]))));
         EXPECT_EQ(QDir(session.Folder()).entryList({"ormeldata.txt*"}, QDir::Files), QStringList{"ormeldata.txt"});
     }
-    // Ended at that moment, the program leaves the old journal whole; left alone, it puts the new one in place.
-    {
-        TJournalSession session(journal);
-        const TRunResult run = session.Run(script, [](QProcess &program) {
-            program.kill();
-            program.waitForFinished();
-        });
-        EXPECT_EQ(run.ExitCode, -1);
-        EXPECT_EQ(session.Journal(), journal);
-        EXPECT_TRUE(session.Kept().isEmpty());
-    }
-    {
-        TJournalSession session(journal);
-        const TRunResult run = session.Run(script, [](QProcess &) {});
-        EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
-        EXPECT_EQ(session.Journal(), CrLfLines({image}));
-        EXPECT_TRUE(run.Of("modal").size() == 1) << "only the question before the deletion";
-    }
-}
-
-// A program ended while it writes its new journal leaves that file beside the journal; the next start removes it,
-// but not the new journal of a program still writing it.
-TEST(JournalInTheProgram, TheNextStartRemovesTheNewJournalOfAProgramEndedWhileSavingButNotOneStillWritten)
-{
-    const QByteArray tuning = TuningLine{.Id = 7}.Line();
-    const QByteArray image = ImageLine{.Id = 9, .Tuning = 7}.Line();
-    const QByteArray journal = CrLfLines({tuning, image});
-    const QStringList script = DeleteFirstRow("sgTunings", "sbTunDelete");
+    // Ended at that moment, the program leaves the old journal whole, and its new journal beside it. The next
+    // program's start removes that one before it writes a new journal of its own, which a third program's start
+    // leaves alone; left alone, the second program puts its new journal in place.
     TJournalSession session(journal);
     const auto newJournals = [&session] {
         return QDir(session.Folder()).entryList({"ormeldata.txt.*.new"}, QDir::Files);
@@ -108,13 +83,13 @@ TEST(JournalInTheProgram, TheNextStartRemovesTheNewJournalOfAProgramEndedWhileSa
         program.kill();
         program.waitForFinished();
     });
+    EXPECT_EQ(run.ExitCode, -1);
     EXPECT_EQ(session.Journal(), journal);
+    EXPECT_TRUE(session.Kept().isEmpty());
     const QStringList left = newJournals();
     ASSERT_EQ(left.size(), 1);
     EXPECT_EQ(session.Read(left[0]), CrLfLines({image}));
 
-    // The next program's start has removed it by the time it writes a new journal of its own, which a third
-    // program's start leaves alone.
     run = session.Run(script, [&](QProcess &) {
         const QStringList written = newJournals();
         ASSERT_EQ(written.size(), 1);
@@ -126,6 +101,7 @@ TEST(JournalInTheProgram, TheNextStartRemovesTheNewJournalOfAProgramEndedWhileSa
     });
     EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
     EXPECT_EQ(session.Journal(), CrLfLines({image}));
+    EXPECT_TRUE(run.Of("modal").size() == 1) << "only the question before the deletion";
     EXPECT_TRUE(newJournals().isEmpty());
     EXPECT_TRUE(session.Kept().isEmpty());
 }
