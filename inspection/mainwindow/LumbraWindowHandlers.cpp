@@ -27,6 +27,7 @@
 #include "mlLngLnk.h"
 #include "platform/Help.h"
 #include "registry/Registry.h"
+#include "registry/RegistryStore.h"
 #include "rtl/Codec1251.h"
 #include "rtl/Exceptions.h"
 #include "rtl/SysUtils.h"
@@ -111,10 +112,12 @@ void TfrmLumbra::FormShow(TObject *)
     }
 }
 
-// The window closes even when the store cannot take its settings now; the user is told why.
+// The settings go to the store in one rewrite. The window closes even when the store cannot take them now; the
+// user is told why.
 void TfrmLumbra::FormClose(TObject *, TCloseAction &)
 {
     try {
+        TRegistryUpdate update;
         SaveAllFieldSettings();
         SavePaletteAtClose(Palette);
     } catch (const Exception &error) {

@@ -49,7 +49,7 @@ void TfrmLumbra::LoadAllFieldSettings()
 }
 
 // Arrays emptied by a close save nothing. Both tables' settings go to the store in one rewrite, which counts as
-// read only once it is made.
+// read once it is made (inside a caller's update: once the update has taken it).
 void TfrmLumbra::SaveAllFieldSettings()
 {
     {
