@@ -75,8 +75,23 @@ private:
     int tabWidth_;
 };
 
-// Breaks a paragraph before each word that would pass the width; blanks at a break are dropped.
-void WrapParagraph(const TParagraph &paragraph, int width, const TLineMeasure &measure, QList<TLine> &lines)
+// The end of the longest run from `start` on, one character at least, that fits the width; a character beyond
+// the basic plane is not split.
+int FittingEnd(const QString &text, int start, int width, const TLineMeasure &measure)
+{
+    int end = start + (text[start].isHighSurrogate() ? 2 : 1);
+    for (;;) {
+        const int next = end + (end < text.size() && text[end].isHighSurrogate() ? 2 : 1);
+        if (next > text.size() || measure.Width(text, start, next) > width)
+            return end;
+        end = next;
+    }
+}
+
+// Breaks a paragraph before each word that would pass the width, and a word wider than the width where it
+// reaches the edge when asked to; blanks at a break are dropped.
+void WrapParagraph(const TParagraph &paragraph, int width, bool breakWords, const TLineMeasure &measure,
+                   QList<TLine> &lines)
 {
     const QString &text = paragraph.Text;
     const int length = int(text.size());
@@ -90,8 +105,12 @@ void WrapParagraph(const TParagraph &paragraph, int width, const TLineMeasure &m
                 ++next;
             while (next < length && text[next] != u' ')
                 ++next;
-            if (end > start && measure.Width(text, start, next) > width)
-                break;
+            if (measure.Width(text, start, next) > width) {
+                if (end == start && breakWords)
+                    end = FittingEnd(text, start, width, measure);
+                if (end > start)
+                    break;
+            }
             end = next;
         }
         lines << TLine{&paragraph, start, end};
@@ -145,7 +164,7 @@ int DrawText(TCanvas *canvas, const QString &text, TRect &rect, unsigned format)
     QList<TLine> lines;
     for (const TParagraph &paragraph : paragraphs) {
         if (format & DT_WORDBREAK)
-            WrapParagraph(paragraph, rect.Width(), measure, lines);
+            WrapParagraph(paragraph, rect.Width(), format & DT_EDITCONTROL, measure, lines);
         else
             lines << TLine{&paragraph, 0, int(paragraph.Text.size())};
     }

@@ -21,6 +21,8 @@
 #include "printing/Printer.h"
 #include "rtl/SysUtils.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QPicture>
 #include <QScopeGuard>
 #include <algorithm>
@@ -51,6 +53,8 @@ void DrawPicture(const TCustomLumbraMessage *record, TCanvas *canvas, int left, 
 }
 
 constexpr int PrintFontSize = 10;
+// Text stays left of this column, as far from the page's right edge as it starts from the left.
+constexpr int PrintTextRight = PrintPageWidth - PrintTextOrigin;
 // A tab moves the text on to the next of these stops that leaves this gap after the text before it.
 constexpr int PrintTabStep = 56;
 constexpr int PrintTabGap = 12;
@@ -61,28 +65,38 @@ int NextTabStop(int left)
     return PrintTextOrigin + (left - PrintTextOrigin + PrintTabGap + PrintTabStep - 1) / PrintTabStep * PrintTabStep;
 }
 
-// Writes the lines from the text origin down, a line every step, each column of a line from its tab stop; a
-// text too long for the page's width goes on in lines under it, and the lines after it move down as far.
-// Answers where the picture goes. Record texts are written as they are: an "&" in a comment is no accelerator.
+// Writes the lines from the text origin down, a line every step, each column of a tab line from its tab stop.
+// A column that does not fit the rest of its line goes on at the start of the next one; a text too long for a
+// whole line breaks between words, and a word longer than that at the edge. The lines after a line that took
+// more than one move down as far. Answers where the picture goes. Record texts are written as they are: an "&"
+// in a comment is no accelerator.
 TPoint WriteLines(TCanvas *canvas, const QStringList &lines)
 {
     const int lineHeight = canvas->TextExtent(QStringLiteral("Ag")).cy;
     int top = PrintTextOrigin;
     for (const QString &line : lines) {
-        int height = lineHeight;
-        if (line.contains(u'\t')) {
-            int left = PrintTextOrigin;
-            for (const QString &column : line.split(u'\t')) {
-                if (left > PrintTextOrigin)
-                    left = NextTabStop(left);
-                canvas->TextOut(left, top, column);
-                left += canvas->TextWidth(column);
+        int left = PrintTextOrigin;
+        for (const QString &column : line.split(u'\t')) {
+            if (left > PrintTextOrigin)
+                left = NextTabStop(left);
+            if (column.isEmpty())
+                continue;
+            const int width = canvas->TextWidth(column);
+            if (left > PrintTextOrigin && left + width > PrintTextRight) {
+                top += lineHeight;
+                left = PrintTextOrigin;
             }
-        } else {
-            TRect r{PrintTextOrigin, top, PrintPageWidth - PrintTextOrigin, PrintPageHeight};
-            height = std::max(height, DrawText(canvas, line, r, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX));
+            if (left + width <= PrintTextRight) {
+                canvas->TextOut(left, top, column);
+                left += width;
+                continue;
+            }
+            TRect r{PrintTextOrigin, top, PrintTextRight, PrintPageHeight};
+            top += DrawText(canvas, column, r, DT_WORDBREAK | DT_EDITCONTROL | DT_NOCLIP | DT_NOPREFIX) - lineHeight;
+            // What follows a text of several lines starts a line of its own.
+            left = PrintTextRight;
         }
-        top += PrintLineStep + height - lineHeight;
+        top += PrintLineStep;
     }
     return {PrintTextOrigin, top};
 }
@@ -99,6 +113,44 @@ std::unique_ptr<TBitmap> BlankPage()
     canvas->FillRect(canvas->ClipRect());
     canvas->Brush()->SetStyle(bsClear);
     return page;
+}
+
+// Draws what the page bitmap holds besides white, in page units: a frame around the page as four thin rectangles
+// and the pixels of the picture as an image of their own, exactly as they are. A tuning's or an ordinary image's
+// drawing frames the canvas it is given first: what it draws later may cover that frame anywhere but along the
+// top, which the text keeps clear of.
+void DrawInkedPart(QPainter &painter, const QImage &page)
+{
+    const int width = page.width(), height = page.height();
+    const auto colour = [&page](int x, int y) {
+        return reinterpret_cast<const QRgb *>(page.constScanLine(y))[x] & RGB_MASK;
+    };
+    const QRgb frame = colour(0, 0);
+    bool framed = frame != RGB_MASK;
+    for (int x = 0; x < width && framed; ++x)
+        framed = colour(x, 0) == frame;
+    // What the page would be without the picture.
+    const auto blank = [&](int x, int y) {
+        return framed && (x == 0 || y == 0 || x == width - 1 || y == height - 1) ? frame : RGB_MASK;
+    };
+    QRect inked;
+    for (int y = 0; y < height; ++y) {
+        int left = 0;
+        while (left < width && colour(left, y) == blank(left, y))
+            ++left;
+        if (left == width)
+            continue;
+        int right = width - 1;
+        while (colour(right, y) == blank(right, y))
+            --right;
+        inked |= QRect(QPoint(left, y), QPoint(right, y));
+    }
+    if (framed)
+        for (const QRect &side : {QRect(0, 0, width, 1), QRect(0, height - 1, width, 1), QRect(0, 0, 1, height),
+                                  QRect(width - 1, 0, 1, height)})
+            painter.fillRect(side, QColor(frame));
+    if (!inked.isEmpty())
+        painter.drawImage(inked, page.copy(inked));
 }
 
 // Which page of how many the job prints, in the status line, drawn at once: the job leaves the window no time
@@ -195,8 +247,8 @@ std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, co
 void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
                      const TRect &target)
 {
-    // The picture goes as pixels and the text as text, both stretched alike, so that the printed text stays
-    // sharp and can be searched.
+    // The text goes as text, the picture as its own pixels, both stretched alike, so that the printed text stays
+    // sharp and can be searched and the job holds no page of white pixels.
     QPicture text;
     TPoint at;
     {
@@ -209,15 +261,17 @@ void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const 
     }
     const std::unique_ptr<TBitmap> page = BlankPage();
     DrawPicture(record, page->Canvas(), at.X, at.Y);
-    canvas->StretchDraw(target, page.get());
     TCanvas::TDrawScope painter(*canvas);
     if (!painter)
         return;
+    painter->translate(target.Left, target.Top);
+    painter->scale(double(target.Right - target.Left) / PrintPageWidth,
+                   double(target.Bottom - target.Top) / PrintPageHeight);
+    DrawInkedPart(*painter.Painter(), page->Image());
     // A picture replays itself scaled from its own resolution to the device's; page units are wanted instead.
     const QPaintDevice *device = painter->device();
-    painter->translate(target.Left, target.Top);
-    painter->scale(double(target.Right - target.Left) / PrintPageWidth * text.logicalDpiX() / device->logicalDpiX(),
-                   double(target.Bottom - target.Top) / PrintPageHeight * text.logicalDpiY() / device->logicalDpiY());
+    painter->scale(double(text.logicalDpiX()) / device->logicalDpiX(),
+                   double(text.logicalDpiY()) / device->logicalDpiY());
     painter->drawPicture(0, 0, text);
 }
 
