@@ -143,7 +143,39 @@ void DrawLine(QPainter *painter, const TLine &line, int x, int y, const QFontMet
                               metrics.horizontalAdvance(text[index]), qMax(1, metrics.lineWidth()),
                               painter->pen().color());
 }
+
+QList<TParagraph> Paragraphs(const QString &text, unsigned format)
+{
+    QList<TParagraph> paragraphs;
+    for (const QString &source : SplitLineBreaks(text))
+        paragraphs << ShownParagraph(source, !(format & DT_NOPREFIX));
+    return paragraphs;
+}
+
+QList<TLine> LayOut(const QList<TParagraph> &paragraphs, int width, unsigned format, const TLineMeasure &measure)
+{
+    QList<TLine> lines;
+    for (const TParagraph &paragraph : paragraphs) {
+        if (format & DT_WORDBREAK)
+            WrapParagraph(paragraph, width, format & DT_EDITCONTROL, measure, lines);
+        else
+            lines << TLine{&paragraph, 0, int(paragraph.Text.size())};
+    }
+    return lines;
+}
 } // namespace
+
+QStringList TextLines(TCanvas *canvas, const QString &text, int width, unsigned format)
+{
+    if (text.isEmpty())
+        return {};
+    const QFontMetrics metrics(canvas->DeviceFont(), canvas->Device());
+    const QList<TParagraph> paragraphs = Paragraphs(text, format);
+    QStringList texts;
+    for (const TLine &line : LayOut(paragraphs, width, format, TLineMeasure(metrics, format & DT_EXPANDTABS)))
+        texts << line.Paragraph->Text.mid(line.Start, line.End - line.Start);
+    return texts;
+}
 
 int DrawText(TCanvas *canvas, const QString &text, TRect &rect, unsigned format)
 {
@@ -157,17 +189,8 @@ int DrawText(TCanvas *canvas, const QString &text, TRect &rect, unsigned format)
     const QFont font = canvas->DeviceFont();
     const QFontMetrics metrics(font, canvas->Device());
     const TLineMeasure measure(metrics, format & DT_EXPANDTABS);
-
-    QList<TParagraph> paragraphs;
-    for (const QString &source : SplitLineBreaks(text))
-        paragraphs << ShownParagraph(source, !(format & DT_NOPREFIX));
-    QList<TLine> lines;
-    for (const TParagraph &paragraph : paragraphs) {
-        if (format & DT_WORDBREAK)
-            WrapParagraph(paragraph, rect.Width(), format & DT_EDITCONTROL, measure, lines);
-        else
-            lines << TLine{&paragraph, 0, int(paragraph.Text.size())};
-    }
+    const QList<TParagraph> paragraphs = Paragraphs(text, format);
+    const QList<TLine> lines = LayOut(paragraphs, rect.Width(), format, measure);
     const int lineHeight = metrics.height();
     const int height = int(lines.size()) * lineHeight;
 

@@ -3,6 +3,7 @@
 #include "classes/Types.h"
 
 #include <QString>
+#include <QStringList>
 
 class TCanvas;
 
@@ -26,3 +27,6 @@ constexpr unsigned DT_EDITCONTROL = 0x2000;
 // brush colour behind it unless the brush is clear. With DT_CALCRECT nothing is drawn: the rectangle's right
 // and bottom are set to bound the text. Returns the height of the text (0 for an empty text).
 int DrawText(TCanvas *canvas, const QString &text, TRect &rect, unsigned format);
+// The lines DrawText writes the text in, in a rectangle of that width (DT_WORDBREAK, DT_EDITCONTROL,
+// DT_EXPANDTABS and DT_NOPREFIX as it takes them), each as it shows: accelerator marks taken out, tabs kept.
+QStringList TextLines(TCanvas *canvas, const QString &text, int width, unsigned format);

@@ -2,6 +2,7 @@
 
 #include "printing/Printer.h"
 
+#include <QImage>
 #include <QList>
 #include <QProcess>
 #include <QRectF>
@@ -33,6 +34,17 @@ inline QString PdfPageText(const QString &pdf, int page)
     return RunPoppler(QStringLiteral("pdftotext"),
                       {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
                        QString::number(page), pdf, QStringLiteral("-")});
+}
+
+// A page (1-based) as a viewer shows it at that resolution.
+inline QImage PdfPageImage(const QString &pdf, int page, int dpi = 50)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                                               QString::number(page), QStringLiteral("-l"), QString::number(page),
+                                               QStringLiteral("-singlefile"), pdf});
+    process.waitForFinished(30000);
+    return QImage::fromData(process.readAllStandardOutput(), "PPM");
 }
 
 // A word of a page and the box poppler gives it, in points from the page's top-left corner.

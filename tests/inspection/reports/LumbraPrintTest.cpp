@@ -210,6 +210,17 @@ TEST_F(LumbraPrint, ImagePagesHoldEveryLineAndEmptyTablesPrintNothing)
     EXPECT_TRUE(PrintFromMenu(Form->ImgPrintAll1, true));
     EXPECT_EQ(PdfPageCount(Pdf()), 3);
     EXPECT_EQ(PdfInfo(Pdf(), "Title"), "LUMBRA's C-image records report");
+    // Each page of the job is the page its record gets printed alone: nothing of the pages before it stays on it.
+    QList<QImage> pages;
+    for (int page = 1; page <= 3; ++page)
+        pages << PdfPageImage(Pdf(), page);
+    for (int row = 1; row <= 3; ++row) {
+        SelectRow(Form->sgImages, row);
+        EXPECT_TRUE(PrintFromMenu(Form->ImgPrint1, true));
+        const QImage alone = PdfPageImage(Pdf(), 1);
+        EXPECT_FALSE(alone.isNull());
+        EXPECT_EQ(alone, pages[row - 1]) << row;
+    }
 
     QFile::remove(Pdf());
     ImageSettings[2].DataOperation = 1; // Image ID less than 0: no row left
