@@ -7,29 +7,24 @@
 // with the same text lines and the record's picture, drawn with QPainter's default image handling. Prints the
 // median of each and the median of the rounds' ratios.
 
+#include "BenchSession.h"
 #include "BenchTiming.h"
-#include "DataManager.h"
-#include "SampleJournal.h"
 #include "forms/ModalHook.h"
 #include "graphics/Bitmap.h"
 #include "mainwindow/LumbraWindow.h"
 #include "menus/Menus.h"
-#include "mlLang.h"
 #include "mlLngLnk.h"
 #include "printing/Printer.h"
 #include "reports/DirectPrinting.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -37,16 +32,6 @@ double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
-}
-
-bool WriteJournal(int images, const QString &path)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)
-        && file.write(SampleJournalBytes(MakeSampleJournal(2 * images, 1, TSampleMix::TuningsAndImages))) >= 0)
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
 }
 
 // The record's own picture as the plain job draws it: the record drawn on an image of its size.
@@ -101,14 +86,9 @@ void PlainPrintAll(TfrmLumbra *form, const QString &pdf)
 bool Run(int images, int runs, const QString &folder)
 {
     const QString path = QDir(folder).filePath("ormeldata.txt");
-    if (!WriteJournal(images, path))
+    if (!WriteSampleJournal(2 * images, path))
         return false;
-    std::unique_ptr<TOrmelDataManager> manager(
-        NewObject<TOrmelDataManager>(&TOrmelDataManager::CreateFromFile, path));
-    TDataManager *shared = manager.get();
-    auto dispatcher = std::make_unique<TmlLangDispatcher>(nullptr);
-    std::uint8_t isDataManager = 1;
-    RegisterLumbra(nullptr, &isDataManager, &shared, dispatcher.get());
+    const TLumbraSession session(path);
     TfrmLumbra *form = frmLumbra;
     TmpObj->DoConfigAction(nullptr);
     QApplication::processEvents();
@@ -135,31 +115,11 @@ bool Run(int images, int runs, const QString &folder)
                 Median(plain), ratio, ratio <= 1.5 ? "met" : "MISSED");
     std::printf("  files: the program %lld kB, plain Qt %lld kB\n", QFileInfo(programPdf).size() / 1024,
                 QFileInfo(plainPdf).size() / 1024);
-    UnregisterLumbra();
     return true;
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir folder;
-    qputenv("ORMEL_REGISTRY", QDir(folder.path()).filePath("registry.txt").toLocal8Bit());
-    QApplication app(argc, argv);
-    int runs = 3;
-    int images = 10000;
-    const QStringList args = app.arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        bool ok = true;
-        if (args[i] == "--runs" && i + 1 < args.size())
-            runs = args[++i].toInt(&ok);
-        else
-            images = args[i].toInt(&ok);
-        if (!ok || runs < 1 || images < 1) {
-            std::fprintf(stderr, "Usage: print_all_benchmark [--runs N] [images]\n");
-            return 2;
-        }
-    }
-    return Run(images, runs, folder.path()) ? 0 : 1;
+    return RunBenchmark(argc, argv, 3, 10000, "print_all_benchmark [--runs N] [images]", Run);
 }
