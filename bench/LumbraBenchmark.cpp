@@ -7,13 +7,12 @@
 // Each figure stands beside the time it takes merely to format the cells of the rows the operation works on,
 // measured in the same run. The settings store is a temporary file.
 
+#include "BenchSession.h"
 #include "DataManager.h"
-#include "SampleJournal.h"
 #include "controls/ComboBox.h"
 #include "controls/Edit.h"
 #include "controls/SpeedButton.h"
 #include "mainwindow/LumbraWindow.h"
-#include "mlLang.h"
 #include "tables/GridRows.h"
 #include "tables/TableCells.h"
 
@@ -25,14 +24,12 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <malloc.h>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -108,29 +105,14 @@ void ResetPeakMemory()
         clearRefs.write("5");
 }
 
-bool WriteJournal(int records, const QString &path)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)
-        && file.write(SampleJournalBytes(MakeSampleJournal(records, 1, TSampleMix::TuningsAndImages))) >= 0)
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-}
-
 bool Run(int records, int runs, const QString &folder)
 {
     const QString path = QDir(folder).filePath("ormeldata.txt");
-    if (!WriteJournal(records, path))
+    if (!WriteSampleJournal(records, path))
         return false;
-    std::unique_ptr<TOrmelDataManager> manager(
-        NewObject<TOrmelDataManager>(&TOrmelDataManager::CreateFromFile, path));
-    TDataManager *shared = manager.get();
+    const TLumbraSession session(path);
+    const TDataManager *shared = session.Manager();
     std::printf("%d records: %d tunings, %d images\n", records, shared->GetTuningCount(), shared->GetImageCount());
-
-    auto dispatcher = std::make_unique<TmlLangDispatcher>(nullptr);
-    std::uint8_t isDataManager = 1;
-    RegisterLumbra(nullptr, &isDataManager, &shared, dispatcher.get());
     TfrmLumbra *form = frmLumbra;
     TStringGrid *tunings = form->sgTunings;
     ::malloc_trim(0);
@@ -207,31 +189,11 @@ bool Run(int records, int runs, const QString &folder)
 
     std::printf("  memory over the loaded journal: %.1f MB with the window open, %.1f MB at the peak\n",
                 double(opened - before) / 1024, double(StatusKilobytes("VmHWM:") - before) / 1024);
-    UnregisterLumbra();
     return true;
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir folder;
-    qputenv("ORMEL_REGISTRY", QDir(folder.path()).filePath("registry.txt").toLocal8Bit());
-    QApplication app(argc, argv);
-    int runs = 5;
-    int records = 100000;
-    const QStringList args = app.arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        bool ok = true;
-        if (args[i] == "--runs" && i + 1 < args.size())
-            runs = args[++i].toInt(&ok);
-        else
-            records = args[i].toInt(&ok);
-        if (!ok || runs < 1 || records < 1) {
-            std::fprintf(stderr, "Usage: lumbra_benchmark [--runs N] [records]\n");
-            return 2;
-        }
-    }
-    return Run(records, runs, folder.path()) ? 0 : 1;
+    return RunBenchmark(argc, argv, 5, 100000, "lumbra_benchmark [--runs N] [records]", Run);
 }

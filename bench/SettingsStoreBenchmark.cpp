@@ -8,13 +8,11 @@
 // FOLDER holds the store and the journal (a temporary folder unless given): put it on a slow disk to see what
 // each rewrite, synced to the disk, costs there.
 
-#include "DataManager.h"
-#include "SampleJournal.h"
+#include "BenchSession.h"
 #include "controls/Edit.h"
 #include "controls/PageControl.h"
 #include "forms/ModalHook.h"
 #include "mainwindow/LumbraWindow.h"
-#include "mlLangDispatcher.h"
 #include "registry/Registry.h"
 #include "tables/CriteriaDialog.h"
 
@@ -27,7 +25,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <sys/inotify.h>
 #include <unistd.h>
 #include <vector>
@@ -88,19 +85,9 @@ void Figure(const char *what, TAction &action, double reference)
 bool Run(int records, int runs, const QString &folder)
 {
     const QString path = QDir(folder).filePath("ormeldata.txt");
-    QFile journal(path);
-    if (!journal.open(QIODevice::WriteOnly)
-        || journal.write(SampleJournalBytes(MakeSampleJournal(records, 1, TSampleMix::TuningsAndImages))) < 0) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (!WriteSampleJournal(records, path))
         return false;
-    }
-    journal.close();
-    std::unique_ptr<TOrmelDataManager> manager(
-        NewObject<TOrmelDataManager>(&TOrmelDataManager::CreateFromFile, path));
-    TDataManager *shared = manager.get();
-    auto dispatcher = std::make_unique<TmlLangDispatcher>(nullptr);
-    std::uint8_t isDataManager = 1;
-    RegisterLumbra(nullptr, &isDataManager, &shared, dispatcher.get());
+    const TLumbraSession session(path);
     TfrmLumbra *form = frmLumbra;
     std::printf("%d records, settings store %s\n", records, qPrintable(QDir(folder).filePath("registry.txt")));
 
@@ -146,7 +133,6 @@ bool Run(int records, int runs, const QString &folder)
         Figure("OK in the criteria dialog", criteria, reference);
         Figure("closing the window", close, reference);
     }
-    UnregisterLumbra();
     return true;
 }
 } // namespace

@@ -1,9 +1,9 @@
-// Table refresh benchmark (run by hand): table_refresh_benchmark [--runs N] [records ...]
+// Table refresh benchmark (run by hand): table_refresh_benchmark [--runs N] [records]
 //
-// Two user actions of the LUMBRA window over a sample journal of tunings and images (100,000 and 1,000,000
-// records unless given): the criteria dialog's OK that sets a filter (tuning IDs below their median) and a
-// language switch (English and Russian in turn). Each is timed from the OK or the switch until the window has
-// repainted, in this process, with the plug-in's real window and data manager.
+// Two user actions of the LUMBRA window over a sample journal of tunings and images (100,000 records unless
+// given): the criteria dialog's OK that sets a filter (tuning IDs below their median) and a language switch
+// (English and Russian in turn). Each is timed from the OK or the switch until the window has repainted, in this
+// process, with the plug-in's real window and data manager.
 //
 // Beside each, in the same run and alternating with it, the reference: a plain Qt program's tables of the same
 // records (a QTableView each over a model of its own, the numbers kept as numbers, the date and frequency texts
@@ -11,27 +11,22 @@
 // switch rewrites the date and frequency texts with the other separators and the titles. The figures are the
 // medians of each side and the median of the per-round ratios. The settings store is a temporary file.
 
-#include "DataManager.h"
-#include "SampleJournal.h"
 #include "controls/ComboBox.h"
 #include "controls/Edit.h"
 #include "controls/PageControl.h"
 #include "controls/SpeedButton.h"
 #include "forms/ModalHook.h"
-#include "mainwindow/LumbraWindow.h"
-#include "mlLangDispatcher.h"
 #include "tables/CriteriaDialog.h"
 
+#include "BenchSession.h"
 #include "BenchTiming.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QVBoxLayout>
 #include <QHeaderView>
 #include <QTableView>
-#include <QTemporaryDir>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -249,22 +244,12 @@ void Compare(const char *what, int runs, const std::function<void(int)> &prepare
 bool Run(int records, int runs, const QString &folder)
 {
     const QString path = QDir(folder).filePath("ormeldata.txt");
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(SampleJournalBytes(MakeSampleJournal(records, 1, TSampleMix::TuningsAndImages))) < 0) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return false;
-        }
-    }
-    std::unique_ptr<TOrmelDataManager> manager(
-        NewObject<TOrmelDataManager>(&TOrmelDataManager::CreateFromFile, path));
-    TDataManager *shared = manager.get();
+    if (!WriteSampleJournal(records, path))
+        return false;
+    const TLumbraSession session(path);
+    TDataManager *shared = session.Manager();
     std::printf("%d records: %d tunings, %d images\n", records, shared->GetTuningCount(), shared->GetImageCount());
 
-    auto dispatcher = std::make_unique<TmlLangDispatcher>(nullptr);
-    std::uint8_t isDataManager = 1;
-    RegisterLumbra(nullptr, &isDataManager, &shared, dispatcher.get());
     TfrmLumbra *form = frmLumbra;
     TmpObj->DoConfigAction(nullptr);
     Repaint();
@@ -335,36 +320,11 @@ bool Run(int records, int runs, const QString &folder)
         },
         1.5);
     form->mlLangDispatcher1->SetActiveLanguage(1);
-    UnregisterLumbra();
     return true;
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir folder;
-    qputenv("ORMEL_REGISTRY", QDir(folder.path()).filePath("registry.txt").toLocal8Bit());
-    QApplication app(argc, argv);
-    int runs = 7;
-    std::vector<int> sizes;
-    const QStringList args = app.arguments().mid(1);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        bool ok = true;
-        if (args[i] == "--runs" && i + 1 < args.size())
-            runs = args[++i].toInt(&ok);
-        else
-            sizes.push_back(args[i].toInt(&ok));
-        if (!ok || runs < 1 || (!sizes.empty() && sizes.back() < 1)) {
-            std::fprintf(stderr, "Usage: table_refresh_benchmark [--runs N] [records ...]\n");
-            return 2;
-        }
-    }
-    if (sizes.empty())
-        sizes = {100000, 1000000};
-    for (int records : sizes)
-        if (!Run(records, runs, folder.path()))
-            return 1;
-    return 0;
+    return RunBenchmark(argc, argv, 7, 100000, "table_refresh_benchmark [--runs N] [records]", Run);
 }

@@ -7,13 +7,28 @@
 #include "RimShaftMessages.h"
 #include "ZeltMessage.h"
 #include "classes/Strings.h"
+#include "rtl/Codec1251.h"
 #include "rtl/SysUtils.h"
 
 
 namespace {
-[[noreturn]] void BadHexPair(QChar high, QChar low)
+QString BadPairMessage(QChar high, QChar low)
 {
-    throw EConvertError(QString("'$%1%2' is not a valid integer value").arg(high).arg(low));
+    return QString("'$%1%2' is not a valid integer value").arg(high).arg(low);
+}
+
+[[noreturn]] void BadHexPair(QChar high, QChar low) { throw EConvertError(BadPairMessage(high, low)); }
+
+// A pair of the journal's bytes, named as its code page reads them; a byte outside ASCII also by its value.
+[[noreturn]] void BadHexPair(char high, char low)
+{
+    const auto value = [](char c) {
+        return QStringLiteral("0x") + QString::number(quint8(c), 16).toUpper().rightJustified(2, u'0');
+    };
+    QString message = BadPairMessage(FromCp1251Char(high), FromCp1251Char(low));
+    if (quint8(high) >= 0x80 || quint8(low) >= 0x80)
+        message += QString(" (bytes %1 %2)").arg(value(high), value(low));
+    throw EConvertError(message);
 }
 
 // Sets the length of BitImage to the number of pairs (keeping its leading bytes), then stores the pairs one by
@@ -40,7 +55,7 @@ void HexPairsToBytes(const char *text, qsizetype length, TDynArray<quint8> &byte
     bytes.SetLength(int(pairs));
     const qsizetype read = DecodeHexPairs(text, pairs, bytes.Data());
     if (read < pairs)
-        BadHexPair(QLatin1Char(text[2 * read]), QLatin1Char(text[2 * read + 1]));
+        BadHexPair(text[2 * read], text[2 * read + 1]);
     if (length % 2)
         throw ERangeError("Range check error");
 }

@@ -207,17 +207,20 @@ void TOrmelDataManager::ReadJournal()
     unreadLines_.clear();
     incompleteJournal_.clear();
     journal_ = MissingJournal(DataFileName);
+    RemoveJournalLeftovers(DataFileName);
+    // A folder, a link to nothing, or a file that cannot be read in the journal's place is named by the reader.
     const QFileInfo journal(DataFileName);
-    if (!journal.exists() || journal.isDir())
+    if (!journal.exists() && !journal.isSymLink())
         return;
     TJournalProgress reading(TJournalProgress::TTask::Reading);
     try {
         journal_ = ReadJournalLines(DataFileName, [this](QByteArrayView line) {
             const qint64 held = HeldRecords();
             try {
-                if (const TLineOutcome outcome = ParseLine(line); outcome == TLineOutcome::Unknown
-                                                                  || outcome == TLineOutcome::SameKeys
-                                                                  || outcome == TLineOutcome::Ignored)
+                // Of the lines that hold no record only one without a single byte is dropped.
+                if (const TLineOutcome outcome = ParseLine(line);
+                    outcome == TLineOutcome::Unknown || outcome == TLineOutcome::SameKeys
+                    || outcome == TLineOutcome::Ignored || (outcome == TLineOutcome::Empty && !line.isEmpty()))
                     unreadLines_.append(line.toByteArray());
             } catch (const Exception &) {
                 ++ErrorCount;

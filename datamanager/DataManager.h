@@ -53,8 +53,8 @@ public:
     // already. A broken line raises.
     TLineOutcome ParseLine(QByteArrayView line);
     // Journal lines that held no record the reader could take: broken, of an unknown device or kind, a
-    // tuning or image numbered 0, or another record under the keys of one held. A rewrite puts them back after
-    // the records, unchanged.
+    // tuning or image numbered 0, another record under the keys of one held, or blanks and control bytes only.
+    // A rewrite puts them back after the records, unchanged.
     const QList<QByteArray> &UnreadLines() const { return unreadLines_; }
     // Whether the last read of the journal stopped part way or could not open it. Such a journal is never
     // replaced: a rewrite would drop whatever was not read.

@@ -1,5 +1,6 @@
 #include "JournalFile.h"
 
+#include "classes/SaveFile.h"
 #include "rtl/Exceptions.h"
 
 #include <QDateTime>
@@ -8,15 +9,18 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QThread>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 #include <xxhash.h>
 // The library picks the widest vector unit of the processor it runs on.
 #if defined(__x86_64__) || defined(_M_X64)
@@ -35,15 +39,6 @@ const char *Find(const char *from, const char *end, char c)
     return found ? static_cast<const char *>(found) : end;
 }
 
-// The cause as the system names it: a device reports "Unknown error" for some failures whose errno is set.
-QString Cause(const QFileDevice &file, int error)
-{
-    const QString reason = file.errorString();
-    if (error != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error")))
-        return QString::fromLocal8Bit(std::strerror(error));
-    return reason;
-}
-
 [[noreturn]] void FileError(const char *what, const QString &fileName, const QString &cause)
 {
     throw EInOutError(QString("%1 \"%2\": %3").arg(QLatin1String(what), QDir::toNativeSeparators(fileName), cause));
@@ -52,7 +47,7 @@ QString Cause(const QFileDevice &file, int error)
 [[noreturn]] void FileError(const char *what, const QString &fileName, const QFileDevice &file)
 {
     const int error = errno;
-    FileError(what, fileName, Cause(file, error));
+    FileError(what, fileName, FileErrorCause(file, error));
 }
 
 [[noreturn]] void SystemError(const char *what, const QString &fileName, int error)
@@ -60,12 +55,19 @@ QString Cause(const QFileDevice &file, int error)
     FileError(what, fileName, QString::fromLocal8Bit(std::strerror(error)));
 }
 
-// A pipe or a device is no journal: opening it would wait for a writer, and reading it might never end.
+// A pipe or a device is no journal: opening it would wait for a writer, and reading it might never end. Nor is a
+// folder, or a link to a file that does not exist.
 void OpenJournal(QFile &file, const QString &fileName, QIODevice::OpenMode mode)
 {
     const QFileInfo info(fileName);
+    if (info.isDir())
+        FileError("Cannot open file", fileName, QStringLiteral("it is a folder"));
     if (info.exists() && !info.isFile())
         FileError("Cannot open file", fileName, QStringLiteral("it is not a regular file"));
+    if (info.isSymLink() && !info.exists())
+        FileError("Cannot open file", fileName,
+                  QStringLiteral("it is a link to \"%1\", which does not exist")
+                      .arg(QDir::toNativeSeparators(info.symLinkTarget())));
     errno = 0;
     if (!file.open(mode))
         FileError("Cannot open file", fileName, file);
@@ -73,7 +75,7 @@ void OpenJournal(QFile &file, const QString &fileName, QIODevice::OpenMode mode)
 
 qint64 Nanoseconds(const timespec &time) { return qint64(time.tv_sec) * 1000000000 + time.tv_nsec; }
 
-qint64 NowNs() { return QDateTime::currentMSecsSinceEpoch() * 1000000; }
+qint64 SystemClockNs() { return QDateTime::currentMSecsSinceEpoch() * 1000000; }
 
 TJournalFileState StateOf(const struct stat &info)
 {
@@ -129,9 +131,9 @@ void ReadBlocks(QFile &file, const QString &fileName, const std::function<void(Q
     }
 }
 
-// Tests only: with ORMEL_TEST_JOURNAL_PAUSE naming a file, a rewrite that looks at the journal a last time
-// makes that file just before it does so, and goes on once the file is gone (a minute at most), so that a test
-// can change the journal, or end the program, at that very moment.
+// Tests only: with ORMEL_TEST_JOURNAL_PAUSE naming a file, a rewrite that looks at the journal a last time, and
+// an append that failed and takes its bytes back, make that file just before they do so, and go on once the file
+// is gone (a minute at most), so that a test can change the journal, or end the program, at that very moment.
 void PauseForTest()
 {
     const QString flag = qEnvironmentVariable("ORMEL_TEST_JOURNAL_PAUSE");
@@ -152,20 +154,147 @@ QString ReplacedFile(const QString &fileName)
     return target.isEmpty() ? journal.symLinkTarget() : target;
 }
 
+// Where one write of this program landed in the file.
+struct TWrittenPiece {
+    qint64 Start;
+    qint64 Length;
+};
+
+// Writes the bytes where the file ends at each write (another program may append between two writes), and notes
+// where each piece landed. False, with errno set, when a write fails.
+bool AppendBytes(int fd, QByteArrayView bytes, std::vector<TWrittenPiece> &pieces)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = EIO;
+            return false;
+        }
+        const off_t end = ::lseek(fd, 0, SEEK_CUR);
+        if (end < 0)
+            return false;
+        pieces.push_back({qint64(end) - written, written});
+        done += written;
+    }
+    return true;
+}
+
+// Reads or writes (`transfer`: pread or pwrite) all `size` bytes at the offset, however many calls that takes.
+template <class Data, class Transfer>
+bool TransferAt(Transfer transfer, int fd, Data *data, qint64 size, qint64 offset)
+{
+    while (size > 0) {
+        const ssize_t done = transfer(fd, data, size_t(size), off_t(offset));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        data += done;
+        size -= done;
+        offset += done;
+    }
+    return true;
+}
+
+// Takes this program's pieces out of the file again: what another program appended after them moves down into
+// their place, so the file holds what it held before, then the other program's bytes. False when that cannot be
+// done: the file was cut meanwhile, or a read or a write fails.
+bool TakeBack(int fd, const std::vector<TWrittenPiece> &pieces)
+{
+    if (pieces.empty())
+        return true;
+    // Written at given places from now on: an appending descriptor would put every write at the end.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_APPEND) != 0)
+        return false;
+    const qint64 start = pieces.front().Start;
+    const qint64 ours = pieces.back().Start + pieces.back().Length;
+    QByteArray after; // the file from `start` on, as far as it was read
+    // Each round reads what was appended since the last; a writer that never pauses is not waited for.
+    for (int round = 0; round < 100; ++round) {
+        struct stat info;
+        if (::fstat(fd, &info) != 0 || info.st_size < ours)
+            return false;
+        const qint64 end = start + after.size();
+        if (info.st_size < end)
+            return false;
+        if (info.st_size > end) {
+            const qsizetype read = after.size();
+            after.resize(read + qsizetype(info.st_size - end));
+            if (!TransferAt(::pread, fd, after.data() + read, info.st_size - end, end))
+                return false;
+            continue;
+        }
+        QByteArray theirs = after;
+        for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece)
+            theirs.remove(qsizetype(piece->Start - start), qsizetype(piece->Length));
+        if (!TransferAt(::pwrite, fd, theirs.constData(), theirs.size(), start))
+            return false;
+        // Bytes appended while this one moved lie beyond `end` still: they are moved too before the file is cut.
+        if (::fstat(fd, &info) != 0)
+            return false;
+        if (info.st_size == end)
+            return ::ftruncate(fd, off_t(start + theirs.size())) == 0;
+    }
+    return false;
+}
+
+// The name of a rewrite's new journal beside the file it replaces: its name, eight hexadecimal digits, ".new".
+QString NewJournalName(const QString &target)
+{
+    return QString("%1.%2.new").arg(target).arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
+// Whether the file name is one that NewJournalName gives beside the file of that target name.
+bool IsNewJournalName(QStringView name, QStringView targetName)
+{
+    const QStringView suffix = u".new";
+    if (name.size() != targetName.size() + 9 + suffix.size() || !name.startsWith(targetName)
+        || name[targetName.size()] != u'.' || !name.endsWith(suffix))
+        return false;
+    const QStringView digits = name.sliced(targetName.size() + 1, 8);
+    return std::all_of(digits.begin(), digits.end(),
+                       [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); });
+}
+
+bool SameFile(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Whether the name still names the open file: another program's start may have taken it for a leftover.
+bool StillNamed(int fd, const QString &name)
+{
+    struct stat open, named;
+    return ::fstat(fd, &open) == 0 && ::lstat(QFile::encodeName(name).constData(), &named) == 0
+           && SameFile(open, named);
+}
+
 // The new journal on its way: a file of its own beside the file it replaces, gone again unless it took its
-// place. Failures name the journal as the user knows it.
+// place. It is locked while it lives, so that another program's start tells it from the leftover of a program
+// ended half-way. Failures name the journal as the user knows it.
 class TNewJournal {
 public:
     explicit TNewJournal(const QString &fileName) : fileName_(fileName), target_(ReplacedFile(fileName))
     {
-        // A name that an earlier rewrite's leftover has taken is tried again with another.
-        do {
-            file_.setFileName(QString("%1.%2.new").arg(target_).arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                                       QLatin1Char('0')));
+        // A name that an earlier rewrite's leftover has taken is tried again with another, and so is one that
+        // another program removed before the lock was taken.
+        while (true) {
+            file_.setFileName(NewJournalName(target_));
             errno = 0;
-        } while (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) && errno == EEXIST);
-        if (!file_.isOpen())
-            FileError("Cannot create file", fileName, file_);
+            if (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+                if (errno == EEXIST)
+                    continue;
+                FileError("Cannot create file", fileName, file_);
+            }
+            // A file system without locks keeps the file all the same: no start removes what it cannot lock.
+            while (::flock(file_.handle(), LOCK_EX) != 0 && errno == EINTR) {
+            }
+            if (StillNamed(file_.handle(), file_.fileName()))
+                break;
+            file_.close();
+        }
         // The journal keeps who may read and write it.
         if (const QFileInfo journal(target_); journal.exists())
             file_.setPermissions(journal.permissions());
@@ -174,8 +303,9 @@ public:
     {
         if (replaced_)
             return;
+        // Removed while the lock is held, so no other program takes it for a leftover of its own.
+        ::unlink(QFile::encodeName(file_.fileName()).constData());
         file_.close();
-        file_.remove();
     }
     TNewJournal(const TNewJournal &) = delete;
     TNewJournal &operator=(const TNewJournal &) = delete;
@@ -226,6 +356,8 @@ private:
     bool replaced_ = false;
 };
 } // namespace
+
+qint64 (*JournalClock)() = &SystemClockNs;
 
 qsizetype SplitJournalLines(QByteArrayView bytes, bool atEnd, const TJournalLineHandler &handler)
 {
@@ -308,6 +440,8 @@ bool TJournalStamp::Knows(const QString &fileName) const
 TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandler &handler,
                                const TReadProgress &progress)
 {
+    // Taken before the file is opened: a change made while it is read, however long that takes, is later.
+    const qint64 opened = JournalClock();
     QFile file(fileName);
     OpenJournal(file, fileName, QIODevice::ReadOnly);
     TJournalStamp stamp = ExistingJournal(fileName);
@@ -322,7 +456,7 @@ TJournalStamp ReadJournalLines(const QString &fileName, const TJournalLineHandle
     });
     stamp.File = StateOf(file, fileName);
     // Bytes added while it was read make it another file than the one read.
-    stamp.Settled = stamp.File.Size == stamp.Bytes.Length() && SettledAt(stamp.File, NowNs());
+    stamp.Settled = stamp.File.Size == stamp.Bytes.Length() && SettledAt(stamp.File, opened);
     return stamp;
 }
 
@@ -335,7 +469,7 @@ TJournalStamp MissingJournal(const QString &fileName)
 
 bool JournalUnchanged(TJournalStamp &stamp)
 {
-    const qint64 now = NowNs();
+    const qint64 now = JournalClock();
     const std::optional<TJournalFileState> state = StateOf(stamp.FileName);
     if (!state)
         return true;
@@ -361,40 +495,61 @@ void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalS
 {
     const bool known = stamp.Knows(fileName);
     QFile file(fileName);
-    OpenJournal(file, fileName, QIODevice::ReadWrite | QIODevice::Unbuffered);
-    const qint64 length = file.size();
+    OpenJournal(file, fileName, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered);
+    const int fd = file.handle();
+    const qint64 length = StateOf(file, fileName).Size;
     // A last line without line end would take the new line in as its own end: close it first.
     char last = '\n';
-    if (length > 0 && !(file.seek(length - 1) && file.getChar(&last)))
-        FileError("Cannot read file", fileName, file);
-    const QByteArray lineEnd = "\r\n";
-    const QByteArray head = last == '\n' || last == '\r' ? QByteArray() : lineEnd;
-    errno = 0;
-    if (!file.seek(length) || file.write(head) != head.size()
-        || file.write(lines.data(), lines.size()) != lines.size()) {
+    if (length > 0 && ::pread(fd, &last, 1, length - 1) != 1)
+        SystemError("Cannot read file", fileName, errno);
+    QByteArray bytes = last == '\n' || last == '\r' ? QByteArray() : QByteArray("\r\n");
+    bytes.append(lines);
+    std::vector<TWrittenPiece> pieces;
+    if (!AppendBytes(fd, bytes, pieces)) {
         const int error = errno;
+        PauseForTest();
         // A cut line would be read as a broken record, or glue the next append to itself. Taken back, the file
-        // holds what it held, only its times are new.
-        const bool restored = file.resize(length);
-        if (!known || !restored)
-            stamp = {};
-        else {
+        // holds what it held and what others appended meanwhile; only its times are new. Whatever the file holds
+        // then, its bytes are compared before it is replaced: a change of another hand is found, and so are
+        // bytes of this program's that could not be taken back.
+        if (TakeBack(fd, pieces) && known)
             stamp.File = StateOf(file, fileName);
+        if (known)
             stamp.Settled = false;
-        }
-        file.close();
-        errno = error;
-        FileError("Cannot write file", fileName, file);
+        else
+            stamp = {};
+        SystemError("Cannot write file", fileName, error);
     }
     if (!known) {
         stamp = {};
         return;
     }
     stamp.Exists = true;
-    stamp.Bytes.Add(head);
-    stamp.Bytes.Add(lines);
+    stamp.Bytes.Add(bytes);
     stamp.File = StateOf(file, fileName);
     stamp.Settled = false;
+}
+
+void RemoveJournalLeftovers(const QString &fileName)
+{
+    const QFileInfo target(ReplacedFile(fileName));
+    const QDir folder = target.absoluteDir();
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.new")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (!IsNewJournalName(name, target.fileName()))
+            continue;
+        const QByteArray path = QFile::encodeName(folder.filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        // A lock that another program holds marks a new journal it still writes.
+        struct stat held, named;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
+            && ::lstat(path.constData(), &named) == 0 && SameFile(held, named))
+            ::unlink(path.constData());
+        ::close(fd);
+    }
 }
 
 TJournalOutput::TJournalOutput(std::function<void(QByteArrayView block)> write) : write_(std::move(write))

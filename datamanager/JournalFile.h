@@ -65,6 +65,10 @@ struct TJournalStamp {
     bool Knows(const QString &fileName) const;
 };
 
+// The clock of the change check, in nanoseconds since the epoch. Tests put another in its place to make a read
+// take as long as they need.
+extern qint64 (*JournalClock)();
+
 // How far a read is: called after each block with the bytes read of the whole file.
 using TReadProgress = std::function<void(qint64 done, qint64 total)>;
 
@@ -82,9 +86,10 @@ TJournalStamp MissingJournal(const QString &fileName);
 // its status tells from then on. Raises EInOutError when the file cannot be read.
 bool JournalUnchanged(TJournalStamp &stamp);
 
-// Adds lines (each with its line end) at the end of the journal, creating it when missing; a last line without
-// line end is ended first. A failed write takes the file back to its length before and raises EInOutError.
-// A stamp that knows the file is brought up to date.
+// Adds lines (each with its line end) where the journal ends, creating it when missing; a last line without
+// line end is ended first. A failed write takes this program's bytes back out of the file, keeping what another
+// program appended meanwhile, and raises EInOutError. A stamp that knows the file is brought up to date; after a
+// failure it compares the file's bytes before it takes the file for unchanged.
 void AppendJournalLines(const QString &fileName, QByteArrayView lines, TJournalStamp &stamp);
 
 // The lines of a rewrite on their way to the file: a writer adds the bytes of a line to Bytes() and ends the
@@ -114,11 +119,15 @@ private:
     QByteArray block_;
 };
 
+// Removes the new journals that rewrites of this journal left beside the file it names when their program was
+// ended half-way; a new journal that a running program still writes is locked, and stays.
+void RemoveJournalLeftovers(const QString &fileName);
+
 // Replaces the journal as a whole by the lines that `writeLines` adds to its output. The lines go, block by
 // block, to a new file beside the journal that takes its place only when complete, synced to the disk, and
 // when `mayReplace` (called just before) raises nothing; so a failed rewrite (a write error, an exception from
-// `writeLines` or `mayReplace`) leaves the old journal as it was, and so does a program ended half-way. The
-// folder is synced after the replacement, so the new journal outlasts a power cut. Returns the stamp of the
-// new journal. Raises EInOutError.
+// `writeLines` or `mayReplace`) leaves the old journal as it was, and so does a program ended half-way (its new
+// file is left for RemoveJournalLeftovers). The folder is synced after the replacement, so the new journal
+// outlasts a power cut. Returns the stamp of the new journal. Raises EInOutError.
 TJournalStamp RewriteJournal(const QString &fileName, const std::function<void(TJournalOutput &)> &writeLines,
                              const std::function<void()> &mayReplace = {});

@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QEventLoop>
@@ -35,6 +36,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <utility>
@@ -140,6 +142,15 @@ void PressKey(QWidget *window, const QString &name)
         target = window;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, name.size() == 1 ? name : QString());
     QCoreApplication::sendEvent(target, &press);
+}
+
+void Pause(const QString &flag)
+{
+    if (QFile file(flag); !file.open(QIODevice::WriteOnly))
+        return;
+    const QDeadlineTimer deadline(60000);
+    while (QFile::exists(flag) && !deadline.hasExpired())
+        QThread::msleep(10);
 }
 
 // The cursor the program shows now.
@@ -316,7 +327,8 @@ private:
             QEventLoop loop;
             QTimer::singleShot(args.value(1).toInt(), &loop, &QEventLoop::quit);
             loop.exec();
-        } else if (command == QLatin1String("close") && args.value(1).isEmpty())
+        } else if (command == QLatin1String("pause"))
+            Pause(args.value(1)); else if (command == QLatin1String("close") && args.value(1).isEmpty())
             frmMain->Close();
         else if (!command.isEmpty() && !RunInWindow(command, args))
             Report(QStringLiteral("error"), {{"unknown", command}});

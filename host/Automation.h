@@ -21,13 +21,16 @@
 //                             "set=Name:VALUE" and "choose=Name:INDEX" as the commands below, "key=KEY"
 //                             presses the key (F1, Enter, Escape or one letter) in the form, "file=PATH" picks
 //                             the file in a file dialog, "shot=FILE" saves the window's picture; in the print
-//                             dialog, print preview and colour dialog "pdf=PATH", "print" and "color=#RRGGBB"
-//                             (host/AutomationDialogs.h); RESULT 0 leaves a form the result its actions gave it
+//                             dialog, print preview and colour dialog "pdf=PATH", "print", "page=N" and
+//                             "color=#RRGGBB" (host/AutomationDialogs.h); RESULT 0 leaves a form the result its
+//                             actions gave it
 //   modal                     takes the next modal window's turn among the answers and keeps it open: the commands
 //                             after this one run while it shows, and can open and answer windows of their own,
 //                             until one closes it (its OK button, say) or "end-modal RESULT" ends it with that
 //                             modal result; the commands after that run once it is gone
 //   wait MS                   lets the program run on its own for MS milliseconds
+//   pause FILE                makes FILE and waits until it is gone (a minute at most): a test does what another
+//                             program would at that moment
 //   show-help                 from now on the host's help requests, still reported, are also shown as the program
 //                             shows them: the page, or the box that names the missing help file (the plug-ins'
 //                             help requests are always shown so)

@@ -72,6 +72,9 @@ bool ActOnCommonDialog(QWidget *window, const QString &action, const QString &va
     } else if (action == QLatin1String("print")) {
         if (QAction *print = preview ? PreviewPrintAction(preview) : nullptr)
             print->trigger();
+    } else if (action == QLatin1String("page")) {
+        if (auto *pages = preview ? preview->findChild<QPrintPreviewWidget *>() : nullptr)
+            pages->setCurrentPage(value.toInt());
     } else {
         return false;
     }

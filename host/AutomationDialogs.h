@@ -16,4 +16,5 @@ void ReportCommonDialog(QWidget *window);
 //   color=#RRGGBB   makes that the colour dialog's current colour
 //   pdf=PATH        the print dialog's or the preview's printer writes that PDF file; the preview prints at once
 //   print           presses the preview's print button (its print dialog is the next modal window answered)
+//   page=N          the preview shows its page N
 bool ActOnCommonDialog(QWidget *window, const QString &action, const QString &value);

@@ -549,9 +549,11 @@ void TfrmMain::Options1Click(TObject *)
         if (!file.open(QIODevice::WriteOnly))
             throw EInOutError(QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
     }
+    // A store that cannot take the setting now is told of, not passed over.
     TRegistry registry;
-    if (registry.OpenKey(SettingsKey, true))
-        registry.WriteString(QStringLiteral("DataFile"), fileName);
+    if (!registry.OpenKey(SettingsKey, true))
+        throw ERegistryException(registry.LastError());
+    registry.WriteString(QStringLiteral("DataFile"), fileName);
 }
 
 void TfrmMain::Contents1Click(TObject *) { Application->HelpCommand(HELP_FINDER, 0); }

@@ -131,18 +131,15 @@ TfrmOptions::TfrmOptions(TComponent *owner) : TForm(owner)
 }
 
 // The name crosses to the data manager in Windows-1251: a character the code page lacks would name another file.
-// Such a name is refused by its characters and the dialog stays open; a letter typed as a base and a combining mark
-// is the code page's one letter.
+// Such a name is refused by its characters and the dialog stays open. A name is taken as given, never composed:
+// a file's name is its bytes, and a letter and a combining mark name another file than the one letter.
 void TfrmOptions::Button1Click(TObject *)
 {
-    const QString fileName = ComposedText(edFile->Text());
-    if (const QString outside = CharactersOutsideCp1251(fileName); !outside.isEmpty()) {
+    if (const QString outside = CharactersOutsideCp1251(edFile->Text()); !outside.isEmpty()) {
         Application->MessageBox(Format(mlLangLinked1->LookupString(QStringLiteral("sNotInCodePage")), {outside}),
                                 Application->Title(), MB_OK | MB_ICONSTOP);
         return;
     }
-    if (fileName != edFile->Text())
-        edFile->SetText(fileName);
     SetModalResult(mrOk);
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes screenshots of the main window, the inspection plug-in's LUMBRA window, the record viewer, the report
-# previews, the composite sheet and the level image window, in English and in Russian, with the built program
-# folder copied into a temporary folder, a settings store of its own and a sample journal.
+# previews (a report of two pages too), the composite sheet and the level image window, in English and in
+# Russian, with the built program folder copied into a temporary folder, a settings store of its own and a sample
+# journal.
 #   tools/screenshots.sh [OUTPUT_FOLDER]      (default: build/screenshots)
 # Needs xvfb-run and ImageMagick's import; build first (./run.sh or cmake --build build).
 set -euo pipefail
@@ -63,7 +64,8 @@ viewer English1 en
 viewer Russian1 ru
 
 # The three report previews with texts that fill their fields (a tuning as typed in its viewer; an ordinary and
-# an impact image, the images sorted by type as above, whose texts the viewer stored first), the composite sheet
+# an impact image, the images sorted by type as above, whose texts the viewer stored first), both pages of the
+# image report once its conclusion is long enough to need two, the composite sheet
 # and its report preview, and the level image window (of the sample journal's first level image, the second
 # images row), grabbed by the program itself (the automation's "shot") on a screen of its own, so no display is
 # needed and modal windows are taken while they show.
@@ -72,6 +74,8 @@ comment='Проверка после ремонта: трещина у ступ�
 inspector='Иванов-Петровский Александр Константинович, дефектоскоп 6 р.'
 conclusion='Годен к эксплуатации при условии повторного контроля зоны обода через 30 дней. '\
 'Дефект в отмеченной зоне не превышает допустимых значений по нормативу, акт составлен в двух экземплярах.'
+# A conclusion that takes the image report on to a second page.
+long_conclusion="$conclusion $conclusion $conclusion $conclusion $conclusion $conclusion"
 printf '{"screens": [{"name": "shots", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96}]}' \
   > "$work/screen.json"
 grab() {
@@ -91,10 +95,15 @@ header\tfrmLumbra\tsgImages\t11\nselect\tfrmLumbra\tsgImages\t1\n\
 answer\t1\tset=Ed_impimgname:$name\tset=edComments:$comment\tset=Ed_impimgtest:$inspector\t\
 set=memo_impimgconcl:$conclusion\n\
 press\tfrmLumbra\tsbImgEdit\nanswer\t2\tclick=ButPreview\nanswer\t0\tshot=$out/report-impact-$suffix.png\n\
+press\tfrmLumbra\tsbImgEdit\n\
+header\tfrmLumbra\tsgImages\t11\nselect\tfrmLumbra\tsgImages\t1\n\
+answer\t1\tset=Memo1:$long_conclusion\npress\tfrmLumbra\tsbImgEdit\nanswer\t2\tclick=ButPreview\n\
+answer\t0\tshot=$out/report-two-pages-1-$suffix.png\tpage=2\tshot=$out/report-two-pages-2-$suffix.png\n\
 press\tfrmLumbra\tsbImgEdit\n" > "$work/script.txt"
   QT_QPA_PLATFORM="offscreen:configfile=$work/screen.json" ORMEL_AUTOMATION="$work/script.txt" "$work/rostrel" \
     >/dev/null 2>&1
-  for shot in report-tuning report-image report-impact composite composite-preview level-image; do
+  for shot in report-tuning report-image report-impact report-two-pages-1 report-two-pages-2 composite \
+    composite-preview level-image; do
     echo "$out/$shot-$suffix.png"
   done
 }

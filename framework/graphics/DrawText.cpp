@@ -75,8 +75,23 @@ private:
     int tabWidth_;
 };
 
-// Breaks a paragraph before each word that would pass the width; blanks at a break are dropped.
-void WrapParagraph(const TParagraph &paragraph, int width, const TLineMeasure &measure, QList<TLine> &lines)
+// The end of the longest run from `start` on, one character at least, that fits the width; a character beyond
+// the basic plane is not split.
+int FittingEnd(const QString &text, int start, int width, const TLineMeasure &measure)
+{
+    int end = start + (text[start].isHighSurrogate() ? 2 : 1);
+    for (;;) {
+        const int next = end + (end < text.size() && text[end].isHighSurrogate() ? 2 : 1);
+        if (next > text.size() || measure.Width(text, start, next) > width)
+            return end;
+        end = next;
+    }
+}
+
+// Breaks a paragraph before each word that would pass the width, and a word wider than the width where it
+// reaches the edge when asked to; blanks at a break are dropped.
+void WrapParagraph(const TParagraph &paragraph, int width, bool breakWords, const TLineMeasure &measure,
+                   QList<TLine> &lines)
 {
     const QString &text = paragraph.Text;
     const int length = int(text.size());
@@ -90,8 +105,12 @@ void WrapParagraph(const TParagraph &paragraph, int width, const TLineMeasure &m
                 ++next;
             while (next < length && text[next] != u' ')
                 ++next;
-            if (end > start && measure.Width(text, start, next) > width)
-                break;
+            if (measure.Width(text, start, next) > width) {
+                if (end == start && breakWords)
+                    end = FittingEnd(text, start, width, measure);
+                if (end > start)
+                    break;
+            }
             end = next;
         }
         lines << TLine{&paragraph, start, end};
@@ -124,7 +143,39 @@ void DrawLine(QPainter *painter, const TLine &line, int x, int y, const QFontMet
                               metrics.horizontalAdvance(text[index]), qMax(1, metrics.lineWidth()),
                               painter->pen().color());
 }
+
+QList<TParagraph> Paragraphs(const QString &text, unsigned format)
+{
+    QList<TParagraph> paragraphs;
+    for (const QString &source : SplitLineBreaks(text))
+        paragraphs << ShownParagraph(source, !(format & DT_NOPREFIX));
+    return paragraphs;
+}
+
+QList<TLine> LayOut(const QList<TParagraph> &paragraphs, int width, unsigned format, const TLineMeasure &measure)
+{
+    QList<TLine> lines;
+    for (const TParagraph &paragraph : paragraphs) {
+        if (format & DT_WORDBREAK)
+            WrapParagraph(paragraph, width, format & DT_EDITCONTROL, measure, lines);
+        else
+            lines << TLine{&paragraph, 0, int(paragraph.Text.size())};
+    }
+    return lines;
+}
 } // namespace
+
+QStringList TextLines(TCanvas *canvas, const QString &text, int width, unsigned format)
+{
+    if (text.isEmpty())
+        return {};
+    const QFontMetrics metrics(canvas->DeviceFont(), canvas->Device());
+    const QList<TParagraph> paragraphs = Paragraphs(text, format);
+    QStringList texts;
+    for (const TLine &line : LayOut(paragraphs, width, format, TLineMeasure(metrics, format & DT_EXPANDTABS)))
+        texts << line.Paragraph->Text.mid(line.Start, line.End - line.Start);
+    return texts;
+}
 
 int DrawText(TCanvas *canvas, const QString &text, TRect &rect, unsigned format)
 {
@@ -138,17 +189,8 @@ int DrawText(TCanvas *canvas, const QString &text, TRect &rect, unsigned format)
     const QFont font = canvas->DeviceFont();
     const QFontMetrics metrics(font, canvas->Device());
     const TLineMeasure measure(metrics, format & DT_EXPANDTABS);
-
-    QList<TParagraph> paragraphs;
-    for (const QString &source : SplitLineBreaks(text))
-        paragraphs << ShownParagraph(source, !(format & DT_NOPREFIX));
-    QList<TLine> lines;
-    for (const TParagraph &paragraph : paragraphs) {
-        if (format & DT_WORDBREAK)
-            WrapParagraph(paragraph, rect.Width(), measure, lines);
-        else
-            lines << TLine{&paragraph, 0, int(paragraph.Text.size())};
-    }
+    const QList<TParagraph> paragraphs = Paragraphs(text, format);
+    const QList<TLine> lines = LayOut(paragraphs, rect.Width(), format, measure);
     const int lineHeight = metrics.height();
     const int height = int(lines.size()) * lineHeight;
 

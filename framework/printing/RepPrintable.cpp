@@ -3,7 +3,6 @@
 #include "graphics/Bitmap.h"
 #include "printing/ReportPage.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPaintDevice>
 #include <QTextLayout>
@@ -43,27 +42,27 @@ public:
     double Height() const { return layout_.lineCount() ? layout_.lineAt(layout_.lineCount() - 1).rect().bottom() : 0; }
     // Rounded up, so that the text placed in this width keeps its lines on the way through millimetres.
     double Width() const { return std::ceil(layout_.maximumWidth()) + 1; }
-
-    // Draws the lines that fit the height; when some do not, the last one that does ends the text with an
-    // ellipsis. The first line is drawn in any case. A height measured for the lines holds them all, though it
-    // went through millimetres on the way.
-    void Draw(QPainter &painter, double width, double height) const
+    QList<double> Bottoms() const
     {
-        const int count = layout_.lineCount();
-        int shown = 0;
-        while (shown < count && (shown == 0 || layout_.lineAt(shown).rect().bottom() <= height + 1))
-            ++shown;
-        if (shown == count) {
-            layout_.draw(&painter, {0, 0});
+        QList<double> bottoms;
+        for (int i = 0; i < layout_.lineCount(); ++i)
+            bottoms << layout_.lineAt(i).rect().bottom();
+        return bottoms;
+    }
+
+    // Draws the lines from the first one given on that fit the height, that one in any case, from the top. A
+    // height measured for the lines holds them, though it went through millimetres on the way.
+    void Draw(QPainter &painter, int first, double height) const
+    {
+        if (first >= layout_.lineCount())
             return;
+        const double top = layout_.lineAt(first).y();
+        for (int i = first; i < layout_.lineCount(); ++i) {
+            const QTextLine line = layout_.lineAt(i);
+            if (i > first && line.rect().bottom() - top > height + 1)
+                break;
+            line.draw(&painter, {0, -top});
         }
-        for (int i = 0; i + 1 < shown; ++i)
-            layout_.lineAt(i).draw(&painter, {0, 0});
-        const QTextLine last = layout_.lineAt(shown - 1);
-        const QString rest = layout_.text().mid(last.textStart()).replace(QChar::LineSeparator, u' ');
-        const QFontMetricsF metrics(layout_.font());
-        painter.setFont(layout_.font());
-        painter.drawText(QPointF(0, last.y() + last.ascent()), metrics.elidedText(rest, Qt::ElideRight, width));
     }
 
 private:
@@ -135,9 +134,12 @@ double TRepLabel::TextWidth() const
     return ToMillimetres(TTextLines(caption_, font_->ToQFont(LayoutDpi), 0).Width());
 }
 
-double TRepLabel::LineHeight() const
+QList<double> TRepLabel::LineBottoms(double width) const
 {
-    return ToMillimetres(TTextLines(QStringLiteral(" "), font_->ToQFont(LayoutDpi), 0).Height());
+    QList<double> bottoms = TTextLines(caption_, font_->ToQFont(LayoutDpi), ToLayoutPixels(width)).Bottoms();
+    for (double &bottom : bottoms)
+        bottom = ToMillimetres(bottom);
+    return bottoms;
 }
 
 void TRepLabel::RenderContent(QPainter &painter, const QRectF &place) const
@@ -148,7 +150,7 @@ void TRepLabel::RenderContent(QPainter &painter, const QRectF &place) const
     painter.setPen(ColorToQColor(font_->Color()));
     const double width = ToLayoutPixels(Width());
     const TTextLines lines(caption_, font_->ToQFont(LayoutDpi), wordWrap_ ? width : 0);
-    lines.Draw(painter, width, wordWrap_ ? ToLayoutPixels(Height()) : lines.Height());
+    lines.Draw(painter, firstLine_, wordWrap_ ? ToLayoutPixels(Height()) : lines.Height());
 }
 
 TRepImage::TRepImage(TComponent *owner) : TRepPrintable(owner), picture_(new TPicture) {}

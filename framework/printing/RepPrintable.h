@@ -5,6 +5,7 @@
 #include "graphics/Font.h"
 #include "graphics/Picture.h"
 
+#include <QList>
 #include <QPointer>
 #include <QRectF>
 #include <QString>
@@ -20,7 +21,8 @@ struct TRepFrame {
     TColor Color = clBlack;
 };
 
-// Something a report band prints, placed in millimetres inside the band.
+// Something a report band prints, placed in millimetres inside the band. An item of a detail band prints on the
+// page of the report its PageIndex names (from 0); an item of a title band on every page.
 class TRepPrintable : public TComponent {
     Q_OBJECT
 public:
@@ -34,6 +36,8 @@ public:
     double Top() const { return top_; }
     double Width() const { return width_; }
     double Height() const { return height_; }
+    int PageIndex() const { return pageIndex_; }
+    void SetPageIndex(int page) { pageIndex_ = page; }
     TRepFrame &Frame() { return frame_; }
     const TRepFrame &Frame() const { return frame_; }
 
@@ -46,12 +50,14 @@ protected:
 private:
     QPointer<TReportBand> band_;
     double left_ = 0, top_ = 0, width_ = 30, height_ = 5;
+    int pageIndex_ = 0;
     TRepFrame frame_;
 };
 
 // A text in its font, from the top-left of its place: its lines as they are, which may pass the right edge, or,
 // when WordWrap is set, broken into lines of the place's width (between words, inside a word wider than the
-// place) down to the place's bottom, where a text that goes on ends with an ellipsis.
+// place) as far down as the place holds whole lines. From FirstLine on: a text too long for one place goes on in
+// another label of the same text whose FirstLine is the line after the last one the first place holds.
 class TRepLabel : public TRepPrintable {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -66,11 +72,13 @@ public:
     void SetFont(TFont *font) { font_->Assign(*font); }
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap) { wordWrap_ = wordWrap; }
-    // In millimetres: the height the text takes broken into lines of that width, the width of its widest line
-    // unbroken, and the height of one line.
+    int FirstLine() const { return firstLine_; }
+    void SetFirstLine(int line) { firstLine_ = line; }
+    // In millimetres: the height the whole text takes broken into lines of that width, the width of its widest
+    // line unbroken, and the bottom of each line broken into lines of that width, from the text's top.
     double TextHeight(double width) const;
     double TextWidth() const;
-    double LineHeight() const;
+    QList<double> LineBottoms(double width) const;
 
 protected:
     void RenderContent(QPainter &painter, const QRectF &place) const override;
@@ -79,6 +87,7 @@ private:
     QString caption_;
     std::unique_ptr<TFont> font_;
     bool wordWrap_ = false;
+    int firstLine_ = 0;
 };
 
 // A picture, printed at its size on the screen (one pixel a 96th of an inch) from the top-left of its place,

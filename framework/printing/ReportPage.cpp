@@ -89,17 +89,41 @@ QList<TReportBand *> TReportPage::Bands() const
     return ordered;
 }
 
-void TReportPage::Render(QPainter &painter) const
+int TReportPage::PageCount() const
 {
+    int pages = 1;
+    for (const TReportBand *band : Bands())
+        if (band->BandType() == rbDetail)
+            for (const QPointer<TRepPrintable> &item : band->Items())
+                if (item)
+                    pages = std::max(pages, item->PageIndex() + 1);
+    return pages;
+}
+
+void TReportPage::Render(QPainter &painter, int page)
+{
+    if (pageNumberLabel_)
+        pageNumberLabel_->SetCaption(QStringLiteral("%1 / %2").arg(page + 1).arg(PageCount()));
     painter.setRenderHint(QPainter::LosslessImageRendering);
     const double scale = painter.device()->logicalDpiX() / MillimetresPerInch;
     double bandTop = 0;
     for (const TReportBand *band : Bands()) {
         for (const QPointer<TRepPrintable> &item : band->Items())
-            if (item)
+            if (item && (band->BandType() == rbTitle || item->PageIndex() == page))
                 item->Render(painter, QRectF(item->Left() * scale, (bandTop + item->Top()) * scale,
                                              item->Width() * scale, item->Height() * scale));
         bandTop += band->Height();
+    }
+}
+
+template <class NewPage>
+void TReportPage::RenderPages(QPainter &painter, NewPage newPage)
+{
+    const int pages = PageCount();
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            newPage();
+        Render(painter, page);
     }
 }
 
@@ -113,7 +137,7 @@ void TReportPage::Print()
     {
         TCanvas::TDrawScope painter(*printer->Canvas());
         if (painter)
-            Render(*painter.Painter());
+            RenderPages(*painter.Painter(), [printer] { printer->NewPage(); });
     }
     abort.dismiss();
     printer->EndDoc();
@@ -142,7 +166,7 @@ void TReportPage::Preview()
             failure = PrintFailure(*target);
             return;
         }
-        Render(painter);
+        RenderPages(painter, [target] { target->newPage(); });
         if (!painter.end() || target->printerState() == QPrinter::Error)
             failure = PrintFailure(*target);
     });

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "classes/Component.h"
+#include "printing/RepPrintable.h"
 
 #include <QList>
 #include <QPointer>
 #include <QString>
 
 class QPainter;
-class TRepPrintable;
 
 enum TReportBandType { rbTitle, rbDetail };
 
@@ -38,10 +38,13 @@ private:
     QList<QPointer<TRepPrintable>> items_;
 };
 
-// One A4 portrait page of a report, laid out in millimetres inside its margins. Print sends it to the module's
-// printer as a job named ReportTitle; Preview shows it in the print preview window titled ReportTitle (answered
-// by the modal hook, kind mkForm, when one is set), from which the user may print it, and returns when that
-// window closes. Both raise EPrintFailed for a job that could not be written; pictures keep their exact pixels.
+// A report on A4 portrait pages, laid out in millimetres inside its margins: its title bands head every page, the
+// items of its detail bands print on the pages their PageIndex names, and it has as many pages as its last item
+// needs. Its page number label, a label of a title band, reads "page / pages" on each page. Print sends it to the
+// module's printer as a job named ReportTitle; Preview shows it in the print preview window titled ReportTitle
+// (answered by the modal hook, kind mkForm, when one is set), from which the user may print it, and returns when
+// that window closes. Both raise EPrintFailed for a job that could not be written; pictures keep their exact
+// pixels.
 class TReportPage : public TComponent {
     Q_OBJECT
     Q_PROPERTY(QString ReportTitle READ ReportTitle WRITE SetReportTitle)
@@ -56,19 +59,26 @@ public:
     void SetReportTitle(const QString &title) { reportTitle_ = title; }
     double Margin() const { return margin_; }
     void SetMargin(double millimetres) { margin_ = millimetres; }
+    void SetPageNumberLabel(TRepLabel *label) { pageNumberLabel_ = label; }
 
     void AddBand(TReportBand *band);
     void RemoveBand(TReportBand *band);
     // The bands in page order.
     QList<TReportBand *> Bands() const;
+    int PageCount() const;
 
     void Print();
     void Preview();
-    // Draws the page on a device whose origin is the top-left corner inside the margins.
-    void Render(QPainter &painter) const;
+    // Draws a page (from 0) on a device whose origin is the top-left corner inside the margins.
+    void Render(QPainter &painter, int page = 0);
 
 private:
+    // Draws every page, starting each after the first with `newPage`.
+    template <class NewPage>
+    void RenderPages(QPainter &painter, NewPage newPage);
+
     QString reportTitle_;
     double margin_ = 10;
     QList<QPointer<TReportBand>> bands_;
+    QPointer<TRepLabel> pageNumberLabel_;
 };

@@ -275,9 +275,10 @@ void WriteText(const QString &path, TRegistryText &text)
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     QByteArray bytes = FormatRegistryText(text.Tree);
     TSaveFile file(path);
+    errno = 0;
     if (!file.OpenForWriting() || file.write(bytes) != bytes.size() || !file.commit())
         throw StoreFailed(path, QString("Cannot write the settings file %1: %2")
-                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                    .arg(QDir::toNativeSeparators(path), FileErrorCause(file, errno)));
     text.Damaged = false;
     cache.Stamp = StampOf(path);
     cache.Bytes = std::move(bytes);
@@ -364,6 +365,17 @@ QString RegistryStorePath()
 }
 
 void KeepRegistryStoreCache() { Cache(); }
+
+bool FirstToTellStoreFailure()
+{
+    QObject *note = FailureNote();
+    if (!note || note->property("path").toString() != RegistryStorePath())
+        return true;
+    if (note->property("told").toBool())
+        return false;
+    note->setProperty("told", true);
+    return true;
+}
 
 const TRegistryKey &ReadRegistryStore()
 {

@@ -19,6 +19,11 @@ QString RegistryStorePath();
 // The stored tree, valid until the next operation on the store.
 const TRegistryKey &ReadRegistryStore();
 
+// Whether the caller is the first in the current user action to tell the user that the store failed: every
+// later caller in the action, of any module, hears false, so that a failure several windows meet is told once.
+// True when the store has not failed in the action (the failure at hand is of another kind).
+bool FirstToTellStoreFailure();
+
 // Makes the module's copy of the store now. Statics go in the reverse order of their making, so a static made
 // after this call can still use the store while it is destroyed (a plug-in saving its window at unload).
 void KeepRegistryStoreCache();

@@ -2,6 +2,7 @@
 
 #include "images/CompositeSheet.h"
 #include "images/ImagesSetWindow.h"
+#include "mainwindow/FailureReport.h"
 #include "mlLangDispatcher.h"
 #include "tables/GridRows.h"
 
@@ -100,7 +101,7 @@ void lumbra_u::OnDataUpdate()
         ApplyCriteria(form->sgImages, ImageSettings);
         form->UpdateStatusBar();
     } catch (const Exception &error) {
-        Application->MessageBox(QStringLiteral("From LUMBRA-C:") + error.Message(), Application->Title(), MB_OK);
+        ReportLumbraFailure(error);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "dialogs/ColorDialog.h"
 #include "forms/Application.h"
 #include "images/PaletteStore.h"
+#include "mainwindow/FailureReport.h"
 #include "mlLngLnk.h"
 #include "rtl/SysUtils.h"
 
@@ -195,9 +196,14 @@ void TfmSetColor::ColorChange(TObject *sender)
     palette_[panel->Tag()].Color = ColorDialog1->Color();
 }
 
+// A store that cannot take the palette now is told of; the dialog closes all the same, the palette in use.
 void TfmSetColor::buOKClick(TObject *)
 {
-    SavePalette(palette_);
+    try {
+        SavePalette(palette_);
+    } catch (const Exception &error) {
+        ReportLumbraFailure(error);
+    }
     SetModalResult(mrOk);
 }
 

@@ -12,6 +12,9 @@ const QString colorKey = QString(LumbraSettingsKey) + "\\ColorSettings";
 
 // The palette in memory is the defaults standing in for a stored one that could not be read.
 bool standIn = false;
+// The palette as this program last read it from the store or wrote it there: what differs from it is what the
+// user changed here, the only thing written back, so that another program's changes stay.
+TPaletteEntry paletteRead[PaletteSize] = {};
 
 ERangeError Unreadable(const QString &name, const QString &what)
 {
@@ -68,23 +71,32 @@ void LoadPalette(TPaletteEntry *palette)
     } catch (const Exception &) {
         std::copy_n(DefaultPalette, PaletteSize, palette);
         standIn = true;
+        std::copy_n(palette, PaletteSize, paletteRead);
         throw;
     }
+    std::copy_n(palette, PaletteSize, paletteRead);
 }
 
 void SavePalette(const TPaletteEntry *palette)
 {
-    TRegistryUpdate update;
-    TRegistry reg;
-    if (!reg.OpenKey(colorKey, true))
-        throw ERegistryException("Failed to create key " + colorKey
-                                 + (reg.LastError().isEmpty() ? QString() : ": " + reg.LastError()));
-    for (int i = 0; i < PaletteSize; ++i) {
-        const QString n = IntToStr(i);
-        reg.WriteInteger("Level" + n, palette[i].Level);
-        reg.WriteInteger("Color" + n, palette[i].Color);
+    {
+        TRegistryUpdate update;
+        TRegistry reg;
+        // A palette standing in for one the store lacks or could not give is stored whole.
+        const bool whole = standIn || !reg.KeyExists(colorKey);
+        if (!reg.OpenKey(colorKey, true))
+            throw ERegistryException("Failed to create key " + colorKey
+                                     + (reg.LastError().isEmpty() ? QString() : ": " + reg.LastError()));
+        for (int i = 0; i < PaletteSize; ++i) {
+            const QString n = IntToStr(i);
+            if (whole || palette[i].Level != paletteRead[i].Level)
+                reg.WriteInteger("Level" + n, palette[i].Level);
+            if (whole || palette[i].Color != paletteRead[i].Color)
+                reg.WriteInteger("Color" + n, palette[i].Color);
+        }
     }
     standIn = false;
+    std::copy_n(palette, PaletteSize, paletteRead);
 }
 
 void SavePaletteAtClose(const TPaletteEntry *palette)

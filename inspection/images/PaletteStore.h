@@ -9,8 +9,10 @@
 // read whole gives DefaultPalette too, and raises: ERangeError naming the value and its key when a value is missing,
 // no integer or a level outside 0..255; ERegistryException naming the file and the cause when the store fails.
 void LoadPalette(TPaletteEntry *palette);
-// Stores the palette in one rewrite of the store.
+// Stores in one rewrite of the store what the user changed in this program since the palette was last loaded or
+// stored, so that what another program stored meanwhile stays; a palette standing in for one the store lacks or
+// could not give is stored whole.
 void SavePalette(const TPaletteEntry *palette);
-// Stores the palette as the window closes, unless it stands in for a stored one that the last load could not read:
+// The same as the window closes, unless the palette stands in for a stored one that the last load could not read:
 // that one stays until the user stores a palette.
 void SavePaletteAtClose(const TPaletteEntry *palette);

@@ -147,8 +147,9 @@ public:
     void UpdateStrings();
     void UpdateStatusBar();
     void LoadAllFieldSettings();
+    // Writes what the user changed in this program since the settings were last read or written, and what the
+    // store lacks; raises ERegistryException when the store cannot take it.
     void SaveAllFieldSettings();
-    void SaveFieldSettingsAtClose();
     void EditCriteria(TStringGrid *grid);
 
     void sbTunCritClick(TObject *sender);

@@ -4,6 +4,7 @@
 #include "LangEntry.h"
 #include "entries/SettingsKey.h"
 #include "images/PaletteStore.h"
+#include "mainwindow/FailureReport.h"
 #include "mainwindow/LumbraAboutBox.h"
 #include "mainwindow/LumbraTexts.h"
 #include "mainwindow/LumbraWindow.h"
@@ -108,13 +109,19 @@ void TfrmLumbra::FormShow(TObject *)
     }
 }
 
+// The settings go to the store in one rewrite. The window closes even when the store cannot take them now; the
+// user is told why.
 void TfrmLumbra::FormClose(TObject *, TCloseAction &)
 {
-    TRegistryUpdate update;
-    SaveFieldSettingsAtClose();
+    try {
+        TRegistryUpdate update;
+        SaveAllFieldSettings();
+        SavePaletteAtClose(Palette);
+    } catch (const Exception &error) {
+        ReportLumbraFailure(error);
+    }
     TuningSettings.clear();
     ImageSettings.clear();
-    SavePaletteAtClose(Palette);
 }
 
 void TfrmLumbra::mlLangLinked1ChangeLanguage(TObject *)

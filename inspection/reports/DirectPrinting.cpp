@@ -21,9 +21,13 @@
 #include "printing/Printer.h"
 #include "rtl/SysUtils.h"
 
-#include <QPicture>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QScopeGuard>
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 QString ImageCaption(TmlCustomLang *lang) { return lang->LookupString(QStringLiteral("strImage")); }
@@ -51,6 +55,8 @@ void DrawPicture(const TCustomLumbraMessage *record, TCanvas *canvas, int left, 
 }
 
 constexpr int PrintFontSize = 10;
+// Text stays left of this column, as far from the page's right edge as it starts from the left.
+constexpr int PrintTextRight = PrintPageWidth - PrintTextOrigin;
 // A tab moves the text on to the next of these stops that leaves this gap after the text before it.
 constexpr int PrintTabStep = 56;
 constexpr int PrintTabGap = 12;
@@ -61,30 +67,57 @@ int NextTabStop(int left)
     return PrintTextOrigin + (left - PrintTextOrigin + PrintTabGap + PrintTabStep - 1) / PrintTabStep * PrintTabStep;
 }
 
-// Writes the lines from the text origin down, a line every step, each column of a line from its tab stop; a
-// text too long for the page's width goes on in lines under it, and the lines after it move down as far.
-// Answers where the picture goes. Record texts are written as they are: an "&" in a comment is no accelerator.
-TPoint WriteLines(TCanvas *canvas, const QStringList &lines)
+// A piece of a page's text and where its top-left corner stands on the page.
+struct TPlacedText {
+    TPoint At;
+    QString Text;
+};
+
+// The page's text laid out, and where its picture goes: under the last line.
+struct TPageText {
+    QList<TPlacedText> Pieces;
+    TPoint Picture;
+};
+
+// Lays the lines out with the canvas's font from the text origin down, a line every step, each column of a tab
+// line from its tab stop. A column that does not fit the rest of its line goes on at the start of the next one; a
+// text too long for a whole line breaks between words, and a word longer than that at the edge. The lines after a
+// line that took more than one move down as far. Record texts stay as they are: an "&" in a comment is no
+// accelerator.
+TPageText LayOutText(TCanvas *canvas, const QStringList &lines)
 {
     const int lineHeight = canvas->TextExtent(QStringLiteral("Ag")).cy;
+    TPageText text;
     int top = PrintTextOrigin;
     for (const QString &line : lines) {
-        int height = lineHeight;
-        if (line.contains(u'\t')) {
-            int left = PrintTextOrigin;
-            for (const QString &column : line.split(u'\t')) {
-                if (left > PrintTextOrigin)
-                    left = NextTabStop(left);
-                canvas->TextOut(left, top, column);
-                left += canvas->TextWidth(column);
+        int left = PrintTextOrigin;
+        for (const QString &column : line.split(u'\t')) {
+            if (left > PrintTextOrigin)
+                left = NextTabStop(left);
+            if (column.isEmpty())
+                continue;
+            const int width = canvas->TextWidth(column);
+            if (left > PrintTextOrigin && left + width > PrintTextRight) {
+                top += lineHeight;
+                left = PrintTextOrigin;
             }
-        } else {
-            TRect r{PrintTextOrigin, top, PrintPageWidth - PrintTextOrigin, PrintPageHeight};
-            height = std::max(height, DrawText(canvas, line, r, DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX));
+            if (left + width <= PrintTextRight) {
+                text.Pieces << TPlacedText{{left, top}, column};
+                left += width;
+                continue;
+            }
+            const QStringList parts = TextLines(canvas, column, PrintTextRight - PrintTextOrigin,
+                                                DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+            for (qsizetype i = 0; i < parts.size(); ++i)
+                text.Pieces << TPlacedText{{PrintTextOrigin, top + int(i) * lineHeight}, parts[i]};
+            top += int(parts.size() - 1) * lineHeight;
+            // What follows a text of several lines starts a line of its own.
+            left = PrintTextRight;
         }
-        top += PrintLineStep + height - lineHeight;
+        top += PrintLineStep;
     }
-    return {PrintTextOrigin, top};
+    text.Picture = {PrintTextOrigin, top};
+    return text;
 }
 
 // The white page bitmap, its font the text's.
@@ -92,13 +125,79 @@ std::unique_ptr<TBitmap> BlankPage()
 {
     auto page = std::make_unique<TBitmap>();
     page->SetSize(PrintPageWidth, PrintPageHeight);
+    page->Canvas()->Font()->SetSize(PrintFontSize);
+    page->Canvas()->Brush()->SetStyle(bsClear);
+    return page;
+}
+
+// The page bitmap of the job that prints, white again after each page: a job of thousands of pages would
+// otherwise spend much of its time making it anew.
+TBitmap *JobPage = nullptr;
+
+// What a record's drawing left on the white page bitmap: a frame around the page, in the colour it has, and the
+// rectangle of the pixels the picture took. A tuning's or an ordinary image's drawing frames the canvas it is
+// given first: what it draws later may cover that frame anywhere but along the top, which the text keeps clear
+// of.
+struct TInk {
+    std::optional<QRgb> Frame;
+    QRect Picture;
+};
+
+TInk FindInk(const QImage &page)
+{
+    const int width = page.width(), height = page.height();
+    const auto row = [&page](int y) { return reinterpret_cast<const QRgb *>(page.constScanLine(y)); };
+    const QRgb white = qRgb(255, 255, 255);
+    TInk ink;
+    if (row(0)[0] != white && std::all_of(row(0), row(0) + width, [&](QRgb pixel) { return pixel == row(0)[0]; }))
+        ink.Frame = row(0)[0];
+    // The page without the picture, a line at a time: white, inside the frame if it has one.
+    std::vector<QRgb> blank(width, white), edge(width, ink.Frame.value_or(white));
+    if (ink.Frame)
+        blank.front() = blank.back() = *ink.Frame;
+    for (int y = 0; y < height; ++y) {
+        const QRgb *pixels = row(y);
+        const QRgb *without = (y == 0 || y == height - 1 ? edge : blank).data();
+        if (std::equal(pixels, pixels + width, without))
+            continue;
+        int left = 0;
+        while (pixels[left] == without[left])
+            ++left;
+        int right = width - 1;
+        while (pixels[right] == without[right])
+            --right;
+        ink.Picture |= QRect(QPoint(left, y), QPoint(right, y));
+    }
+    return ink;
+}
+
+QList<QRect> FrameSides(const QImage &page)
+{
+    const int width = page.width(), height = page.height();
+    return {QRect(0, 0, width, 1), QRect(0, height - 1, width, 1), QRect(0, 0, 1, height), QRect(width - 1, 0, 1, height)};
+}
+
+// Draws the ink in page units: the frame as four thin rectangles, the picture as an image of its own pixels.
+void DrawInk(QPainter &painter, const QImage &page, const TInk &ink)
+{
+    if (ink.Frame)
+        for (const QRect &side : FrameSides(page))
+            painter.fillRect(side, QColor(*ink.Frame));
+    if (!ink.Picture.isEmpty())
+        painter.drawImage(ink.Picture, page.copy(ink.Picture));
+}
+
+// Makes the page bitmap white again where the ink lies.
+void Whiten(TBitmap *page, const TInk &ink)
+{
     TCanvas *canvas = page->Canvas();
-    canvas->Font()->SetSize(PrintFontSize);
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Brush()->SetColor(clWhite);
-    canvas->FillRect(canvas->ClipRect());
+    if (ink.Frame)
+        for (const QRect &side : FrameSides(page->Image()))
+            canvas->FillRect(TRect::FromQRect(side));
+    canvas->FillRect(TRect::FromQRect(ink.Picture));
     canvas->Brush()->SetStyle(bsClear);
-    return page;
 }
 
 // Which page of how many the job prints, in the status line, drawn at once: the job leaves the window no time
@@ -127,6 +226,9 @@ void PrintRows(TfrmLumbra *form, TStringGrid *grid, int firstRow, int lastRow, c
     if (rows.isEmpty())
         return;
     TPrinter *printer = Printer();
+    const std::unique_ptr<TBitmap> page = BlankPage();
+    JobPage = page.get();
+    const auto forgetPage = qScopeGuard([] { JobPage = nullptr; });
     const QString title = form->mlLangLinked1->LookupString(titleName);
     printer->SetTitle(title);
     try {
@@ -187,38 +289,43 @@ QStringList ImagePrintLines(const TLumbraImageMessage *i, TmlCustomLang *lang)
 std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, const QStringList &lines)
 {
     std::unique_ptr<TBitmap> page = BlankPage();
-    const TPoint at = WriteLines(page->Canvas(), lines);
-    DrawPicture(record, page->Canvas(), at.X, at.Y);
+    const TPageText text = LayOutText(page->Canvas(), lines);
+    for (const TPlacedText &piece : text.Pieces)
+        page->Canvas()->TextOut(piece.At.X, piece.At.Y, piece.Text);
+    DrawPicture(record, page->Canvas(), text.Picture.X, text.Picture.Y);
     return page;
 }
 
 void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
                      const TRect &target)
 {
-    // The picture goes as pixels and the text as text, both stretched alike, so that the printed text stays
-    // sharp and can be searched.
-    QPicture text;
-    TPoint at;
-    {
-        TCanvas recorder;
-        recorder.SetDevice(&text);
-        recorder.Font()->SetSize(PrintFontSize);
-        recorder.Brush()->SetStyle(bsClear);
-        at = WriteLines(&recorder, lines);
-        recorder.Release();
+    std::unique_ptr<TBitmap> ownPage;
+    TBitmap *page = JobPage;
+    if (!page) {
+        ownPage = BlankPage();
+        page = ownPage.get();
     }
-    const std::unique_ptr<TBitmap> page = BlankPage();
-    DrawPicture(record, page->Canvas(), at.X, at.Y);
-    canvas->StretchDraw(target, page.get());
+    TCanvas *pageCanvas = page->Canvas();
+    const TPageText text = LayOutText(pageCanvas, lines);
+    DrawPicture(record, pageCanvas, text.Picture.X, text.Picture.Y);
+    pageCanvas->Release();
+    const TInk ink = FindInk(page->Image());
+    const auto whiten = qScopeGuard([page, &ink] { Whiten(page, ink); });
+    // The text goes as text in the font it was laid out in, the picture as its own pixels, both stretched alike,
+    // so that the printed text stays sharp and can be searched and the job holds no page of white pixels.
     TCanvas::TDrawScope painter(*canvas);
     if (!painter)
         return;
-    // A picture replays itself scaled from its own resolution to the device's; page units are wanted instead.
-    const QPaintDevice *device = painter->device();
     painter->translate(target.Left, target.Top);
-    painter->scale(double(target.Right - target.Left) / PrintPageWidth * text.logicalDpiX() / device->logicalDpiX(),
-                   double(target.Bottom - target.Top) / PrintPageHeight * text.logicalDpiY() / device->logicalDpiY());
-    painter->drawPicture(0, 0, text);
+    painter->scale(double(target.Right - target.Left) / PrintPageWidth,
+                   double(target.Bottom - target.Top) / PrintPageHeight);
+    DrawInk(*painter.Painter(), page->Image(), ink);
+    const QFont font = pageCanvas->DeviceFont();
+    const int ascent = QFontMetrics(font, pageCanvas->Device()).ascent();
+    painter->setFont(font);
+    painter->setPen(ColorToQColor(pageCanvas->Font()->Color()));
+    for (const TPlacedText &piece : text.Pieces)
+        painter->drawText(piece.At.X, piece.At.Y + ascent, piece.Text);
 }
 
 TRect PrintTargetRect(int pageWidth, int pageHeight)

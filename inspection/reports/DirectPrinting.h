@@ -12,7 +12,7 @@ class TLumbraImageMessage;
 class TLumbraTuningMessage;
 class TmlCustomLang;
 
-// A printed record is composed on a page bitmap of these proportions (an ISO A sheet), then stretched onto the
+// A printed record is laid out on a page bitmap of these proportions (an ISO A sheet), then stretched onto the
 // printer's page.
 constexpr int PrintPageWidth = 420;
 constexpr int PrintPageHeight = 594;
@@ -26,7 +26,8 @@ QStringList TuningPrintLines(const TLumbraTuningMessage *tuning, TmlCustomLang *
 QStringList ImagePrintLines(const TLumbraImageMessage *image, TmlCustomLang *lang);
 // The page bitmap of a record: its lines, then its picture with its top-left corner under the last line.
 std::unique_ptr<TBitmap> ComposePrintPage(const TCustomLumbraMessage *record, const QStringList &lines);
-// The record's page stretched into the target rectangle of the canvas.
+// The record's page stretched into the target rectangle of the canvas, looking as the page bitmap does: its text
+// as text, and of the bitmap only what the record's drawing put there.
 void PrintRecordPage(TCanvas *canvas, const TCustomLumbraMessage *record, const QStringList &lines,
                      const TRect &target);
 // Where the page bitmap goes on a printer page of that size: as large as fits, in its own proportions, at the

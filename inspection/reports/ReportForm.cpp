@@ -30,10 +30,13 @@ TReportForm::TReportForm(const QString &name) : TForm(nullptr)
     DetailBand1->SetPage(ReportPage1);
 
     RepTitleLabel = NewLabel(QStringLiteral("RepTitleLabel"), TitleBand1);
+    RepPageNumberLabel = NewLabel(QStringLiteral("RepPageNumberLabel"), TitleBand1);
+    ReportPage1->SetPageNumberLabel(RepPageNumberLabel);
     RepColontitulLabel = NewLabel(QStringLiteral("RepColontitulLabel"), TitleBand1);
     RepMakerLabel = NewLabel(QStringLiteral("RepMakerLabel"), TitleBand1);
     RepMakerLabel->SetCaption(MakerLine);
-    title_.Add({rcPage, rkTitle, RepTitleLabel});
+    title_.Add({rcLeft, rkTitle, RepTitleLabel});
+    title_.Add({rcRight, rkText, RepPageNumberLabel});
     title_.Add({rcPage, rkBanner, RepColontitulLabel});
     title_.Add({rcPage, rkNote, RepMakerLabel});
 }
@@ -82,9 +85,17 @@ void TReportForm::SetBanner(const QString &deviceType, int language)
 void TReportForm::Arrange()
 {
     const double page = TReportPage::PaperHeight - 2 * ReportPage1->Margin();
-    TitleBand1->SetHeight(title_.Arrange(page) + TitleGap);
+    TitleBand1->SetHeight(title_.Arrange() + TitleGap);
     DetailBand1->SetHeight(page - TitleBand1->Height());
-    detail_.Arrange(DetailBand1->Height());
+    const int pages = detail_.ArrangePages(DetailBand1->Height());
+    // At the right end of the heading's first line, standing on it, as wide as the widest number it reads.
+    RepPageNumberLabel->SetCaption(QStringLiteral("%1 / %1").arg(pages));
+    const double width = RepPageNumberLabel->TextWidth();
+    const double height = RepPageNumberLabel->TextHeight(width);
+    RepPageNumberLabel->SetBounds(TReportLayout::PageWidth - width,
+                                  RepTitleLabel->Top() + RepTitleLabel->LineBottoms(RepTitleLabel->Width()).value(0) -
+                                      height,
+                                  width, height);
 }
 
 void TReportForm::Preview()

@@ -28,9 +28,10 @@ struct TReportRowEntry {
     TRepLabel *Form::*ValueField = nullptr;
 };
 
-// A one-page report of a record: a form that is never shown itself, holding a report page with a title band and a
-// detail band, the heading, the banner line and the maker's line, and a language component that follows the
-// plug-in's language. Its rows are laid out on the page once their texts are known, when it is previewed.
+// The report of a record: a form that is never shown itself, holding a report page with a title band and a detail
+// band, the heading with the page number beside it, the banner line and the maker's line, and a language component
+// that follows the plug-in's language. Its rows are laid out on as many pages as their texts need once the texts
+// are known, when it is previewed.
 class TReportForm : public TForm {
     Q_OBJECT
 public:
@@ -40,6 +41,7 @@ public:
     TReportBand *TitleBand1;
     TReportBand *DetailBand1;
     TRepLabel *RepTitleLabel;
+    TRepLabel *RepPageNumberLabel;
     TRepLabel *RepColontitulLabel;
     TRepLabel *RepMakerLabel;
     TmlLangLinked *mlLangLinked1;
@@ -59,12 +61,10 @@ protected:
     void AddCaption(const QString &name, const TLangPair &caption);
     // The language component takes the plug-in's language.
     void FinishLoading(TmlLangDispatcher *dispatcher);
-    // The value that gives up room when the page is full.
-    void SetShrinking(TRepLabel *value) { detail_.SetShrinking(value); }
 
 private:
     TRepLabel *NewLabel(const QString &name, TReportBand *band);
-    // Lays the title band out, and the detail band in the rest of the page.
+    // Lays the title band out, and the detail band in the rest of each page.
     void Arrange();
 
     TReportLayout title_;

@@ -82,6 +82,5 @@ TReportImageTuningForm::TReportImageTuningForm(TmlLangDispatcher *dispatcher)
     RepImage1 = NewImage(QStringLiteral("RepImage1"), ScreenMillimetres(160), ScreenMillimetres(160));
     RepImage2 = NewImage(QStringLiteral("RepImage2"), ScreenMillimetres(128), ScreenMillimetres(128));
     BuildRows<F>(Rows);
-    SetShrinking(RepLabelConclusion);
     FinishLoading(dispatcher);
 }

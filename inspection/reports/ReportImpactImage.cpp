@@ -42,6 +42,5 @@ TReportImpactImageForm::TReportImpactImageForm(TmlLangDispatcher *dispatcher)
     AddCaption(QStringLiteral("RepTitleLabel"), {"Impact Image", "Ударное изображение"});
     RepImage1 = NewImage(QStringLiteral("RepImage1"), ScreenMillimetres(301), ScreenMillimetres(237));
     BuildRows<F>(Rows);
-    SetShrinking(RepLabelConclusion);
     FinishLoading(dispatcher);
 }

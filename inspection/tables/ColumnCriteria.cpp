@@ -1,5 +1,6 @@
 // The column settings of the main window's tables: kept in the settings store, edited in the criteria dialog.
 
+#include "mainwindow/FailureReport.h"
 #include "mainwindow/LumbraTexts.h"
 #include "mainwindow/LumbraWindow.h"
 #include "tables/CriteriaDialog.h"
@@ -20,36 +21,44 @@ namespace {
 const QString TuningsSection = QStringLiteral("Tunings");
 const QString ImagesSection = QStringLiteral("Images");
 
-// The arrays hold the defaults standing in for stored settings that could not be read.
-bool standIn = false;
+// The settings as this program last read them from the store or wrote them there: what differs from them is
+// what the user changed here, the only thing written back, so that another program's changes stay.
+TFieldSettings tuningsRead;
+TFieldSettings imagesRead;
 } // namespace
 
+// A store that cannot be read is told of; the tables keep the settings they have, and without any the defaults
+// stand in, which are never written over what the store holds.
 void TfrmLumbra::LoadAllFieldSettings()
 {
-    TuningSettings.assign(TuningColumnCount, {});
-    ImageSettings.assign(ImageColumnCount, {});
-    ResetFieldSettings(TuningSettings, TuningColumnCount - 1);
-    ResetFieldSettings(ImageSettings, ImageColumnCount - 1);
-    standIn = true;
-    LoadFieldSettings(TuningsSection, TuningSettings, TuningColumnCount - 1);
-    LoadFieldSettings(ImagesSection, ImageSettings, ImageColumnCount - 1);
-    standIn = false;
+    TFieldSettings tunings(TuningColumnCount);
+    TFieldSettings images(ImageColumnCount);
+    try {
+        LoadFieldSettings(TuningsSection, tunings, TuningColumnCount - 1);
+        LoadFieldSettings(ImagesSection, images, ImageColumnCount - 1);
+    } catch (const ERegistryException &error) {
+        ReportLumbraFailure(error);
+        if (int(TuningSettings.size()) == TuningColumnCount && int(ImageSettings.size()) == ImageColumnCount)
+            return;
+        // What was read before the failure is no whole setting either.
+        ResetFieldSettings(tunings, TuningColumnCount - 1);
+        ResetFieldSettings(images, ImageColumnCount - 1);
+    }
+    TuningSettings = tuningsRead = tunings;
+    ImageSettings = imagesRead = images;
 }
 
-// Arrays emptied by a close save nothing. Both tables' settings go to the store in one rewrite.
+// Arrays emptied by a close save nothing. Both tables' settings go to the store in one rewrite, which counts as
+// read once it is made (inside a caller's update: once the update has taken it).
 void TfrmLumbra::SaveAllFieldSettings()
 {
-    TRegistryUpdate update;
-    SaveFieldSettings(TuningsSection, TuningSettings, int(TuningSettings.size()) - 1);
-    SaveFieldSettings(ImagesSection, ImageSettings, int(ImageSettings.size()) - 1);
-    standIn = false;
-}
-
-// Settings standing in for stored ones that could not be read never replace those: only the dialog's OK does.
-void TfrmLumbra::SaveFieldSettingsAtClose()
-{
-    if (!standIn)
-        SaveAllFieldSettings();
+    {
+        TRegistryUpdate update;
+        SaveFieldSettings(TuningsSection, TuningSettings, int(TuningSettings.size()) - 1, tuningsRead);
+        SaveFieldSettings(ImagesSection, ImageSettings, int(ImageSettings.size()) - 1, imagesRead);
+    }
+    tuningsRead = TuningSettings;
+    imagesRead = ImageSettings;
 }
 
 void TfrmLumbra::EditCriteria(TStringGrid *grid)
@@ -75,7 +84,13 @@ void TfrmLumbra::EditCriteria(TStringGrid *grid)
         return;
     const TBusyCursor busy;
     settings = working;
-    SaveAllFieldSettings();
+    // A store that cannot take them now is told of; the tables apply them all the same, and the window's close
+    // tries to store them again.
+    try {
+        SaveAllFieldSettings();
+    } catch (const ERegistryException &error) {
+        ReportLumbraFailure(error);
+    }
     lumbra_u::OnDataUpdate();
 }
 

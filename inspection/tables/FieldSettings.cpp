@@ -83,18 +83,23 @@ void LoadFieldSettings(const QString &section, TFieldSettings &items, int high)
     }
 }
 
-void SaveFieldSettings(const QString &section, const TFieldSettings &items, int high)
+void SaveFieldSettings(const QString &section, const TFieldSettings &items, int high, const TFieldSettings &read)
 {
     TRegistry reg;
     if (!reg.OpenKey(SectionKey(section), true))
         throw ERegistryException("Failed to set data for '" + section + "': " + reg.LastError());
     for (int i = 0; i <= high; ++i) {
         const TFieldSetting &item = items.at(i);
+        const TFieldSetting *was = i < int(read.size()) ? &read[i] : nullptr;
         const QString n = IntToStr(i);
-        reg.WriteString("IsVisible" + n, item.IsVisible ? "1" : "0");
-        reg.WriteString("BGColor" + n, IntToStr(qint32(item.BGColor)));
-        reg.WriteString("TxtColor" + n, IntToStr(qint32(item.TxtColor)));
-        reg.WriteString("DataOperation" + n, IntToStr(item.DataOperation));
-        reg.WriteString("DataValue" + n, item.DataValue);
+        const auto write = [&reg, &n](const QString &name, const QString &text, bool changed) {
+            if (changed || !reg.ValueExists(name + n))
+                reg.WriteString(name + n, text);
+        };
+        write("IsVisible", item.IsVisible ? "1" : "0", !was || was->IsVisible != item.IsVisible);
+        write("BGColor", IntToStr(qint32(item.BGColor)), !was || was->BGColor != item.BGColor);
+        write("TxtColor", IntToStr(qint32(item.TxtColor)), !was || was->TxtColor != item.TxtColor);
+        write("DataOperation", IntToStr(item.DataOperation), !was || was->DataOperation != item.DataOperation);
+        write("DataValue", item.DataValue, !was || was->DataValue != item.DataValue);
     }
 }

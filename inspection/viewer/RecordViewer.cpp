@@ -37,12 +37,19 @@ QString TimeText(int hour, int minute, int second)
     return IntToStr(hour) + QLatin1Char(':') + IntToStr(minute) + QLatin1Char(':') + IntToStr(second);
 }
 
+qsizetype EditableLength(const QString &text)
+{
+    // Laying out one line of hundreds of thousands of characters would keep the viewer from opening for minutes,
+    // and a report from appearing. The record keeps the text whole.
+    constexpr qsizetype Editable = 32767;
+    if (text.size() <= Editable)
+        return text.size();
+    return Editable - (text[Editable - 1].isHighSurrogate() ? 1 : 0);
+}
+
 namespace {
 constexpr int TuningClientWidth = 470;
 constexpr int ImageClientWidth = 626;
-// A conclusion longer than this is shown in part: laying out one line of hundreds of thousands of characters
-// would keep the viewer from opening for minutes. The record keeps it whole.
-constexpr qsizetype ShownConclusionLength = 32767;
 
 TButton *NewButton(TfrmEditRecord *form, TWinControl *parent, const QString &name, int left, const QString &caption)
 {
@@ -308,13 +315,12 @@ void TfrmEditRecord::DrawPicture(const TCustomLumbraMessage *record, const std::
 void TfrmEditRecord::ShowConclusion(TMemo *memo, const QString &conclusion)
 {
     const QString text = Trim(conclusion);
-    conclusionShownWhole_ = text.size() <= ShownConclusionLength;
+    const qsizetype shown = EditableLength(text);
+    conclusionShownWhole_ = shown == text.size();
     if (conclusionShownWhole_) {
         memo->SetText(text);
         return;
     }
-    // Not cut between the halves of a character beyond the basic plane.
-    const qsizetype shown = ShownConclusionLength - (text[ShownConclusionLength - 1].isHighSurrogate() ? 1 : 0);
     memo->SetText(text.left(shown));
     memo->SetReadOnly(true);
     memo->SetColor(clBtnFace);

@@ -171,6 +171,10 @@ bool ViewTuningRecord(const TViewerContext &context, TLumbraTuningMessage *recor
 bool ViewImageRecord(const TViewerContext &context, TLumbraImageMessage *record);
 bool ViewImpactImageRecord(const TViewerContext &context, TLumbraImageMessage *record);
 
+// How much of a conclusion the viewer shows and edits, and a report prints: all of it up to 32,767 characters
+// (more is a damaged record), else as many as that without splitting a character beyond the basic plane.
+qsizetype EditableLength(const QString &text);
+
 // A record's date as day.month.year and time as hour:minute:second, numbers without leading zeros.
 QString DateText(int day, int month, int year);
 QString TimeText(int hour, int minute, int second);

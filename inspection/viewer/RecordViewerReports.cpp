@@ -1,4 +1,4 @@
-// The viewer's "Preview": a one-page report of the record it shows, previewed and then freed.
+// The viewer's "Preview": a report of the record it shows, previewed and then freed.
 
 #include "viewer/RecordViewer.h"
 
@@ -26,10 +26,25 @@ const TLangPair AreaCaption{"Defect area in the marked zone (square mm):",
                             "Площадь дефекта в отмеченной зоне (кв. мм):"};
 const TLangPair TuningFoundCaption{"Tuning record properts:", "Свойства записи настройки:"};
 const TLangPair NoTuningCaption{"Tuning not found", "Настройка отсутствует"};
+const TLangPair ConclusionCut{"The conclusion holds %d characters, too many to print: its first %d are printed, and "
+                              "the record keeps it whole.",
+                              "Заключение содержит %d символов, слишком много для печати: напечатаны первые %d, а "
+                              "запись сохраняет его целиком."};
+
+// The conclusion as far as the viewer edits it; where a longer one (a damaged record) stops, the page says so.
+QString PrintedConclusion(const TLumbraImageMessage *r, int language)
+{
+    const QString text = Trim(r->GetConclusion());
+    const qsizetype printed = EditableLength(text);
+    if (printed == text.size())
+        return text;
+    return text.left(printed) + QString::fromUtf8("…\n") +
+           Format(InLanguage(ConclusionCut, language), {int(text.size()), int(printed)});
+}
 
 // Both image reports show the stored record's own fields under the same label names.
 template <class Report>
-void ShowImageRecord(Report *report, const TLumbraImageMessage *r)
+void ShowImageRecord(Report *report, const TLumbraImageMessage *r, int language)
 {
     report->RepLabelDevicetype->SetCaption(Trim(r->GetDeviceType()));
     report->RepLabelDeviceID->SetCaption(IntToStr(r->DeviceNumber));
@@ -42,7 +57,7 @@ void ShowImageRecord(Report *report, const TLumbraImageMessage *r)
     report->RepLabelImageWidth->SetCaption(IntToStr(r->SizeX));
     report->RepLabelImageheight->SetCaption(IntToStr(r->SizeY));
     report->RepLabelComments->SetCaption(Trim(r->GetComments()));
-    report->RepLabelConclusion->SetCaption(Trim(r->GetConclusion()));
+    report->RepLabelConclusion->SetCaption(PrintedConclusion(r, language));
     report->RepLabelControlMade->SetCaption(Trim(r->GetControlMade()));
 }
 
@@ -125,7 +140,7 @@ void TfrmEditRecord::PreviewTuningReport()
 void TfrmEditRecord::PreviewImpactImageReport(const TLumbraImageMessage *r)
 {
     const std::unique_ptr<TReportImpactImageForm> report(new TReportImpactImageForm(context_.LangDispatcher));
-    ShowImageRecord(report.get(), r);
+    ShowImageRecord(report.get(), r, ActiveLanguage());
     report->RepImage1->SetPicture(Image2->Picture());
     PreviewReport(*report, mlLangLinked1);
 }
@@ -135,7 +150,7 @@ void TfrmEditRecord::PreviewImageReport(const TLumbraImageMessage *r)
 {
     const std::unique_ptr<TReportImageTuningForm> report(new TReportImageTuningForm(context_.LangDispatcher));
     const int language = ActiveLanguage();
-    ShowImageRecord(report.get(), r);
+    ShowImageRecord(report.get(), r, language);
     report->RepLabelTuningID->SetCaption(IntToStr(r->TuningID));
     report->RepLabelStepX->SetCaption(IntToStr(r->StepX));
     report->RepLabelStepY->SetCaption(IntToStr(r->StepY));

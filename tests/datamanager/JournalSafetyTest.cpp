@@ -5,6 +5,7 @@
 
 #include "QtPrint.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,8 +14,10 @@
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -80,6 +83,21 @@ private:
     TEnvironmentScope scope_;
     std::atomic<bool> stop_ = false;
     std::thread watcher_;
+};
+
+// The change check's clock while it lives: the real time, made later by as much as the test says.
+class TLaterClock {
+public:
+    TLaterClock() : previous_(std::exchange(JournalClock, &Now)) { Late = 0; }
+    ~TLaterClock() { JournalClock = previous_; }
+    TLaterClock(const TLaterClock &) = delete;
+    TLaterClock &operator=(const TLaterClock &) = delete;
+
+    static inline std::atomic<qint64> Late = 0; // nanoseconds
+
+private:
+    static qint64 Now() { return QDateTime::currentMSecsSinceEpoch() * 1000000 + Late; }
+    qint64 (*previous_)();
 };
 
 class JournalSafety : public testing::Test, public ManagerFixture {
@@ -244,6 +262,14 @@ TEST_F(JournalSafety, LinesTheRecordsCannotHoldWholeAreKeptUnchanged)
     EXPECT_TRUE(Manager->UnreadLines().isEmpty());
     Manager->SaveDataFile();
     EXPECT_EQ(Dir.Read("second.txt"), CrLfLines({good, TuningLine{.Id = 2}.Line()}));
+
+    // Lines of blanks and control bytes hold no record and are no error; only a line without any byte goes.
+    const QList<QByteArray> blank{"   ", QByteArray("\t\x01\0 \x1f", 5)};
+    Manager = Load(CrLfLines({good, blank[0], "", blank[1]}));
+    EXPECT_EQ(Manager->ErrorCount, 0);
+    EXPECT_EQ(Manager->UnreadLines(), blank);
+    Manager->SaveDataFile();
+    EXPECT_EQ(JournalBytes(), CrLfLines({good, blank[0], blank[1]}));
 }
 
 TEST_F(JournalSafety, AFailedAppendLeavesNoCutLineAndItsRecordReachesTheJournalLater)
@@ -278,6 +304,66 @@ TEST_F(JournalSafety, AFailedAppendLeavesNoCutLineAndItsRecordReachesTheJournalL
     Manager = Load(JournalBytes());
     EXPECT_EQ(Manager->TuningCount, 4);
     EXPECT_TRUE(Messages.isEmpty());
+}
+
+// Another program appends while a failed append takes its bytes back: only this program's bytes go, and the
+// other's stay where the journal ended. A take-back that fails (the journal was cut meanwhile) leaves the journal
+// looked at all the same. Either way the journal is no longer the one this program knows: the records go to the
+// kept copy at exit.
+TEST_F(JournalSafety, AFailedAppendTakesBackOnlyItsOwnBytesAndAJournalItCannotRestoreIsNotReplaced)
+{
+    const QByteArray journal = CrLfLines({TuningLine{.Id = 1}.Line(), TuningLine{.Id = 2}.Line()});
+    const QByteArray other = TuningLine{.Id = 8}.Line() + "\r\n";
+    const QByteArray cut = journal.left(journal.size() - 10);
+    for (const bool cutMeanwhile : {false, true}) {
+        SCOPED_TRACE(cutMeanwhile ? "cut meanwhile" : "appended meanwhile");
+        RemoveKeptJournals();
+        Manager = Load(journal);
+        std::optional<FileSizeLimit> limit(std::in_place, journal.size() + 100);
+        {
+            TRewritePause pause(Dir.File("pause"), [&] {
+                limit.reset();
+                QFile file(Journal);
+                if (cutMeanwhile)
+                    ASSERT_TRUE(file.resize(cut.size()));
+                else {
+                    ASSERT_TRUE(file.open(QIODevice::Append));
+                    ASSERT_EQ(file.write(other), other.size());
+                }
+            });
+            Add(*Manager, TuningLine{.Id = 3}.Line());
+            EXPECT_EQ(pause.Pauses, 1);
+        }
+        EXPECT_EQ(Manager->ErrorCount, 1);
+        EXPECT_EQ(JournalBytes(), cutMeanwhile ? cut : journal + other);
+        Manager.reset();
+        EXPECT_EQ(JournalBytes(), cutMeanwhile ? cut : journal + other);
+        ASSERT_EQ(KeptJournals().size(), 1);
+        EXPECT_EQ(Read(KeptJournals()[0]), journal + TuningLine{.Id = 3}.Line() + "\r\n");
+        ASSERT_FALSE(Messages.isEmpty());
+        EXPECT_TRUE(Messages.last().contains("changed by another program")) << Messages.last().toStdString();
+    }
+}
+
+// The check takes a journal for settled by the time before it was opened: one rewritten in place while a read
+// takes its time, however long, has its bytes compared before it would be replaced.
+TEST_F(JournalSafety, AJournalRewrittenWhileItIsReadIsNotTakenForSettled)
+{
+    const QByteArray journal = CrLfLines({TuningLine{.Id = 1}.Line(), TuningLine{.Id = 2}.Line()});
+    QByteArray rewritten = journal;
+    rewritten.replace(TuningLine{.Id = 2}.Line(), TuningLine{.Id = 3}.Line());
+    ASSERT_EQ(rewritten.size(), journal.size());
+    Dir.Write("ormeldata.txt", journal);
+    TLaterClock clock;
+    bool rewrote = false;
+    TJournalStamp stamp = ReadJournalLines(Journal, [](QByteArrayView) {}, [&](qint64, qint64) {
+        if (std::exchange(rewrote, true))
+            return;
+        Dir.Write("ormeldata.txt", rewritten);
+        TLaterClock::Late = qint64(10) * 1000 * 1000 * 1000;
+    });
+    ASSERT_TRUE(rewrote);
+    EXPECT_FALSE(JournalUnchanged(stamp));
 }
 
 TEST_F(JournalSafety, AFailedRewriteAtExitKeepsTheJournalBesideTheSettingsAndSaysSo)

@@ -75,6 +75,14 @@ TEST(LumbraMessage, PictureHexadecimalText)
     EXPECT_EQ(Bytes(tuning->BitImage), QByteArray("\xaa\xbb\x03\x04\x05", 5));
     EXPECT_THROW(tuning->HexToBitImage(QByteArrayView("11 2")), EConvertError);
     EXPECT_EQ(Bytes(tuning->BitImage), QByteArray("\x11\xbb", 2));
+    // A journal byte outside ASCII is named as the journal's code page reads it, and by its value.
+    try {
+        tuning->HexToBitImage(QByteArrayView("12\xC1"
+                                             "5"));
+        ADD_FAILURE() << "a Cyrillic byte was read as a digit";
+    } catch (const EConvertError &error) {
+        EXPECT_EQ(error.Message(), QString::fromUtf8("'$Б5' is not a valid integer value (bytes 0xC1 0x35)"));
+    }
 
     tuning->HexToBitImage(QString());
     EXPECT_EQ(tuning->BitImage.Length(), 0);

@@ -77,26 +77,29 @@ TEST(HostDialogs, ADataFileThatCannotBeMadeIsReportedAndNotStored)
 }
 
 // OK refuses a name with characters the data manager's code page lacks, naming them in the active language, and
-// the dialog stays open; a letter typed as a base and a combining mark is stored as the code page's one letter.
-TEST(HostDialogs, OkRefusesANameOutsideTheCodePageAndStoresTypedLettersComposed)
+// the dialog stays open; a name is taken as given, so a letter written as a base and a combining mark is refused
+// by its mark, not made the one letter of another file's name.
+TEST(HostDialogs, OkRefusesANameOutsideTheCodePageAndStoresTheNameAsGiven)
 {
     THostSession session;
     session.SetInteger("Language", 2);
-    const QString composed = session.File(QString::fromUtf8("журнал й.txt"));
+    const QString given = session.File(QString::fromUtf8("журнал й.txt"));
     const TRunResult run = session.Run({
         Answer({"0", "set=edFile:" + session.File(QString::fromUtf8("журнал 中.txt")), "click=Button1",
-                "set=edFile:" + session.File(QString::fromUtf8("журнал и\u0306.txt")), "click=Button1"}),
-        Answer({"1"}), Line({"click", "Options1"}),
+                "set=edFile:" + session.File(QString::fromUtf8("журнал и\u0306.txt")), "click=Button1",
+                "set=edFile:" + given, "click=Button1"}),
+        Answer({"1"}), Answer({"1"}), Line({"click", "Options1"}),
     });
     EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
     const QList<TRecord> modals = run.Of("modal");
-    ASSERT_EQ(modals.size(), 2);
-    EXPECT_EQ(modals[1]["kind"], "message");
-    EXPECT_EQ(modals[1]["text"], QString::fromUtf8("Менеджер данных получает имя файла в кодовой странице Windows-1251, "
-                                                   "в которой нет этих символов:\r\n\"中\" (U+4E2D)\r\n"
-                                                   "Выберите другое имя."));
-    EXPECT_EQ(session.String("DataFile"), composed);
-    EXPECT_TRUE(QFile::exists(composed));
+    ASSERT_EQ(modals.size(), 3);
+    const QString refused = QString::fromUtf8("Менеджер данных получает имя файла в кодовой странице Windows-1251, "
+                                              "в которой нет этих символов:\r\n%1\r\nВыберите другое имя.");
+    EXPECT_EQ(modals[1]["text"], refused.arg(QString::fromUtf8("\"中\" (U+4E2D)")));
+    EXPECT_EQ(modals[2]["text"], refused.arg("U+0306"));
+    EXPECT_EQ(session.String("DataFile"), given);
+    EXPECT_TRUE(QFile::exists(given));
+    EXPECT_FALSE(QFile::exists(session.File(QString::fromUtf8("журнал и\u0306.txt"))));
 }
 
 TEST(HostDialogs, BrowsePicksTheFileAndHelpShowsTheDialogsTopic)

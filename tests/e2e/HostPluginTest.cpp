@@ -4,9 +4,13 @@
 #include "JournalSamples.h"
 #include "QtPrint.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <utility>
 
 TEST(HostPlugins, AProbeGetsAMenuAndAToolBarBeforeTheHostsOwnMenus)
 {
@@ -224,16 +228,32 @@ TEST(HostPlugins, ADataFileSettingThatCannotBeUsedIsReportedAndNoOtherFileIsLoad
     EXPECT_TRUE(run.Errors.contains("pipe.so is not a regular file")) << qPrintable(run.Errors);
     EXPECT_EQ(run.PluginLog.value(1), "data_probe manager tunings=0 images=0 modified=1");
 
-    // Nor is a pipe as the data manager's own journal.
-    ASSERT_TRUE(QFile::remove(session.File("ormeldata.txt")));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(session.File("ormeldata.txt")).constData(), 0600), 0);
+    // Nor is a pipe, a folder or a link to nothing as the data manager's own journal: each is named with its
+    // cause, and stays as it was.
+    const QString journal = session.File("ormeldata.txt");
+    const QByteArray name = QFile::encodeName(journal);
     session.SetString("DataFile", "");
-    run = session.Run(script);
-    EXPECT_EQ(run.ExitCode, 0);
-    EXPECT_EQ(run.Column("modal", "text"),
-              QStringList{"TfrmMain - The plug-in korvath.so failed and is left out: Cannot open file \""
-                          + session.File("ormeldata.txt") + "\": it is not a regular file"});
-    EXPECT_EQ(run.PluginLog, (QStringList{"data_probe no manager", "data_probe no manager"}));
+    ASSERT_TRUE(QFile::remove(journal));
+    const QList<std::pair<std::function<bool()>, QString>> places{
+        {[&] { return ::mkfifo(name.constData(), 0600) == 0; }, "it is not a regular file"},
+        {[&] { return QDir().mkdir(journal); }, "it is a folder"},
+        {[&] { return QFile::link(session.File("gone.txt"), journal); },
+         "it is a link to \"" + session.File("gone.txt") + "\", which does not exist"},
+    };
+    for (const auto &[make, cause] : places) {
+        SCOPED_TRACE(qPrintable(cause));
+        ASSERT_TRUE(make());
+        run = session.Run(script);
+        EXPECT_EQ(run.ExitCode, 0);
+        EXPECT_EQ(run.Column("modal", "text"),
+                  QStringList{"TfrmMain - The plug-in korvath.so failed and is left out: Cannot open file \"" + journal
+                              + "\": " + cause});
+        EXPECT_EQ(run.PluginLog, (QStringList{"data_probe no manager", "data_probe no manager"}));
+        const QFileInfo left(journal);
+        EXPECT_FALSE(left.isFile());
+        EXPECT_TRUE(left.isDir() ? QDir(journal).isEmpty() : !QFile::exists(session.File("gone.txt")));
+        ASSERT_TRUE(left.isDir() ? QDir().rmdir(journal) : QFile::remove(journal));
+    }
 }
 
 TEST(HostPlugins, APluginWithThousandsOfItemsGetsThemAllInOrder)

@@ -152,6 +152,8 @@ std::optional<int> THostSession::Integer(const QString &name, const QString &key
 
 TRunResult THostSession::Run(const QStringList &script) const { return Run(script, {}); }
 
+QString THostSession::Pause() const { return Line({"pause", File(QStringLiteral("pause"))}); }
+
 TRunResult THostSession::Run(const QStringList &script, const std::function<void(QProcess &program)> &atPause) const
 {
     Write(QStringLiteral("script.txt"), (script.join(u'\n') + u'\n').toUtf8());
@@ -164,7 +166,7 @@ TRunResult THostSession::Run(const QStringList &script, const std::function<void
     environment.insert(QStringLiteral("ORMEL_AUTOMATION"), File(QStringLiteral("script.txt")));
     environment.insert(QStringLiteral("ORMEL_TEST_PLUGIN_LOG"), File(QStringLiteral("plugins.log")));
     environment.insert(QStringLiteral("ORMEL_TEST_DATA_LINE"), File(QStringLiteral("line.txt")));
-    const QString pause = File(QStringLiteral("journal-pause"));
+    const QString pause = File(QStringLiteral("pause"));
     if (atPause)
         environment.insert(QStringLiteral("ORMEL_TEST_JOURNAL_PAUSE"), pause);
     QProcess program;

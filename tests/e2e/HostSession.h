@@ -57,9 +57,12 @@ public:
 
     // Starts the program with the script's lines (fields separated by TABs) and waits until it ends.
     TRunResult Run(const QStringList &script) const;
-    // Runs it the same way, but each rewrite of the journal waits just before it replaces the journal until
-    // `atPause` has run there; `atPause` may change the journal or end the program.
+    // Runs it the same way, but each rewrite of the journal waits just before it replaces the journal, and so does
+    // each failed append before it takes its bytes back and the script at each Pause() line, until `atPause` has
+    // run there; `atPause` may change the journal or the settings, run another program, or end this one.
     TRunResult Run(const QStringList &script, const std::function<void(QProcess &program)> &atPause) const;
+    // The script line that waits for the test's `atPause`.
+    QString Pause() const;
 
 private:
     TempDir dir_;

@@ -1,13 +1,19 @@
 // Settings that a damaged or hostile store holds, met by the real program: window places far beyond the screen and
-// palettes that cannot be read neither bring it down nor destroy what the user has stored.
+// palettes that cannot be read neither bring it down nor destroy what the user has stored; another program on the
+// same store keeps what it stored, and one that holds the store's lock traps no window.
 
 #include "HostSession.h"
 #include "JournalSamples.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <climits>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 const QString Window = QStringLiteral("frmLumbra");
@@ -114,4 +120,72 @@ TEST(HostileSettingsInTheProgram, APaletteThatCannotBeReadIsNamedAndLeftAsItIsUn
     ASSERT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
     EXPECT_EQ(session.Integer("Level0", key), 6);
     EXPECT_EQ(session.Integer("Level7", key), 48);
+}
+
+// While this program's window is open, another program on the same store sets a criterion of the tunings in its
+// criteria dialog and closes its window, and a palette colour is stored; this program's OK in the images' criteria
+// dialog and the close of its window then store only what changed here.
+TEST(HostileSettingsInTheProgram, WhatAnotherProgramStoresMeanwhileSurvivesThisProgramsWindow)
+{
+    const QString tunings = QStringLiteral("LUMBRA\\FieldsSettings\\Tunings");
+    const QString images = QStringLiteral("LUMBRA\\FieldsSettings\\Images");
+    const QString colours = QStringLiteral("LUMBRA\\ColorSettings");
+    TLumbraSession session;
+    const TRunResult run = session.Run(
+        {Open(), session.Pause(),
+         Answer({"1", "choose=pcFields:3", "choose=cbDataCrit:2", "set=edDataValue:Pump"}),
+         Line({"press", Window, "sbImgCrit"}), Line({"close", Window})},
+        [&](QProcess &) {
+            const TRunResult other = session.Run({Open(),
+                                                  Answer({"1", "choose=pcFields:2", "choose=cbDataCrit:1",
+                                                          "set=edDataValue:777"}),
+                                                  Line({"press", Window, "sbTunCrit"}), Line({"close", Window})});
+            EXPECT_EQ(other.ExitCode, 0) << qPrintable(other.Errors);
+            ASSERT_EQ(session.String("DataValue2", tunings), "777");
+            session.SetInteger("Color5", 0x123456, colours);
+        });
+    ASSERT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_TRUE(run.Of("modal").size() == 1) << "only the criteria dialog";
+    EXPECT_EQ(session.String("DataOperation2", tunings), "1");
+    EXPECT_EQ(session.String("DataValue2", tunings), "777");
+    EXPECT_EQ(session.String("DataOperation3", images), "2");
+    EXPECT_EQ(session.String("DataValue3", images), "Pump");
+    EXPECT_EQ(session.Integer("Color5", colours), 0x123456);
+    EXPECT_EQ(session.Integer("Level7", colours), 48);
+}
+
+// Another program holds the store's lock while this one closes its window and confirms its options: the window
+// closes and the options dialog's OK goes through, and each tells once which file it could not lock and why. The
+// program then ends as usual.
+TEST(HostileSettingsInTheProgram, AStoreAnotherProgramKeepsLockedTrapsNoWindowAndIsToldOnce)
+{
+    TLumbraSession session;
+    session.Write("other.txt", {});
+    int lock = -1;
+    const TRunResult run = session.Run(
+        {Open(), session.Pause(), Line({"close", Window}), Line({"windows"}),
+         Answer({"1", "edFile.Text=" + session.File("other.txt")}), Line({"click", "Options1"}), session.Pause()},
+        [&](QProcess &) {
+            if (lock >= 0) {
+                ::close(std::exchange(lock, -1));
+                return;
+            }
+            lock = ::open(QFile::encodeName(session.File("registry.txt.lock")).constData(), O_RDWR | O_CREAT, 0600);
+            ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+        });
+    ASSERT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_EQ(lock, -1);
+    const std::optional<TRecord> window = run.Find("window", "name", Window);
+    ASSERT_TRUE(window);
+    EXPECT_EQ((*window)["visible"], "0");
+    const QStringList told = run.Column("modal", "text").filter("Cannot lock the settings file");
+    ASSERT_EQ(told.size(), 2) << qPrintable(run.Column("modal", "text").join('\n'));
+    for (const QString &text : told)
+        EXPECT_TRUE(text.contains(session.File("registry.txt") + " through " + session.File("registry.txt.lock")
+                                  + ": another program has held it for more than 5 seconds"))
+            << qPrintable(text);
+    EXPECT_TRUE(told[0].startsWith("From LUMBRA-C:")) << qPrintable(told[0]);
+    EXPECT_TRUE(told[1].startsWith("TMenuItem - ")) << qPrintable(told[1]);
+    EXPECT_FALSE(session.String("DataFile"));
+    EXPECT_TRUE(session.Integer("Width"));
 }

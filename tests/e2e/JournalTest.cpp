@@ -43,7 +43,7 @@ void Append(const QString &path, const QByteArray &bytes)
 }
 } // namespace
 
-TEST(JournalInTheProgram, ALineAppendedWhileTheJournalIsSavedIsKeptAndAProgramEndedHalfWayLeavesTheOldJournal)
+TEST(JournalInTheProgram, ALineAppendedWhileTheJournalIsSavedIsKeptAndWhatAProgramEndedHalfWayLeavesGoesAtTheNextStart)
 {
     const QByteArray tuning = TuningLine{.Id = 7}.Line();
     const QByteArray image = ImageLine{.Id = 9, .Tuning = 7}.Line();
@@ -72,24 +72,38 @@ TEST(JournalInTheProgram, ALineAppendedWhileTheJournalIsSavedIsKeptAndAProgramEn
         EXPECT_TRUE((*message)["text"].contains(QDir::toNativeSeparators(session.File(kept[0]))));
         EXPECT_EQ(QDir(session.Folder()).entryList({"ormeldata.txt*"}, QDir::Files), QStringList{"ormeldata.txt"});
     }
-    // Ended at that moment, the program leaves the old journal whole; left alone, it puts the new one in place.
-    {
-        TJournalSession session(journal);
-        const TRunResult run = session.Run(script, [](QProcess &program) {
-            program.kill();
-            program.waitForFinished();
-        });
-        EXPECT_EQ(run.ExitCode, -1);
-        EXPECT_EQ(session.Journal(), journal);
-        EXPECT_TRUE(session.Kept().isEmpty());
-    }
-    {
-        TJournalSession session(journal);
-        const TRunResult run = session.Run(script, [](QProcess &) {});
-        EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
-        EXPECT_EQ(session.Journal(), CrLfLines({image}));
-        EXPECT_TRUE(run.Of("modal").size() == 1) << "only the question before the deletion";
-    }
+    // Ended at that moment, the program leaves the old journal whole, and its new journal beside it. The next
+    // program's start removes that one before it writes a new journal of its own, which a third program's start
+    // leaves alone; left alone, the second program puts its new journal in place.
+    TJournalSession session(journal);
+    const auto newJournals = [&session] {
+        return QDir(session.Folder()).entryList({"ormeldata.txt.*.new"}, QDir::Files);
+    };
+    TRunResult run = session.Run(script, [](QProcess &program) {
+        program.kill();
+        program.waitForFinished();
+    });
+    EXPECT_EQ(run.ExitCode, -1);
+    EXPECT_EQ(session.Journal(), journal);
+    EXPECT_TRUE(session.Kept().isEmpty());
+    const QStringList left = newJournals();
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_EQ(session.Read(left[0]), CrLfLines({image}));
+
+    run = session.Run(script, [&](QProcess &) {
+        const QStringList written = newJournals();
+        ASSERT_EQ(written.size(), 1);
+        EXPECT_NE(written[0], left[0]);
+        const TRunResult other = session.Run({});
+        EXPECT_EQ(other.ExitCode, 0) << qPrintable(other.Errors);
+        EXPECT_TRUE(other.Of("modal").isEmpty());
+        EXPECT_EQ(newJournals(), written);
+    });
+    EXPECT_EQ(run.ExitCode, 0) << qPrintable(run.Errors);
+    EXPECT_EQ(session.Journal(), CrLfLines({image}));
+    EXPECT_TRUE(run.Of("modal").size() == 1) << "only the question before the deletion";
+    EXPECT_TRUE(newJournals().isEmpty());
+    EXPECT_TRUE(session.Kept().isEmpty());
 }
 
 TEST(JournalInTheProgram, LinesTheTablesDoNotShowSurviveTheSaveAfterADeletionByteForByte)

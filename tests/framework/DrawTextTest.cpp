@@ -68,6 +68,10 @@ TEST_F(DrawTextTest, CalculatingBoundsDrawsNothingAndWrapsAtWords)
     r = Rect(0, 0, 20, 0);
     EXPECT_EQ(DrawText(canvas, "a wonderfully long word", r, DT_CALCRECT | DT_WORDBREAK), 4 * lineHeight);
     EXPECT_EQ(r.Right, canvas->TextWidth("wonderfully"));
+    // As an edit control shows it, the word is broken where it reaches the edge instead.
+    r = Rect(0, 0, canvas->TextWidth("WWWW"), 0);
+    EXPECT_EQ(DrawText(canvas, "WWWWWWWWWW", r, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL), 3 * lineHeight);
+    EXPECT_EQ(r.Right, canvas->TextWidth("WWWW"));
 
     // Every kind of line break ends a line; without word break long lines stay whole.
     r = Rect(0, 0, 5, 0);

@@ -2,6 +2,7 @@
 
 #include "printing/Printer.h"
 
+#include <QImage>
 #include <QList>
 #include <QProcess>
 #include <QRectF>
@@ -35,6 +36,17 @@ inline QString PdfPageText(const QString &pdf, int page)
                        QString::number(page), pdf, QStringLiteral("-")});
 }
 
+// A page (1-based) as a viewer shows it at that resolution.
+inline QImage PdfPageImage(const QString &pdf, int page, int dpi = 50)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                                               QString::number(page), QStringLiteral("-l"), QString::number(page),
+                                               QStringLiteral("-singlefile"), pdf});
+    process.waitForFinished(30000);
+    return QImage::fromData(process.readAllStandardOutput(), "PPM");
+}
+
 // A word of a page and the box poppler gives it, in points from the page's top-left corner.
 struct TPdfWord {
     QString Text;
@@ -46,30 +58,38 @@ struct TPdfPage {
     QList<TPdfWord> Words;
 };
 
-// The words of one page (1-based) in poppler's reading order.
-inline TPdfPage PdfWords(const QString &pdf, int page)
+// The words of every page, or of one page (1-based), in poppler's reading order.
+inline QList<TPdfPage> PdfPagesWords(const QString &pdf, int page = 0)
 {
-    const QString xhtml = RunPoppler(QStringLiteral("pdftotext"),
-                                     {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page),
-                                      QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
-    TPdfPage words;
+    QStringList arguments{QStringLiteral("-bbox")};
+    if (page > 0)
+        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+    const QString xhtml = RunPoppler(QStringLiteral("pdftotext"), arguments << pdf << QStringLiteral("-"));
+    QList<TPdfPage> pages;
     const QRegularExpression size(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
-    const QRegularExpressionMatch pageSize = size.match(xhtml);
-    words.Size = {pageSize.captured(1).toDouble(), pageSize.captured(2).toDouble()};
     const QRegularExpression word(QStringLiteral(
         "<word xMin=\"(-?[0-9.]+)\" yMin=\"(-?[0-9.]+)\" xMax=\"(-?[0-9.]+)\" yMax=\"(-?[0-9.]+)\">([^<]*)</word>"));
-    for (const QRegularExpressionMatch &match : word.globalMatch(xhtml)) {
-        QString text = match.captured(5);
-        text.replace(QLatin1String("&lt;"), QLatin1String("<"))
-            .replace(QLatin1String("&gt;"), QLatin1String(">"))
-            .replace(QLatin1String("&quot;"), QLatin1String("\""))
-            .replace(QLatin1String("&apos;"), QLatin1String("'"))
-            .replace(QLatin1String("&amp;"), QLatin1String("&"));
-        words.Words.append({text, QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
-                                         QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+    for (const QString &part : xhtml.split(QStringLiteral("</page>"))) {
+        const QRegularExpressionMatch pageSize = size.match(part);
+        if (!pageSize.hasMatch())
+            continue;
+        TPdfPage &words = pages.emplace_back();
+        words.Size = {pageSize.captured(1).toDouble(), pageSize.captured(2).toDouble()};
+        for (const QRegularExpressionMatch &match : word.globalMatch(part)) {
+            QString text = match.captured(5);
+            text.replace(QLatin1String("&lt;"), QLatin1String("<"))
+                .replace(QLatin1String("&gt;"), QLatin1String(">"))
+                .replace(QLatin1String("&quot;"), QLatin1String("\""))
+                .replace(QLatin1String("&apos;"), QLatin1String("'"))
+                .replace(QLatin1String("&amp;"), QLatin1String("&"));
+            words.Words.append({text, QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                                             QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()))});
+        }
     }
-    return words;
+    return pages;
 }
+
+inline TPdfPage PdfWords(const QString &pdf, int page) { return PdfPagesWords(pdf, page).value(0); }
 
 // A picture the PDF holds: its size in pixels, how it is stored ("image" lossless, "jpeg", ...), and its
 // resolution on the page across and down.

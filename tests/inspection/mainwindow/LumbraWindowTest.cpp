@@ -1,9 +1,11 @@
 // The main window of the inspection plug-in, registered as the host would and driven through its handlers.
 
+#include "FileSizeLimit.h"
 #include "FormatSettingsGuard.h"
 #include "PdfPages.h"
 #include "QtPrint.h"
 #include "TempDir.h"
+#include "images/PaletteDialog.h"
 #include "mainwindow/LumbraWindow.h"
 #include "mainwindow/WarningBox.h"
 #include "mlMessageDialog.h"
@@ -18,6 +20,7 @@
 #include "controls/PageControl.h"
 #include "controls/Panel.h"
 #include "controls/SpeedButton.h"
+#include "controls/SpinButton.h"
 #include "controls/StatusBar.h"
 #include "forms/ModalHook.h"
 #include "graphics/Canvas.h"
@@ -505,7 +508,8 @@ TEST_F(LumbraWindow, LongOperationsShowTheBusyCursorAndTheirDialogsTheNormalOne)
 }
 
 // Opening reads the column settings without making keys. A store that cannot be read is reported once, with its
-// file and the cause; the defaults that stand in meanwhile are not written over the stored settings at close.
+// file and the cause, and the window still closes; the defaults that stand in meanwhile are not written over the
+// stored settings at close.
 TEST_F(LumbraWindow, ColumnSettingsAreReadWithoutMakingKeysAndNeverReplacedByStandIns)
 {
     Open();
@@ -525,8 +529,9 @@ TEST_F(LumbraWindow, ColumnSettingsAreReadWithoutMakingKeysAndNeverReplacedBySta
             return 1;
         });
         Open();
-        // The window's handler drops the failure to store the palette, as every failure of the plug-in's handlers.
-        EXPECT_THROW(Form->Close(), ERegistryException);
+        // Closing meets the same failure in the same action: the window closes, and the user is not told twice.
+        EXPECT_NO_THROW(Form->Close());
+        EXPECT_FALSE(Form->Visible());
     }
     ASSERT_EQ(reported.size(), 1);
     EXPECT_EQ(reported[0], "From LUMBRA-C:Failed to get data for 'Tunings': Cannot read the settings file " + store
@@ -539,6 +544,48 @@ TEST_F(LumbraWindow, ColumnSettingsAreReadWithoutMakingKeysAndNeverReplacedBySta
     Form->Close();
     EXPECT_EQ(registry.ReadString("DataValue2"), "kept");
     EXPECT_EQ(registry.ReadString("IsVisible12"), "1");
+}
+
+// A store that cannot be written (a full disk) fails the criteria dialog's OK, the palette dialog's OK and the
+// window's close: each goes through all the same, the tables apply the new criterion, and each action tells once
+// which file failed and why.
+TEST_F(LumbraWindow, DialogsAndTheWindowCloseWhenTheStoreCannotBeWrittenAndSaySoOnce)
+{
+    Open();
+    QStringList reported;
+    TModalHookScope hook([&](const TModalRequest &request) {
+        if (auto *dialog = dynamic_cast<TfrmGridCrit *>(request.Source)) {
+            dialog->pcFields->SetActivePageIndex(2);
+            dialog->pcFieldsChange(dialog->pcFields);
+            dialog->cbDataCrit->SetItemIndex(1);
+            dialog->edDataValue->SetText("50");
+            return int(mrOk);
+        }
+        if (auto *dialog = dynamic_cast<TfmSetColor *>(request.Source)) {
+            dialog->SpinButtons[7]->DownButton()->click();
+            dialog->buOK->Click();
+            return int(mrNone);
+        }
+        reported << request.Text;
+        return 1;
+    });
+    const auto nextAction = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); };
+    {
+        FileSizeLimit full(16);
+        Form->sbTunCritClick(Form->sbTunCrit);
+        EXPECT_EQ(Column(Form->sgTunings, 2), (QStringList{"20", "3"}));
+        nextAction();
+        Form->pbColorClick(nullptr);
+        EXPECT_EQ(Form->Palette[7].Level, 47);
+        nextAction();
+        Form->Close();
+        EXPECT_FALSE(Form->Visible());
+    }
+    ASSERT_EQ(reported.size(), 3);
+    for (const QString &text : reported)
+        EXPECT_EQ(text, "From LUMBRA-C:Cannot write the settings file " + RegistryStorePath() + ": File too large")
+            << qPrintable(text);
+    EXPECT_FALSE(TRegistry().KeyExists(LumbraKey + "\\ColorSettings"));
 }
 
 // The Help menu's About entry shows the plug-in's about box; the warning box's "Don't show again" reaches the

@@ -173,15 +173,19 @@ TEST_F(LumbraPrint, PrintAllPrintsTheShownTuningsInTheTablesOrder)
     EXPECT_EQ(TuningPrintLines(Tuning(7), Form->mlLangLinked1)[6], "Comments:    three blanks & more");
     EXPECT_EQ(TuningPrintLines(Tuning(7), Form->mlLangLinked1)[5], "Frequency: 8\tGain: 128\tPulse: 3");
 
-    // Russian texts and separators; the whole job in that language.
+    // Russian texts and separators; the whole job in that language. The pulse no longer fits the tab line and
+    // goes on under it.
     Form->mlLangDispatcher1->SetActiveLanguage(2);
     EXPECT_TRUE(PrintFromMenu(Form->TunPrint1, true));
     EXPECT_EQ(PdfInfo(Pdf(), "Title"), QString::fromUtf8("Параметры настройки ЛУМБРА"));
     const QStringList russian = PageLines(1);
-    ASSERT_EQ(russian.size(), 8);
+    ASSERT_EQ(russian.size(), 9);
     EXPECT_EQ(russian[0], QString::fromUtf8("Тип прибора: LUMBRA-C"));
     EXPECT_EQ(russian[3], QString::fromUtf8("Дата: 5.3.2004 9:7:3"));
-    EXPECT_EQ(russian[7], QString::fromUtf8("Изображение:"));
+    EXPECT_TRUE(Tabbed(QString::fromUtf8("Частота: [0-9.]+ +Коэф-т усиления: 128")).match(russian[5]).hasMatch())
+        << russian[5].toStdString();
+    EXPECT_EQ(russian[6], QString::fromUtf8("Импульсы: 3"));
+    EXPECT_EQ(russian[8], QString::fromUtf8("Изображение:"));
 }
 
 // Image pages: every line of the record, the job titles of both commands, and no job when no row holds a record.
@@ -206,6 +210,17 @@ TEST_F(LumbraPrint, ImagePagesHoldEveryLineAndEmptyTablesPrintNothing)
     EXPECT_TRUE(PrintFromMenu(Form->ImgPrintAll1, true));
     EXPECT_EQ(PdfPageCount(Pdf()), 3);
     EXPECT_EQ(PdfInfo(Pdf(), "Title"), "LUMBRA's C-image records report");
+    // Each page of the job is the page its record gets printed alone: nothing of the pages before it stays on it.
+    QList<QImage> pages;
+    for (int page = 1; page <= 3; ++page)
+        pages << PdfPageImage(Pdf(), page);
+    for (int row = 1; row <= 3; ++row) {
+        SelectRow(Form->sgImages, row);
+        EXPECT_TRUE(PrintFromMenu(Form->ImgPrint1, true));
+        const QImage alone = PdfPageImage(Pdf(), 1);
+        EXPECT_FALSE(alone.isNull());
+        EXPECT_EQ(alone, pages[row - 1]) << row;
+    }
 
     QFile::remove(Pdf());
     ImageSettings[2].DataOperation = 1; // Image ID less than 0: no row left
@@ -314,6 +329,23 @@ TEST_F(LumbraPrint, PicturesLandUnderTheLastLineOfThePageBitmap)
     EXPECT_EQ(impactPage->Canvas()->Pixels(20, 420), clBlack); // a grid line of the surface's first cell
     EXPECT_EQ(impactPage->Canvas()->Pixels(25, 425), RGB(0, 255, 0));
 
+    // Printed on a canvas of the bitmap's own size, the text as text and the picture as the pixels it took (the
+    // page's frame as rectangles) make the very same page, also where the picture runs off the page over the frame.
+    const TLumbraImageMessage *level = Manager.ImageMessages[1];
+    const std::pair<const TCustomLumbraMessage *, QStringList> pages[] = {
+        {tuning, TuningPrintLines(tuning, Form->mlLangLinked1)},
+        {image, ImagePrintLines(image, Form->mlLangLinked1)},
+        {image, ImagePrintLines(image, Form->mlLangLinked1) + QStringList(4, "More")},
+        {level, ImagePrintLines(level, Form->mlLangLinked1)},
+        {impact, ImagePrintLines(impact, Form->mlLangLinked1)},
+    };
+    for (const auto &[record, lines] : pages) {
+        TBitmap printed;
+        printed.SetSize(420, 594);
+        PrintRecordPage(printed.Canvas(), record, lines, {0, 0, 420, 594});
+        EXPECT_EQ(printed.Image(), ComposePrintPage(record, lines)->Image()) << lines.size();
+    }
+
     // The page keeps its proportions on paper: A4 fills the width, Letter the height, centred across.
     EXPECT_EQ(PrintTargetRect(4960, 7016), (TRect{0, 0, 4960, 7014}));
     EXPECT_EQ(PrintTargetRect(5100, 6600), (TRect{217, 0, 4883, 6600}));
@@ -323,7 +355,9 @@ namespace {
 // What a report preview showed: how often it was asked for and its page, printed to the PDF file.
 struct TShownReport {
     int Count = 0;
+    // The lines of every page, and each page's text.
     QStringList Lines;
+    QStringList Pages;
     // A line holds the text as a whole, alone or beside the text of another column.
     bool Has(const QString &text) const
     {
@@ -351,10 +385,13 @@ TShownReport PreviewFromViewer(TMenuItem *view, const QString &pdf, Steps steps,
             inspect(page->Owner());
             QFile::remove(pdf);
             page->Print();
-            EXPECT_EQ(PdfPageCount(pdf), 1);
-            for (const QString &line : PdfPageText(pdf, 1).split('\n'))
-                if (!line.trimmed().isEmpty())
-                    shown.Lines << line.simplified();
+            EXPECT_EQ(PdfPageCount(pdf), page->PageCount());
+            for (int number = 1; number <= PdfPageCount(pdf); ++number) {
+                shown.Pages << PdfPageText(pdf, number);
+                for (const QString &line : shown.Pages.last().split('\n'))
+                    if (!line.trimmed().isEmpty())
+                        shown.Lines << line.simplified();
+            }
         }
         return 0;
     });
@@ -482,14 +519,22 @@ TEST_F(LumbraPrint, ImageReportShowsTheZoneAndTheTuningOrThatItIsMissing)
 }
 
 namespace {
-// Every item of the report has a place of its own on the page (190 x 277 millimetres inside the margins), and
-// every label but the one that gives up room holds its whole text there.
-void ExpectPlacesApart(TComponent *owner, const TRepLabel *shrinking = nullptr)
+// Every item of the report has a place of its own on its page (190 x 277 millimetres inside the margins), the
+// title band's on every page; every label holds its whole text there but the pieces of a text that goes on over
+// pages, which share its caption. Answers the number of pages.
+int ExpectPlacesApart(TComponent *owner)
 {
     auto *form = dynamic_cast<TReportForm *>(owner);
-    ASSERT_TRUE(form);
+    EXPECT_TRUE(form);
+    if (!form)
+        return 0;
     const QRectF page(0, 0, 190, 277);
-    QList<std::pair<QString, QRectF>> places;
+    QMultiMap<int, std::pair<QString, QRectF>> places;
+    QStringList captions;
+    for (const TReportBand *band : form->ReportPage1->Bands())
+        for (const QPointer<TRepPrintable> &item : band->Items())
+            if (const auto *label = dynamic_cast<const TRepLabel *>(item.data()))
+                captions << label->Caption();
     double top = 0;
     for (const TReportBand *band : form->ReportPage1->Bands()) {
         for (const QPointer<TRepPrintable> &item : band->Items()) {
@@ -499,23 +544,38 @@ void ExpectPlacesApart(TComponent *owner, const TRepLabel *shrinking = nullptr)
             const QRectF place(item->Left(), top + item->Top(), item->Width(), item->Height());
             const std::string name = item->Name().toStdString();
             EXPECT_TRUE(page.contains(place)) << name;
-            if (label && label != shrinking) {
+            if (label && captions.count(label->Caption()) == 1) {
                 EXPECT_LE(label->TextHeight(label->Width()), label->Height() + 0.01) << name;
             }
-            for (const auto &[other, otherPlace] : places)
-                EXPECT_FALSE(place.intersects(otherPlace)) << name << " over " << other.toStdString();
-            places.append({item->Name(), place});
+            const QList<int> pages = band->BandType() == rbTitle ? QList<int>{-1} : QList<int>{item->PageIndex(), -1};
+            for (const int shared : pages)
+                for (const auto &[other, otherPlace] : places.values(shared))
+                    EXPECT_FALSE(place.intersects(otherPlace)) << name << " over " << other.toStdString();
+            places.insert(band->BandType() == rbTitle ? -1 : item->PageIndex(), {item->Name(), place});
         }
         top += band->Height();
     }
     EXPECT_GT(places.size(), 20);
+    return form->ReportPage1->PageCount();
+}
+
+// The texts, each whole on a line of the report, in their order there.
+void ExpectLinesInOrder(const TShownReport &report, const QStringList &texts)
+{
+    auto from = report.Lines.begin();
+    for (const QString &text : texts) {
+        const QRegularExpression alone("(^| )" + QRegularExpression::escape(text) + "( |$)");
+        from = std::find_if(from, report.Lines.end(), [&](const QString &line) { return alone.match(line).hasMatch(); });
+        ASSERT_NE(from, report.Lines.end()) << text.toStdString() << '\n' << report.Text();
+    }
 }
 } // namespace
 
 // Texts that fill their fields and a conclusion of several lines: every label and picture of the three reports
-// has a place of its own on the page that holds its whole text. A conclusion longer than the page has room for
-// takes the rest of the page and ends with an ellipsis.
-TEST_F(LumbraPrint, ReportsGiveEveryTextAndPictureAPlaceOfItsOwnOnThePage)
+// has a place of its own on one page that holds its whole text. A conclusion longer than a page runs on over the
+// pages after it, the image report's tuning part first moving to a page of its own, every page headed by the
+// title and its number; one longer than the viewer edits is printed that far and says so.
+TEST_F(LumbraPrint, ReportsGiveEveryTextAndPictureAPlaceOfItsOwnOnAsManyPagesAsTheyNeed)
 {
     const QString name = QString::fromUtf8("Колёсная пара 2 — левое колесо, обод №17");
     const QString comment = QString::fromUtf8("Проверка после ремонта: трещина у ступицы не обнаружена, повторить "
@@ -533,39 +593,66 @@ TEST_F(LumbraPrint, ReportsGiveEveryTextAndPictureAPlaceOfItsOwnOnThePage)
         record->SetConclusion(conclusion.join("\r\n"));
     }
     lumbra_u::OnDataUpdate();
+    int pages = 0;
+    const auto places = [&pages](TComponent *form) { pages = ExpectPlacesApart(form); };
     SelectRow(Form->sgTunings, 1);
-    TShownReport report = PreviewFromViewer(Form->TunView1, Pdf(), NoSteps, [](TComponent *form) {
-        ExpectPlacesApart(form);
-    });
+    TShownReport report = PreviewFromViewer(Form->TunView1, Pdf(), NoSteps, places);
     EXPECT_EQ(report.Count, 1);
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(report.Has("Tuning 1/1")) << report.Text();
     for (int row : {1, 3}) {
         SelectRow(Form->sgImages, row);
-        report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, [](TComponent *form) {
-            ExpectPlacesApart(form);
-        });
+        report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, places);
         ASSERT_EQ(report.Count, 1);
-        // The conclusion keeps its lines.
-        for (const QString &line : conclusion)
-            EXPECT_TRUE(report.Has(line)) << line.toStdString() << '\n' << report.Text();
+        EXPECT_EQ(pages, 1);
+        ExpectLinesInOrder(report, conclusion);
     }
 
     for (int line = 7; line <= 80; ++line)
         conclusion << QString::fromUtf8("Строка заключения %1").arg(line);
     Manager.ImageMessages[0]->SetConclusion(conclusion.join("\n"));
+    Manager.ImageMessages[2]->SetConclusion(conclusion.join("\n"));
     SelectRow(Form->sgImages, 1);
-    report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, [](TComponent *owner) {
+    report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, [&](TComponent *owner) {
+        places(owner);
         auto *form = dynamic_cast<TReportImageTuningForm *>(owner);
         ASSERT_TRUE(form);
-        ExpectPlacesApart(form, form->RepLabelConclusion);
-        EXPECT_GT(form->RepLabelConclusion->TextHeight(form->RepLabelConclusion->Width()),
-                  form->RepLabelConclusion->Height());
+        // The tuning part starts a page after the last of the conclusion.
+        const auto *part = static_cast<const TRepPrintable *>(form->FindComponent("RepTuningLabel"));
+        EXPECT_EQ(part->PageIndex(), pages - 1);
+        EXPECT_EQ(part->Top(), 0);
     });
-    EXPECT_TRUE(report.Has(QString::fromUtf8("Строка заключения 1"))) << report.Text();
-    EXPECT_FALSE(report.Has(QString::fromUtf8("Строка заключения 80"))) << report.Text();
-    EXPECT_NE(report.Text().find("\u2026"), std::string::npos) << report.Text();
-    // What comes after the conclusion is still there.
-    EXPECT_TRUE(report.Has("Signature:")) << report.Text();
-    EXPECT_TRUE(report.Has("Attenuation: 31")) << report.Text();
+    EXPECT_EQ(pages, 3);
+    ExpectLinesInOrder(report, QStringList{"Conclusion:"} + conclusion +
+                                   QStringList{"Signature:", "Tuning", "Tuning record properts:", "Attenuation: 31"});
+    for (int page = 1; page <= pages; ++page)
+        EXPECT_TRUE(report.Pages[page - 1].simplified().startsWith(QString("Image %1/3").arg(page)))
+            << report.Pages[page - 1].toStdString();
+    EXPECT_EQ(report.Text().find("\u2026"), std::string::npos) << report.Text();
+    SelectRow(Form->sgImages, 3);
+    report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, places);
+    EXPECT_EQ(pages, 2);
+    ExpectLinesInOrder(report, QStringList{"Conclusion:"} + conclusion + QStringList{"Signature:"});
+
+    // A damaged record's conclusion, longer than the viewer edits: printed that far, the rest told, in Russian.
+    QString huge;
+    for (int sentence = 1; huge.size() <= 40000; ++sentence)
+        huge += QString::fromUtf8("Предложение %1 заключения. ").arg(sentence);
+    Manager.ImageMessages[0]->SetConclusion(huge);
+    Form->mlLangDispatcher1->SetActiveLanguage(2);
+    SelectRow(Form->sgImages, 1);
+    QString printed;
+    report = PreviewFromViewer(Form->ImgView1, Pdf(), NoSteps, [&](TComponent *owner) {
+        places(owner);
+        printed = dynamic_cast<TReportImageTuningForm *>(owner)->RepLabelConclusion->Caption();
+    });
+    EXPECT_GT(pages, 5);
+    EXPECT_TRUE(printed.startsWith(huge.left(32767))) << printed.left(100).toStdString();
+    const QString told = QString::fromUtf8("Заключение содержит %1 символов, слишком много для печати: напечатаны "
+                                           "первые 32767, а запись сохраняет его целиком.")
+                             .arg(huge.trimmed().size());
+    EXPECT_EQ(printed.mid(32767), QString::fromUtf8("…\n") + told);
+    EXPECT_TRUE(report.Pages.join(' ').simplified().contains(told)) << report.Pages.last().toStdString();
 }
 
 // The impact-image report: the record's values, the surface as the viewer shows it, and no banner.

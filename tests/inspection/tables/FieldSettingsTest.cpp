@@ -9,7 +9,8 @@ namespace {
 const QString tuningsKey = "\\Software\\Kelmar\\OrmelSW\\LUMBRA\\FieldsSettings\\Tunings";
 
 // Unreadable values keep the defaults, a non-zero visibility shows the column, a code above 7 is kept as read, and
-// what is saved is the store's text form that loads back the same.
+// what is saved is the store's text form that loads back the same. Saved against the settings as read, only what
+// was changed since and what the store lacks is written: another program's change made meanwhile stays.
 TEST(FieldSettings, LoadKeepsDefaultsForUnreadableValuesAndRoundTrips)
 {
     TRegistry reg;
@@ -36,7 +37,7 @@ TEST(FieldSettings, LoadKeepsDefaultsForUnreadableValuesAndRoundTrips)
     EXPECT_EQ(items[9].DataValue, "");
     EXPECT_EQ(items[10].DataValue, "5");
 
-    SaveFieldSettings("Tunings", items, 12);
+    SaveFieldSettings("Tunings", items, 12, {});
     ASSERT_TRUE(reg.OpenKey(tuningsKey, false));
     EXPECT_EQ(reg.ReadString("BGColor3"), "-2147483643");
     EXPECT_EQ(reg.ReadString("TxtColor12"), "-2147483640");
@@ -49,6 +50,17 @@ TEST(FieldSettings, LoadKeepsDefaultsForUnreadableValuesAndRoundTrips)
         EXPECT_EQ(again[i].DataOperation, items[i].DataOperation) << i;
         EXPECT_EQ(again[i].DataValue, items[i].DataValue) << i;
     }
+
+    const TFieldSettings read = again;
+    reg.WriteString("DataValue4", "theirs");
+    reg.DeleteValue("TxtColor11");
+    again[7].DataValue = "mine";
+    again[8].IsVisible = false;
+    SaveFieldSettings("Tunings", again, 12, read);
+    EXPECT_EQ(reg.ReadString("DataValue4"), "theirs");
+    EXPECT_EQ(reg.ReadString("DataValue7"), "mine");
+    EXPECT_EQ(reg.ReadString("IsVisible8"), "0");
+    EXPECT_EQ(reg.ReadString("TxtColor11"), "-2147483640");
 }
 
 } // namespace
