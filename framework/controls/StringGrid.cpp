@@ -346,6 +346,12 @@ TObject *TStringGrid::Objects(int col, int row) const
     return model_->Object(col, row);
 }
 
+std::vector<TCellNumber> TStringGrid::ReadColumn(int col, TCellReader reader) const
+{
+    CheckCell(col, 0);
+    return model_->ReadColumn(col, reader);
+}
+
 int TStringGrid::DataRowsWithObject() const { return model_->DataRowsWithObject(); }
 
 void TStringGrid::SetObjects(int col, int row, TObject *object)

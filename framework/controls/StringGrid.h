@@ -49,6 +49,13 @@ struct TGridRow {
 // Rows made once, which grids show without a copy; they do not change while shared.
 using TSharedGridRows = std::shared_ptr<const std::vector<TGridRow>>;
 
+// What a reader made of one cell's text: whether it reads as a number, and the number.
+struct TCellNumber {
+    int Value = 0;
+    bool Read = false;
+};
+using TCellReader = bool (*)(QStringView text, int &value);
+
 using TDrawCellEvent = TMethod<TObject *, int, int, TRect, TGridDrawState>;
 using TSelectCellEvent = TMethod<TObject *, int, int, bool &>;
 
@@ -94,6 +101,9 @@ public:
     QStringView CellView(int col, int row) const;
     TObject *Objects(int col, int row) const;
     void SetObjects(int col, int row, TObject *object);
+    // What `reader` makes of the column's cell in each row from FixedRows on, in order. The readings of the rows
+    // shared with the grid are made once and kept with them while the grid shows them.
+    std::vector<TCellNumber> ReadColumn(int col, TCellReader reader) const;
     // The number of data rows whose first cell holds an object.
     int DataRowsWithObject() const;
     // Every text of one row at once (as many as there are columns; missing ones empty); the shared texts are

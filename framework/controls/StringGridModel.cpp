@@ -91,6 +91,38 @@ int TStringGridModel::DataRowsWithObject() const
     return count;
 }
 
+std::vector<TCellNumber> TStringGridModel::ReadColumn(int col, TCellReader reader) const
+{
+    const std::vector<TCellNumber> *shared = nullptr;
+    if (shared_ && col < sharedCols_) {
+        auto reading = std::find_if(readings_.begin(), readings_.end(), [&](const TReading &reading) {
+            return reading.Col == col && reading.Reader == reader;
+        });
+        if (reading == readings_.end()) {
+            std::vector<TCellNumber> numbers(shared_->size());
+            for (size_t i = 0; i < numbers.size(); ++i) {
+                // The rows' texts lie apart in memory: those of a row further on are asked for now.
+                if (i + PrefetchDistance < numbers.size())
+                    (*shared_)[i + PrefetchDistance].Texts.Prefetch();
+                numbers[i].Read = reader((*shared_)[i].Texts.At(col), numbers[i].Value);
+            }
+            readings_.push_back({col, reader, std::move(numbers)});
+            reading = readings_.end() - 1;
+        }
+        shared = &reading->Numbers;
+    }
+    std::vector<TCellNumber> numbers(order_.size() - size_t(fixedRows_));
+    for (size_t row = size_t(fixedRows_); row < order_.size(); ++row) {
+        TCellNumber &number = numbers[row - size_t(fixedRows_)];
+        const quint32 at = order_[row];
+        if (!(at & OwnRow) && shared)
+            number = (*shared)[at];
+        else
+            number.Read = reader(TextView(col, int(row)), number.Value);
+    }
+    return numbers;
+}
+
 void TStringGridModel::SetObject(int col, int row, TObject *object)
 {
     TRow &own = Own(row);
@@ -159,6 +191,7 @@ void TStringGridModel::SetColCount(int count)
     beginRemoveColumns({}, count, colCount_ - 1);
     colCount_ = count;
     sharedCols_ = std::min(sharedCols_, count);
+    readings_.clear();
     for (TRow &row : own_) {
         if (row.Texts.Count() > count)
             row.Texts = TRowTexts::Packed(count, [&](int col) { return row.Texts.At(col); });
@@ -243,6 +276,7 @@ void TStringGridModel::SetDataRows(TSharedGridRows rows)
         if (rows == shared_)
             return;
         shared_ = std::move(rows);
+        readings_.clear();
         emit dataChanged(index(0, 0), index(rowCount() - 1, colCount_ - 1), {Qt::DisplayRole});
         return;
     }
@@ -261,6 +295,8 @@ void TStringGridModel::SetDataRows(TSharedGridRows rows)
     beginResetModel();
     order_ = std::move(order);
     own_ = std::move(own);
+    if (rows != shared_)
+        readings_.clear();
     shared_ = std::move(rows);
     sharedCols_ = colCount_;
     endResetModel();

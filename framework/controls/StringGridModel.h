@@ -9,8 +9,10 @@
 #include <vector>
 
 class TObject;
+struct TCellNumber;
 struct TGridRow;
 using TSharedGridRows = std::shared_ptr<const std::vector<TGridRow>>;
+using TCellReader = bool (*)(QStringView text, int &value);
 
 // The cells of a string grid: every row of the grid, fixed ones included, each with its texts and objects. The
 // view sees the rows below the fixed ones as its rows and row 0 as its column titles. A row keeps its texts in one
@@ -34,6 +36,7 @@ public:
     TObject *Object(int col, int row) const;
     void SetObject(int col, int row, TObject *object);
     int DataRowsWithObject() const;
+    std::vector<TCellNumber> ReadColumn(int col, TCellReader reader) const;
 
     void SetRowCount(int count);
     void SetColCount(int count);
@@ -81,6 +84,13 @@ private:
     std::vector<quint32> order_;
     std::vector<TRow> own_;
     TSharedGridRows shared_;
+    // What readers made of the shared rows' cells, per column and reader, a reading a shared row.
+    struct TReading {
+        int Col;
+        TCellReader Reader;
+        std::vector<TCellNumber> Numbers;
+    };
+    mutable std::vector<TReading> readings_;
     // The shared rows' texts beyond this column were dropped with their columns.
     int sharedCols_ = 0;
     int colCount_;

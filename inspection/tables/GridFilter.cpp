@@ -29,17 +29,16 @@ public:
         valueBytes_ = ToCp1251(value_);
         int intValue = 0;
         const bool valueIsInteger = TryStrToInt(value_, intValue);
-        const int rows = grid->RowCount();
-        cells_.resize(size_t(rows));
-        for (int row = 1; row < rows; ++row) {
-            int cell = 0;
-            if (!CellToInt(grid->CellView(col, row), cell)) {
-                ++nonIntegers_;
-                continue;
-            }
+        // The grid reads the cells of the rows it was given to show once, and keeps what it read.
+        const std::vector<TCellNumber> numbers = grid->ReadColumn(col, CellToInt);
+        const size_t fixed = size_t(grid->FixedRows());
+        cells_.resize(fixed + numbers.size());
+        for (size_t i = 0; i < numbers.size(); ++i) {
+            const TCellNumber &cell = numbers[i];
+            nonIntegers_ += !cell.Read;
             // A value that is no integer disables the criterion while the column is compared as numbers.
-            const bool keeps = !valueIsInteger || KeepsOrder((cell > intValue) - (cell < intValue));
-            cells_[size_t(row)] = Integer | (keeps ? KeptAsInteger : 0);
+            const bool keeps = !valueIsInteger || KeepsOrder((cell.Value > intValue) - (cell.Value < intValue));
+            cells_[fixed + i] = cell.Read ? Integer | (keeps ? KeptAsInteger : 0) : 0;
         }
     }
 

@@ -37,6 +37,23 @@ void FillColumn(TStringGrid *grid, int col, const QStringList &texts)
         grid->SetCells(col, row, texts[row]);
 }
 
+// A cell's length as its number, empty cells read as none; counts its readings.
+int lengthReadings = 0;
+bool ReadLength(QStringView text, int &value)
+{
+    ++lengthReadings;
+    value = int(text.size());
+    return !text.isEmpty();
+}
+
+QList<int> Lengths(const std::vector<TCellNumber> &numbers)
+{
+    QList<int> lengths;
+    for (const TCellNumber &number : numbers)
+        lengths << (number.Read ? number.Value : -1);
+    return lengths;
+}
+
 struct TSelectRecorder {
     bool allow = true;
     QList<QPoint> asked;
@@ -198,7 +215,8 @@ TEST(StringGrid, RowsMoveDeleteAndReorderWithTheCurrentRowFollowing)
 
 // Rows made elsewhere are shown as they are, by every grid given them, and stay the same for the others when one
 // grid writes, sorts or cuts its own; columns cut off drop their texts, shared or not. Rows of the same number in
-// their order take new texts in place; a block of texts longer than 16-bit ends reach reads back whole.
+// their order take new texts in place; a block of texts longer than 16-bit ends reach reads back whole. What a
+// reader makes of a column is read once for the shared rows and anew for rows written and for other rows.
 TEST(StringGrid, SharedRowsAreShownUntilTheGridWritesOrReordersItsOwn)
 {
     TForm form(nullptr);
@@ -221,6 +239,9 @@ TEST(StringGrid, SharedRowsAreShownUntilTheGridWritesOrReordersItsOwn)
     EXPECT_EQ(grid->Cells(2, 3), "c2");
     EXPECT_EQ(grid->Objects(0, 3), object(2));
     EXPECT_EQ(grid->DataRowsWithObject(), 3);
+    EXPECT_EQ(Lengths(grid->ReadColumn(1, ReadLength)), QList<int>({2, -1, 70000}));
+    EXPECT_EQ(Lengths(grid->ReadColumn(1, ReadLength)), QList<int>({2, -1, 70000}));
+    EXPECT_EQ(lengthReadings, 3);
 
     grid->SetCells(1, 2, "x");
     grid->SetObjects(0, 1, nullptr);
@@ -230,6 +251,8 @@ TEST(StringGrid, SharedRowsAreShownUntilTheGridWritesOrReordersItsOwn)
     EXPECT_EQ(other->Cells(1, 2), "");
     EXPECT_EQ(other->Objects(0, 1), object(0));
     EXPECT_TRUE(shared->at(1).Texts.At(1).isEmpty());
+    EXPECT_EQ(Lengths(grid->ReadColumn(1, ReadLength)), QList<int>({2, 1, 70000}));
+    EXPECT_EQ(lengthReadings, 5);
 
     grid->PermuteRows({3, 1, 2});
     grid->DeleteRow(2);
@@ -250,6 +273,7 @@ TEST(StringGrid, SharedRowsAreShownUntilTheGridWritesOrReordersItsOwn)
     grid->SetDataRows(renamed);
     EXPECT_EQ(Column(grid, 0), QStringList({"Title", "new", "a1", "a2"}));
     EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(Lengths(grid->ReadColumn(0, ReadLength)), QList<int>({3, 2, 2}));
 
     grid->SetDataRows(std::make_shared<std::vector<TGridRow>>());
     EXPECT_EQ(Column(grid, 0), QStringList({"Title", ""}));
