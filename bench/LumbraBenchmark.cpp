@@ -119,7 +119,9 @@ bool Run(int records, int runs, const QString &folder)
     const qint64 before = StatusKilobytes("VmRSS:");
     ResetPeakMemory();
 
-    // Opening: the menu command rebuilds both tables from the manager and shows the window.
+    // Opening: the menu command rebuilds both tables from the manager and shows the window. The first time it
+    // makes every row's texts; later it shows the rows it made.
+    const double firstOpen = Milliseconds([] { TmpObj->DoConfigAction(nullptr); });
     const double open = Median(
         runs, [form] { form->Hide(); }, [] { TmpObj->DoConfigAction(nullptr); });
     QApplication::processEvents();
@@ -130,7 +132,8 @@ bool Run(int records, int runs, const QString &folder)
     });
     const double formatTunings = Median(runs, [] {}, [tunings, tuningRows] { FormatRows(tunings, 1, tuningRows); });
     const qint64 opened = StatusKilobytes("VmRSS:");
-    Figure("opening the window", open, formatAll, 300);
+    Figure("opening the window the first time", firstOpen, formatAll, 300);
+    Figure("opening the window again", open, formatAll, 300);
 
     // Sorting: each run starts from the manager's order; a header clicked twice sorts it back down.
     const auto rebuild = [] { lumbra_u::OnDataUpdate(); };
