@@ -194,6 +194,14 @@ TEST_F(RegistryTest, AnotherProcessSeesEveryChangeAtOnce)
     EXPECT_EQ(RunHelper({"read", ormelKey, "datafile"}), "журнал один.txt");
     RunHelper({"write", "Software\\Kelmar\\OrmelSW", "DataFile", "второй"});
     EXPECT_EQ(reg.ReadString("DataFile"), "второй");
+    // The reads of one action look at the file once: what another program changes meanwhile shows after it.
+    {
+        const TRegistryRead reading;
+        EXPECT_EQ(reg.ReadString("DataFile"), "второй");
+        RunHelper({"write", "Software\\Kelmar\\OrmelSW", "DataFile", "третий"});
+        EXPECT_EQ(reg.ReadString("DataFile"), "второй");
+    }
+    EXPECT_EQ(reg.ReadString("DataFile"), "третий");
 
     // Two writers at once lose nothing of each other's.
     const int count = 100;
