@@ -74,7 +74,8 @@ public:
         const bool wide = chars > 0xFFFF;
         const size_t endsSize = size_t(count) * (wide ? 2 : 1);
         char16_t *memory = new char16_t[LineChars + HeadSize + endsSize + chars];
-        const size_t offset = 1 + (LineBytes - reinterpret_cast<std::uintptr_t>(memory + 1) % LineBytes) % LineBytes / 2;
+        const std::uintptr_t past = reinterpret_cast<std::uintptr_t>(memory + 1) % LineBytes;
+        const size_t offset = 1 + (LineBytes - past) % LineBytes / 2;
         packed.block_ = memory + offset;
         packed.block_[-1] = char16_t(offset);
         SetNumber(packed.block_, 1);
