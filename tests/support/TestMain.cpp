@@ -6,6 +6,17 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+namespace {
+// Each test is a user action of its own: what an action leaves for the event loop to end (a settings store
+// failure already told, say) ends before the next test, as it would before the user's next click.
+class TActionEnd : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo &) override
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+} // namespace
+
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
@@ -18,6 +29,7 @@ int main(int argc, char **argv)
 
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new TActionEnd);
 
     // A modal loop that nobody answers must fail the run, not hang it.
     QTimer watchdog;
