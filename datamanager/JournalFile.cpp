@@ -261,14 +261,13 @@ bool IsNewJournalName(QStringView name, QStringView targetName)
                        [](QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f'); });
 }
 
-bool SameFile(const struct stat &a, const struct stat &b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
-
-// Whether the name still names the open file: another program's start may have taken it for a leftover.
-bool StillNamed(int fd, const QString &name)
+// Whether the path still names the open file, a regular one: another program's start may have taken a new
+// journal for a leftover and removed it, or another file may have taken a leftover's name since it was opened.
+bool StillNamed(int fd, const QByteArray &path)
 {
     struct stat open, named;
-    return ::fstat(fd, &open) == 0 && ::lstat(QFile::encodeName(name).constData(), &named) == 0
-           && SameFile(open, named);
+    return ::fstat(fd, &open) == 0 && S_ISREG(open.st_mode) && ::lstat(path.constData(), &named) == 0
+           && open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 // The new journal on its way: a file of its own beside the file it replaces, gone again unless it took its
@@ -291,7 +290,7 @@ public:
             // A file system without locks keeps the file all the same: no start removes what it cannot lock.
             while (::flock(file_.handle(), LOCK_EX) != 0 && errno == EINTR) {
             }
-            if (StillNamed(file_.handle(), file_.fileName()))
+            if (StillNamed(file_.handle(), QFile::encodeName(file_.fileName())))
                 break;
             file_.close();
         }
@@ -544,9 +543,7 @@ void RemoveJournalLeftovers(const QString &fileName)
         if (fd < 0)
             continue;
         // A lock that another program holds marks a new journal it still writes.
-        struct stat held, named;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
-            && ::lstat(path.constData(), &named) == 0 && SameFile(held, named))
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, path))
             ::unlink(path.constData());
         ::close(fd);
     }
