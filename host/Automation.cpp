@@ -328,7 +328,8 @@ private:
             QTimer::singleShot(args.value(1).toInt(), &loop, &QEventLoop::quit);
             loop.exec();
         } else if (command == QLatin1String("pause"))
-            Pause(args.value(1)); else if (command == QLatin1String("close") && args.value(1).isEmpty())
+            Pause(args.value(1));
+        else if (command == QLatin1String("close") && args.value(1).isEmpty())
             frmMain->Close();
         else if (!command.isEmpty() && !RunInWindow(command, args))
             Report(QStringLiteral("error"), {{"unknown", command}});
