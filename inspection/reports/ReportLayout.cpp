@@ -60,9 +60,7 @@ void TReportLayout::Add(const TReportRow &row)
 double TReportLayout::Arrange()
 {
     const double valueLeft = ValueLeft();
-    QList<double> heights;
-    for (const TReportRow &row : rows_)
-        heights << NaturalHeight(row, valueLeft);
+    const QList<double> heights = NaturalHeights(valueLeft);
     double end = 0;
     const QList<TBlock> blocks = Blocks();
     for (qsizetype i = 0; i < blocks.size(); ++i) {
@@ -76,9 +74,7 @@ int TReportLayout::ArrangePages(double height)
 {
     pieces_.clear();
     const double valueLeft = ValueLeft();
-    QList<double> heights;
-    for (const TReportRow &row : rows_)
-        heights << NaturalHeight(row, valueLeft);
+    const QList<double> heights = NaturalHeights(valueLeft);
     const QList<TBlock> blocks = Blocks();
     int page = 0;
     // The bottom of what the page holds so far; none yet at its top.
@@ -93,13 +89,10 @@ int TReportLayout::ArrangePages(double height)
             end = 0;
         }
         const double top = end + gap;
-        const double blockHeight = Stack(block, heights, valueLeft, top, page, false);
-        if (top + blockHeight <= height || !GoesOn(block)) {
-            Stack(block, heights, valueLeft, top, page, true);
-            end = top + blockHeight;
-        } else {
+        end = top + Stack(block, heights, valueLeft, top, page, true);
+        // A value that passes the page's bottom is placed anew, over as many pages as it needs.
+        if (end > height && GoesOn(block))
             end = PlaceOverPages(rows_[block.First], valueLeft, top, page, height);
-        }
         empty = false;
     }
     return page + 1;
@@ -114,15 +107,20 @@ double TReportLayout::ValueLeft() const
     return std::min(widest, MaxCaptionWidth) + CaptionGap;
 }
 
-double TReportLayout::NaturalHeight(const TReportRow &row, double valueLeft) const
+QList<double> TReportLayout::NaturalHeights(double valueLeft) const
 {
-    const TColumnSpan &span = Spans[row.Column];
-    if (IsField(row))
-        return std::max(Label(row)->TextHeight(valueLeft - CaptionGap - Styles[row.Kind].Indent),
-                        row.Value->TextHeight(span.Width - valueLeft));
-    if (const TRepLabel *label = Label(row))
-        return label->TextHeight(span.Width);
-    return row.Item->Height();
+    QList<double> heights;
+    for (const TReportRow &row : rows_) {
+        const TColumnSpan &span = Spans[row.Column];
+        if (IsField(row))
+            heights << std::max(Label(row)->TextHeight(valueLeft - CaptionGap - Styles[row.Kind].Indent),
+                                row.Value->TextHeight(span.Width - valueLeft));
+        else if (const TRepLabel *label = Label(row))
+            heights << label->TextHeight(span.Width);
+        else
+            heights << row.Item->Height();
+    }
+    return heights;
 }
 
 QList<TReportLayout::TBlock> TReportLayout::Blocks() const

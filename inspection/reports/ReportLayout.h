@@ -63,7 +63,8 @@ private:
     };
 
     double ValueLeft() const;
-    double NaturalHeight(const TReportRow &row, double valueLeft) const;
+    // Per row, the height it takes when no page ends it: its texts' or its picture's.
+    QList<double> NaturalHeights(double valueLeft) const;
     QList<TBlock> Blocks() const;
     // The distance of the block from the one above it.
     double Gap(const TBlock &block, const QList<double> &heights) const;
