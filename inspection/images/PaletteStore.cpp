@@ -65,13 +65,13 @@ void ReadPalette(TPaletteEntry *palette)
 
 void LoadPalette(TPaletteEntry *palette)
 {
+    // A palette standing in is stored whole: what was read counts only for one read whole.
     try {
         ReadPalette(palette);
         standIn = false;
     } catch (const Exception &) {
         std::copy_n(DefaultPalette, PaletteSize, palette);
         standIn = true;
-        std::copy_n(palette, PaletteSize, paletteRead);
         throw;
     }
     std::copy_n(palette, PaletteSize, paletteRead);
